@@ -1,0 +1,40 @@
+// The full repaint that follows nearly every change, on an empty and on a full picture.
+
+#include <benchmark/benchmark.h>
+
+#include "core/editor.h"
+#include "tests/support/fake_platform.h"
+
+namespace {
+
+using namespace grafipix;
+
+void fill(Editor& ed) {
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1; x <= 127; ++x) ed.pixelgrid.set(x, y, static_cast<int16_t>(1 + (x * 7 + y) % 3));
+}
+
+void BM_RedrawFullPicture(benchmark::State& state) {
+    testing::FakePlatform platform;
+    Editor ed(platform);
+    ed.Main_Load();
+    fill(ed);
+    for (auto _ : state) {
+        ed.redrawcanvas();
+        benchmark::DoNotOptimize(ed.Picture1.bits());
+    }
+}
+BENCHMARK(BM_RedrawFullPicture)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawEmptyPicture(benchmark::State& state) {
+    testing::FakePlatform platform;
+    Editor ed(platform);
+    ed.Main_Load();
+    for (auto _ : state) {
+        ed.redrawcanvas();
+        benchmark::DoNotOptimize(ed.Picture1.bits());
+    }
+}
+BENCHMARK(BM_RedrawEmptyPicture)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

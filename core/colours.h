@@ -1,0 +1,46 @@
+#pragma once
+// Colours as Windows colour values (0x00BBGGRR, blue in the high byte), the form
+// in which the editor stores back colours and pen colours.
+
+#include <cstdint>
+
+namespace grafipix {
+
+using wincolour = uint32_t;
+
+inline constexpr wincolour blueink = 0xC00000;
+inline constexpr wincolour blackink = 0x000000;
+inline constexpr wincolour greenink = 0x00C000;
+inline constexpr wincolour orangeink = 0x0080FF;
+inline constexpr wincolour whiteback = 0xFFFFFF;
+inline constexpr wincolour casioback = 0xB5D9B8;  // the calculator screen green
+inline constexpr wincolour highlight = 0xFFFFFF;
+inline constexpr wincolour buttonface = 0x8000000F;  // system colour, not an RGB value
+inline constexpr wincolour lightgrey = 0xE0E0E0;
+inline constexpr wincolour navy = 0x800000;
+
+// The canvas colour of a colour code; codes outside 0..3 give `unchanged`.
+constexpr wincolour codecolour(int code, int inkcolor, int bgkind, wincolour unchanged) {
+    switch (code) {
+        case 1: return inkcolor == 1 ? blueink : blackink;
+        case 2: return greenink;
+        case 3: return orangeink;
+        case 0: return bgkind == 1 ? whiteback : casioback;
+        default: return unchanged;
+    }
+}
+
+constexpr int redof(wincolour c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenof(wincolour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueof(wincolour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+// 0xFFRRGGBB, the layout the canvas raster keeps for display.
+constexpr uint32_t toargb(wincolour c) {
+    return 0xFF000000u | (static_cast<uint32_t>(redof(c)) << 16) |
+           (static_cast<uint32_t>(greenof(c)) << 8) | static_cast<uint32_t>(blueof(c));
+}
+constexpr wincolour fromargb(uint32_t argb) {
+    return ((argb >> 16) & 0xFF) | (argb & 0xFF00) | ((argb & 0xFF) << 16);
+}
+
+}  // namespace grafipix

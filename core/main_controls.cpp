@@ -1,0 +1,90 @@
+#include "core/main_controls.h"
+
+#include <array>
+
+namespace grafipix {
+
+namespace {
+
+using E = Editor;
+
+// Handlers that are not written yet stay nullptr: the entry is shown but does nothing.
+const std::array menus{
+    MenuSpec{"file", &E::file, 0, "Fichier", "", true, false, nullptr},
+    MenuSpec{"new", &E::new_, 1, "Nouveau", "Ctrl+N", true, false, &E::new_Click},
+    MenuSpec{"importation", &E::importation, 1, "Importer image", "", true, false, nullptr},
+    MenuSpec{"exportation", &E::exportation, 1, "Exporter image", "", true, false, nullptr},
+    MenuSpec{"generate", &E::generate, 1, "Générer le code", "", true, false, nullptr},
+    MenuSpec{"fline", &E::fline, 2, "Mode F-line/Pxlon", "", true, false, nullptr},
+    MenuSpec{"drawstat", &E::drawstat, 2, "Mode F-line et drawstat", "", true, false, nullptr},
+    MenuSpec{"exit", &E::exit, 1, "Quitter", "Ctrl+Q", true, false, &E::exit_Click},
+    MenuSpec{"selection", &E::selection, 0, "Sélection", "", false, false, nullptr},
+    MenuSpec{"desel", &E::desel, 1, "Déselectionner", "", true, false, nullptr},
+    MenuSpec{"selduplicate", &E::selduplicate, 1, "Dupliquer", "", true, false, nullptr},
+    MenuSpec{"seldelete", &E::seldelete, 1, "Supprimer", "", true, false, nullptr},
+    MenuSpec{"rotate180", &E::rotate180, 1, "Rotation 180°", "", true, false, nullptr},
+    MenuSpec{"selsym", &E::selsym, 1, "Symétrie", "", true, false, nullptr},
+    MenuSpec{"selvert", &E::selvert, 2, "Verticale", "", true, false, nullptr},
+    MenuSpec{"selhoriz", &E::selhoriz, 2, "Horizontale", "", true, false, nullptr},
+    MenuSpec{"replacesel", &E::replacesel, 1, "Remplacer...", "", true, false, nullptr},
+    MenuSpec{"repbluesel", &E::repbluesel, 2, "le bleu par le bleu", "", false, false, nullptr},
+    MenuSpec{"repgreensel", &E::repgreensel, 2, "le vert par le bleu", "", true, false, nullptr},
+    MenuSpec{"reporangesel", &E::reporangesel, 2, "l'orange par le bleu", "", true, false, nullptr},
+    MenuSpec{"repbgsel", &E::repbgsel, 2, "le fond par le bleu", "", true, false, nullptr},
+    MenuSpec{"options", &E::options, 0, "Options", "", true, false, nullptr},
+    MenuSpec{"calc", &E::calc, 1, "Calculatrice", "", true, false, nullptr},
+    MenuSpec{"g35", &E::g35, 2, "Graph 35", "", true, false, nullptr},
+    MenuSpec{"g65", &E::g65, 2, "Graph 65/80", "", true, true, nullptr},
+    MenuSpec{"g85", &E::g85, 2, "Graph 85", "", true, false, nullptr},
+    MenuSpec{"g100", &E::g100, 2, "Graph 100", "", true, false, nullptr},
+    MenuSpec{"bground", &E::bground, 1, "Couleur Fond", "", true, false, nullptr},
+    MenuSpec{"bgwhite", &E::bgwhite, 2, "Blanc", "", true, false, &E::bgwhite_Click},
+    MenuSpec{"bgcasio", &E::bgcasio, 2, "Casio", "", true, true, &E::bgcasio_Click},
+    MenuSpec{"opyes", &E::opyes, 1, "Duplication Opaque", "", true, true, nullptr},
+    MenuSpec{"remplace", &E::remplace, 1, "Remplacer...", "", true, false, nullptr},
+    MenuSpec{"repblue", &E::repblue, 2, "le bleu par le bleu", "", false, false, nullptr},
+    MenuSpec{"repgreen", &E::repgreen, 2, "le vert par le bleu", "", true, false, nullptr},
+    MenuSpec{"reporange", &E::reporange, 2, "l'orange par le bleu", "", true, false, nullptr},
+    MenuSpec{"repbg", &E::repbg, 2, "le fond par le bleu", "", true, false, nullptr},
+    MenuSpec{"aide", &E::aide, 0, "?", "", true, false, nullptr},
+    MenuSpec{"about", &E::about, 1, "A propos de Pixatelier", "", true, false, &E::about_Click},
+};
+
+const std::array buttons{
+    ButtonSpec{"Command1", &E::Command1, 120, 1440, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"Command2", &E::Command2, 480, 1440, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"Command3", &E::Command3, 840, 1440, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"Command6", &E::Command6, 120, 1800, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"Command7", &E::Command7, 480, 1800, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"Command8", &E::Command8, 840, 1800, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"Command9", &E::Command9, 120, 2160, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"Command10", &E::Command10, 480, 2160, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"Command11", &E::Command11, 840, 2160, 375, 375, true, buttonface, nullptr},
+    ButtonSpec{"presstruegreen", &E::presstruegreen, 120, 2640, 495, 375, true, buttonface, nullptr},
+    ButtonSpec{"presswhite", &E::presswhite, 120, 2640, 495, 375, false, buttonface, nullptr},
+    ButtonSpec{"pressblue", &E::pressblue, 720, 2640, 495, 375, true, highlight, nullptr},
+    ButtonSpec{"pressblack", &E::pressblack, 720, 2640, 495, 375, false, buttonface, nullptr},
+    ButtonSpec{"pressorange", &E::pressorange, 120, 3000, 495, 375, true, buttonface, nullptr},
+    ButtonSpec{"pressgreen", &E::pressgreen, 720, 3000, 495, 375, true, buttonface, nullptr},
+};
+
+const std::array labels{
+    LabelSpec{"Label1", &E::Label1, 120, 120, 615, 255, true, "Infos : "},
+    LabelSpec{"modelbl", &E::modelbl, 720, 120, 3975, 255, false, "Point"},
+    LabelSpec{"Label4", &E::Label4, 4800, 120, 1215, 255, true, "Calculatrice : "},
+    LabelSpec{"typcalc", &E::typcalc, 6120, 120, 975, 255, false, "Graph 65"},
+    LabelSpec{"Label2", &E::Label2, 240, 600, 255, 255, true, "X : "},
+    LabelSpec{"coordx", &E::coordx, 600, 600, 615, 255, false, ""},
+    LabelSpec{"Label3", &E::Label3, 240, 960, 255, 255, true, "Y :"},
+    LabelSpec{"coordy", &E::coordy, 600, 960, 615, 255, false, ""},
+    LabelSpec{"Label5", &E::Label5, 120, 3480, 2775, 255, false, nullptr},
+    LabelSpec{"Label6", &E::Label6, 4920, 3480, 2175, 255, false, nullptr},
+};
+
+}  // namespace
+
+std::span<const MenuSpec> menutree() { return menus; }
+std::span<const ButtonSpec> mainbuttons() { return buttons; }
+std::span<const LabelSpec> mainlabels() { return labels; }
+
+}  // namespace grafipix

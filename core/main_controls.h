@@ -1,0 +1,52 @@
+#pragma once
+// The control inventory of `Main` as data: the menu tree, the buttons and the
+// labels with their design-time captions, states, places (in twips, 15 per
+// pixel) and click handlers. The constructor of Editor and ui/ both read it.
+
+#include <span>
+
+#include "core/editor.h"
+
+namespace grafipix {
+
+using Handler = void (Editor::*)();
+
+struct MenuSpec {
+    const char* name;
+    MenuEntry Editor::*entry;
+    int depth;  // 0 for the menu bar, 1 for its menus' entries, 2 below that
+    const char* caption;
+    const char* shortcut;  // "" for none, else a key sequence such as "Ctrl+N"
+    bool enabled;
+    bool checked;
+    Handler click;  // nullptr for the entries that only open a submenu
+};
+
+struct ButtonSpec {
+    const char* name;
+    Button Editor::*button;
+    int left, top, width, height;
+    bool visible;
+    wincolour backcolor;
+    Handler click;
+};
+
+struct LabelSpec {
+    const char* name;
+    Label Editor::*label;
+    int left, top, width, height;
+    bool bold;
+    const char* caption;  // nullptr: set by the constructor from texts.h
+};
+
+// In menu order, each entry after its parent.
+std::span<const MenuSpec> menutree();
+std::span<const ButtonSpec> mainbuttons();
+std::span<const LabelSpec> mainlabels();
+
+// Main's client area and the canvas, in twips.
+inline constexpr int mainwidth = 7185, mainheight = 3705;
+inline constexpr int canvasleft = 1320, canvastop = 480, canvaswidth = 5738, canvasheight = 2858;
+inline constexpr int twipsperpixel = 15;
+
+}  // namespace grafipix

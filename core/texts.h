@@ -1,0 +1,18 @@
+#pragma once
+// Names and texts of the program itself.
+
+#include <string>
+
+namespace grafipix::texts {
+
+inline const std::string appname = "Grafipix";
+inline const std::string authors = "l'équipe Grafipix";
+inline const std::string website = "grafipix.example.org";
+inline const std::string version = "1.0";
+inline const std::string credit = "Grafipix par " + authors;  // window caption and Label5
+
+// The about text of `Apropos`: three lines, each ended by CR LF.
+inline const std::string about = "\r\nRetrouvez le mode d'emploi complet en ligne ainsi que les dernieres \r\n"
+                                 "mises à jour du logiciel sur " + website + "\r\n";
+
+}  // namespace grafipix::texts

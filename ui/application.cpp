@@ -1,0 +1,32 @@
+#include "ui/application.h"
+
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+
+namespace grafipix::ui {
+
+Application::Application(const PlatformFactory& makeplatform) {
+    platform_ = makeplatform ? makeplatform(*this) : std::make_unique<QtPlatform>(*this);
+    editor_ = std::make_unique<Editor>(*platform_);
+    main_ = std::make_unique<MainWindow>(*this);
+}
+
+Application::~Application() {
+    // Secondary windows refer to the editor: close them before it goes.
+    platform_->closeall();
+    main_.reset();
+}
+
+void Application::start() { run(&Editor::Main_Load); }
+
+void Application::run(const std::function<void()>& handler) {
+    handler();
+    refresh();
+}
+
+void Application::refresh() {
+    main_->refresh();
+    platform_->refresh();
+}
+
+}  // namespace grafipix::ui

@@ -1,0 +1,48 @@
+#pragma once
+// Wires the editor to Qt: one editor, the platform that serves it and the
+// windows that show its state. Every event reaches the editor through run(),
+// which shows the resulting state once the handler has returned.
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "core/editor.h"
+#include "core/main_controls.h"
+
+namespace grafipix::ui {
+
+class MainWindow;
+class QtPlatform;
+
+class Application {
+public:
+    using PlatformFactory = std::function<std::unique_ptr<QtPlatform>(Application&)>;
+
+    // Tests pass a factory for a platform whose modal boxes answer from a script.
+    explicit Application(const PlatformFactory& makeplatform = {});
+    ~Application();
+
+    // The load of `Main`: splash, hidden main window, splash timer.
+    void start();
+
+    Editor& editor() { return *editor_; }
+    QtPlatform& platform() { return *platform_; }
+    MainWindow& mainwindow() { return *main_; }
+
+    // Run a handler, then show the state it left.
+    void run(const std::function<void()>& handler);
+    void run(Handler h) {
+        run([this, h] { (editor_.get()->*h)(); });
+    }
+    // Show the editor's state in every window that exists.
+    void refresh();
+
+private:
+    std::unique_ptr<QtPlatform> platform_;
+    std::unique_ptr<Editor> editor_;
+    std::unique_ptr<MainWindow> main_;
+};
+
+}  // namespace grafipix::ui

@@ -1,0 +1,177 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+
+#include "core/texts.h"
+#include "ui/application.h"
+#include "ui/artwork.h"
+#include "ui/canvas_widget.h"
+
+namespace grafipix::ui {
+
+namespace {
+
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / twipsperpixel, top / twipsperpixel, width / twipsperpixel, height / twipsperpixel);
+}
+
+// The light grey client area with the frame around the read-out and the
+// separator between the credit labels.
+class ClientArea : public QWidget {
+public:
+    ClientArea() {
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, qcolour(lightgrey));
+        setPalette(pal);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(Qt::black);
+        p.drawRect(QRect(QPoint(120 / twipsperpixel, 480 / twipsperpixel),
+                         QPoint(1200 / twipsperpixel, 1320 / twipsperpixel)));
+        p.drawLine(2880 / twipsperpixel, 3600 / twipsperpixel, 4800 / twipsperpixel, 3600 / twipsperpixel);
+    }
+};
+
+wincolour swatchcolour(const std::string& name) {
+    if (name == "presstruegreen") return casioback;
+    if (name == "presswhite") return whiteback;
+    if (name == "pressblue") return blueink;
+    if (name == "pressblack") return blackink;
+    if (name == "pressorange") return orangeink;
+    return greenink;
+}
+
+QString buttonstyle(wincolour back) {
+    if (back == buttonface) return QString();
+    // A flat coloured face with a dark rim, so the swatch stays readable.
+    return QString("QPushButton { background-color: %1; border: 2px solid #303030; }")
+        .arg(qcolour(back).name());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Application& app) : app_(app) {
+    setObjectName("Main");
+    setWindowTitle(QString::fromStdString(texts::credit));
+    auto* client = new ClientArea();
+    client->setObjectName("client");
+    // The labels are sized for a small 8-point face.
+    QFont small = client->font();
+    small.setPointSizeF(8.25);
+    client->setFont(small);
+    client->setMinimumSize(mainwidth / twipsperpixel, mainheight / twipsperpixel);
+    setCentralWidget(client);
+    buildmenus();
+    buildcontrols(client);
+    resize(mainwidth / twipsperpixel, mainheight / twipsperpixel + menuBar()->sizeHint().height());
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(s->availableGeometry().center());
+        move(r.topLeft());
+    }
+    refresh();
+}
+
+void MainWindow::buildmenus() {
+    auto specs = menutree();
+    std::vector<QMenu*> parents;  // the open menu at each depth
+    for (size_t i = 0; i < specs.size(); ++i) {
+        const MenuSpec& m = specs[i];
+        bool opens = i + 1 < specs.size() && specs[i + 1].depth > m.depth;
+        parents.resize(m.depth);
+        QString caption = QString::fromUtf8(m.caption);
+        if (opens) {
+            QMenu* sub = m.depth == 0 ? menuBar()->addMenu(caption) : parents.back()->addMenu(caption);
+            sub->setObjectName(m.name);
+            menus_[m.name] = sub;
+            actions_[m.name] = sub->menuAction();
+            parents.push_back(sub);
+            continue;
+        }
+        QAction* a = m.depth == 0 ? menuBar()->addAction(caption) : parents.back()->addAction(caption);
+        a->setObjectName(m.name);
+        if (*m.shortcut) a->setShortcut(QKeySequence(QString::fromUtf8(m.shortcut)));
+        Handler click = m.click;
+        QObject::connect(a, &QAction::triggered, [this, click] {
+            // An entry without a handler does nothing; the refresh undoes Qt's own
+            // toggle of a check mark.
+            if (click) app_.run(click);
+            else app_.refresh();
+        });
+        actions_[m.name] = a;
+    }
+}
+
+void MainWindow::buildcontrols(QWidget* client) {
+    for (const ButtonSpec& b : mainbuttons()) {
+        auto* button = new QPushButton(client);
+        button->setObjectName(b.name);
+        button->setGeometry(twips(b.left, b.top, b.width, b.height));
+        button->setFocusPolicy(Qt::NoFocus);
+        std::string name = b.name;
+        bool tool = name.rfind("Command", 0) == 0;
+        QPixmap pm = tool ? toolicon(name) : swatch(swatchcolour(name));
+        button->setIcon(QIcon(pm));
+        button->setIconSize(pm.size());
+        Handler click = b.click;
+        QObject::connect(button, &QPushButton::clicked, [this, click] {
+            if (click) app_.run(click);
+        });
+        buttons_[name] = button;
+        shownback_[name] = buttonface;
+    }
+    for (const LabelSpec& l : mainlabels()) {
+        auto* label = new QLabel(client);
+        label->setObjectName(l.name);
+        label->setGeometry(twips(l.left, l.top, l.width, l.height));
+        label->setTextFormat(Qt::PlainText);
+        if (l.bold) {
+            QFont f = label->font();
+            f.setBold(true);
+            label->setFont(f);
+        }
+        labels_[l.name] = label;
+    }
+    canvas_ = new CanvasWidget(app_, client);
+    canvas_->move(canvasleft / twipsperpixel, canvastop / twipsperpixel);
+}
+
+void MainWindow::refresh() {
+    const Editor& ed = app_.editor();
+    for (const MenuSpec& m : menutree()) {
+        const MenuEntry& entry = ed.*m.entry;
+        QAction* a = actions_.at(m.name);
+        a->setText(QString::fromStdString(entry.caption));
+        a->setEnabled(entry.enabled);
+        // Only a checked entry shows a mark; an unchecked one shows nothing.
+        a->setCheckable(entry.checked);
+        a->setChecked(entry.checked);
+    }
+    for (const ButtonSpec& b : mainbuttons()) {
+        const Button& state = ed.*b.button;
+        QPushButton* button = buttons_.at(b.name);
+        button->setVisible(state.visible);
+        wincolour& shown = shownback_.at(b.name);
+        if (shown != state.backcolor) {
+            button->setStyleSheet(buttonstyle(state.backcolor));
+            shown = state.backcolor;
+        }
+    }
+    for (const LabelSpec& l : mainlabels()) labels_.at(l.name)->setText(QString::fromStdString((ed.*l.label).caption));
+    canvas_->update();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    e->accept();
+    app_.run(&Editor::Main_Unload);
+}
+
+}  // namespace grafipix::ui

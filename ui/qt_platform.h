@@ -1,0 +1,55 @@
+#pragma once
+// The platform of the editor served by Qt: secondary windows, timers, modal
+// boxes, file dialogs, picture files and the random source.
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "core/platform.h"
+#include "core/random_source.h"
+
+namespace grafipix::ui {
+
+class Application;
+
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(Application& app);
+    ~QtPlatform() override;
+
+    void showwindow(Window w) override;
+    void hidewindow(Window w) override;
+    void endprocess() override;
+    void settimer(Timer t, bool enabled, int intervalms) override;
+    void messagebox(const std::string& text) override;
+    std::string inputbox(const std::string& prompt, const std::string& title) override;
+    std::string openfile(const std::string& filter) override;
+    std::string savefile(const std::string& filter, const std::string& filename) override;
+    bool loadpicture(const std::string& path, Samples& out, std::string& error) override;
+    bool savebitmap(const std::string& path, const Picture& p, std::string& error) override;
+    float rnd() override { return random_.next(); }
+
+    // The window if it exists now (nullptr once the user has closed it).
+    QWidget* window(Window w);
+    bool endrequested() const { return endrequested_; }
+    bool timerenabled(Timer t) const;
+
+    // Show the editor's state in the secondary windows.
+    void refresh();
+    void closeall();
+
+protected:
+    Application& app_;
+
+private:
+    QWidget* create(Window w);
+
+    std::array<QPointer<QWidget>, 5> windows_;
+    std::array<QTimer*, 2> timers_{};
+    RandomSource random_;
+    bool endrequested_ = false;
+};
+
+}  // namespace grafipix::ui
