@@ -86,7 +86,9 @@ TEST(MenuTree, EveryEntryHangsUnderAnEntryThatOpensASubmenu) {
         if (i == 0) continue;
         EXPECT_LE(tree[i].depth, tree[i - 1].depth + 1) << tree[i].name << " skips a level";
         bool opens = i + 1 < tree.size() && tree[i + 1].depth > tree[i].depth;
-        if (opens) EXPECT_EQ(tree[i].click, nullptr) << tree[i].name << " opens a submenu and has a handler";
+        if (opens) {
+            EXPECT_EQ(tree[i].click, nullptr) << tree[i].name << " opens a submenu and has a handler";
+        }
     }
     EXPECT_EQ(names.size(), 38u);
 }
