@@ -7,6 +7,7 @@
 
 #include "core/texts.h"
 #include "ui/application.h"
+#include "ui/code_window.h"
 #include "ui/main_window.h"
 #include "ui/secondary_windows.h"
 
@@ -35,8 +36,15 @@ QtPlatform::QtPlatform(Application& app) : app_(app) {
         Timer which = static_cast<Timer>(i);
         QObject::connect(timers_[i], &QTimer::timeout, [this, which] {
             Editor& ed = app_.editor();
-            app_.run([&ed, which] {
-                if (which == Timer::Main1) ed.Timer1_Timer();
+            app_.run([this, &ed, which] {
+                switch (which) {
+                    case Timer::Main1: ed.Timer1_Timer(); break;
+                    case Timer::Code1:
+                        // A new run selects and focuses its text even when it is unchanged.
+                        if (CodeWindow* code = codewindow()) code->invalidate();
+                        ed.Code_Timer1_Timer();
+                        break;
+                }
             });
         });
     }
@@ -57,6 +65,7 @@ QWidget* QtPlatform::create(Window w) {
     switch (w) {
         case Window::Preview: made = new SplashWindow(); break;
         case Window::Apropos: made = new AboutWindow(); break;
+        case Window::Code: made = new CodeWindow(app_); break;
         default: return nullptr;  // windows that later parts of the program bring
     }
     windows_[slot(w)] = made;
@@ -130,6 +139,11 @@ bool QtPlatform::savebitmap(const std::string&, const Picture&, std::string& err
     return false;
 }
 
-void QtPlatform::refresh() {}
+CodeWindow* QtPlatform::codewindow() { return dynamic_cast<CodeWindow*>(window(Window::Code)); }
+
+void QtPlatform::refresh() {
+    const Editor& ed = app_.editor();
+    if (CodeWindow* code = codewindow(); code && ed.Code) code->refresh(*ed.Code);
+}
 
 }  // namespace grafipix::ui

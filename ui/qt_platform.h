@@ -13,6 +13,7 @@
 namespace grafipix::ui {
 
 class Application;
+class CodeWindow;
 
 class QtPlatform : public Platform {
 public:
@@ -33,6 +34,7 @@ public:
 
     // The window if it exists now (nullptr once the user has closed it).
     QWidget* window(Window w);
+    CodeWindow* codewindow();
     bool endrequested() const { return endrequested_; }
     bool timerenabled(Timer t) const;
 

@@ -1,0 +1,34 @@
+#pragma once
+// Pieces of the calculator program text shared by the encoders. The text is
+// UTF-16 in memory; the link programs read it in the Windows-1252 code page,
+// where the arrow and the line-end mark are single bytes.
+
+#include <charconv>
+#include <string>
+#include <string_view>
+
+namespace grafipix {
+
+// The characters that differ between the two link programs.
+struct Flavour {
+    char16_t arrowmark;
+    std::u16string_view eolmark;  // written before each CR LF
+};
+inline constexpr Flavour fxinterface{u'\u00DE', u""};  // "Þ", no mark
+inline constexpr Flavour fa124{u'\u00E3', u"\u00D9"};  // "ã", "Ù"
+
+inline constexpr std::u16string_view crlf = u"\r\n";
+
+// Plain decimal, no blank, no leading zero.
+inline void appendnumber(std::u16string& text, int n) {
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    text.append(digits, end);
+}
+
+inline void endline(std::u16string& text, std::u16string_view eolmark) {
+    text += eolmark;
+    text += crlf;
+}
+
+}  // namespace grafipix

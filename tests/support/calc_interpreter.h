@@ -1,0 +1,31 @@
+#pragma once
+// Runs a generated calculator program as the calculator would, for the
+// commands the generator writes, on the 127 x 63 screen. Anything else stops
+// the run with a message naming the line: an unknown command or character, a
+// missing or extra line-end mark, the other flavour's arrow, a number with a
+// blank or a leading zero, a point off the screen, a list of more than 255.
+// It knows the characters of both link programs on its own, so a wrong
+// character in the generator is caught rather than shared.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace grafipix::testing {
+
+struct CalcRun {
+    // Colour codes by screen pixel, [y][x] with y 1..63 from the top and x 1..127.
+    std::array<std::array<int, 128>, 64> screen{};
+    int pict = 0;           // the picture memory of StoPict, 0 without
+    int drawstats = 0;      // DrawStat commands run
+    std::string error;      // empty when the whole program ran
+
+    int at(int x, int y) const { return screen[y][x]; }
+};
+
+CalcRun runprogram(std::u16string_view program, bool fa124);
+
+// The program text in UTF-8, for messages.
+std::string utf8(std::u16string_view s);
+
+}  // namespace grafipix::testing

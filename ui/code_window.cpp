@@ -1,0 +1,154 @@
+#include "ui/code_window.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QMimeData>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "core/main_controls.h"
+#include "ui/application.h"
+#include "ui/artwork.h"
+
+namespace grafipix::ui {
+
+namespace {
+
+// Places in twips, 15 to the pixel.
+constexpr int clientwidth = 3600, clientheight = 7545;
+struct Place {
+    int left, top, width, height;
+    QRect pixels() const {
+        return QRect(left / twipsperpixel, top / twipsperpixel, width / twipsperpixel, height / twipsperpixel);
+    }
+};
+constexpr Place label1place{120, 120, 3375, 1095};
+constexpr Place stripplace{120, 1320, 3375, 255};
+constexpr Place textplace{120, 1680, 3375, 5415};
+constexpr Place bytesplace{120, 7200, 3495, 255};
+
+QString qs(const std::u16string& s) {
+    return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
+}
+
+// Qt keeps a CR LF as one block break: a position in the program text is that
+// position less the CR LF pairs before it.
+int documentposition(const std::u16string& text, int pos) {
+    pos = std::clamp(pos, 0, static_cast<int>(text.size()));
+    int pairs = 0;
+    for (int i = 0; i + 1 < pos; ++i) pairs += text[i] == u'\r' && text[i + 1] == u'\n';
+    return pos - pairs;
+}
+
+// The boxes are sized for a narrow 8-point face: a wider one shrinks until
+// the caption fits its box.
+void fitcaption(QLabel* label, const QString& text) {
+    if (label->text() == text) return;
+    label->setText(text);
+    QFont f = label->font();
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    for (qreal points = 8.25; points >= 6.0; points -= 0.25) {
+        f.setPointSizeF(points);
+        const QRect need = QFontMetrics(f).boundingRect(QRect(0, 0, label->width(), 10000), flags, text);
+        if (need.width() <= label->width() && need.height() <= label->height()) break;
+    }
+    label->setFont(f);
+}
+
+}  // namespace
+
+ProgressStrip::ProgressStrip(QWidget* parent) : QFrame(parent) {
+    setObjectName("Picture1");
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+}
+
+void ProgressStrip::setcolumns(int n) {
+    if (n == columns_) return;
+    columns_ = n;
+    update();
+}
+
+void ProgressStrip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect inside = contentsRect();
+    p.fillRect(inside, qcolour(lightgrey));
+    // Columns 1..n, rows 1 to 11 of the strip's own pixels: the lines from
+    // (i, 1) to (i, 12) leave out their last pixel.
+    if (columns_ > 0) p.fillRect(inside.left() + 1, inside.top() + 1, columns_, 11, qcolour(navy));
+    drawFrame(&p);
+}
+
+CodeText::CodeText(QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName("Text1");
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont courier("Courier");
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    courier.setPointSizeF(9.75);
+    setFont(courier);
+}
+
+QMimeData* CodeText::createMimeDataFromSelection() const {
+    auto* data = new QMimeData();
+    data->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, "\r\n"));
+    return data;
+}
+
+CodeWindow::CodeWindow(Application& app) : app_(app) {
+    setObjectName("Code");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8("Code compilé"));
+    setFixedSize(clientwidth / twipsperpixel, clientheight / twipsperpixel);
+    label1_ = new QLabel(this);
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(label1place.pixels());
+    label1_->setTextFormat(Qt::PlainText);
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    strip_ = new ProgressStrip(this);
+    strip_->setGeometry(stripplace.pixels());
+
+    text_ = new CodeText(this);
+    text_->setGeometry(textplace.pixels());
+
+    bytes_ = new QLabel(this);
+    bytes_->setObjectName("bytes");
+    bytes_->setGeometry(bytesplace.pixels());
+    bytes_->setTextFormat(Qt::PlainText);
+}
+
+void CodeWindow::refresh(const CodeForm& form) {
+    fitcaption(label1_, QString::fromStdString(form.Label1));
+    fitcaption(bytes_, QString::fromStdString(form.bytes));
+    strip_->setcolumns(form.progress);
+
+    const bool textchanged = !shownvalid_ || form.Text1 != showntext_;
+    if (textchanged) text_->setPlainText(qs(form.Text1));
+    if (textchanged || form.selstart != shownstart_ || form.sellength != shownlength_) {
+        QTextCursor cursor = text_->textCursor();
+        cursor.setPosition(documentposition(form.Text1, form.selstart));
+        cursor.setPosition(documentposition(form.Text1, form.selstart + form.sellength), QTextCursor::KeepAnchor);
+        text_->setTextCursor(cursor);
+    }
+    if (form.focus && (textchanged || !shownfocus_)) {
+        activateWindow();
+        text_->setFocus(Qt::OtherFocusReason);
+    }
+    shownvalid_ = true;
+    showntext_ = form.Text1;
+    shownstart_ = form.selstart;
+    shownlength_ = form.sellength;
+    shownfocus_ = form.focus;
+}
+
+void CodeWindow::closeEvent(QCloseEvent* e) {
+    e->accept();
+    app_.run(&Editor::Code_Unload);
+}
+
+}  // namespace grafipix::ui
