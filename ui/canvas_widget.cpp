@@ -1,10 +1,24 @@
 #include "ui/canvas_widget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/application.h"
 
 namespace grafipix::ui {
+
+namespace {
+
+// Button and shift values as the handlers receive them: 1 left, 2 right,
+// 4 middle; 1 shift, 2 control, 4 alt. The tools ignore both.
+int buttonsof(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+}
+int shiftof(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
 
 CanvasWidget::CanvasWidget(Application& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName("Picture1");
@@ -21,6 +35,20 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
     // Scaled on high-DPI screens; cells stay sharp.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(QRect(0, 0, Canvas::width, Canvas::height), raster);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* e) {
+    // A double click arrives here as a second press, so it counts as two clicks.
+    const int button = buttonsof(e->button()), shift = shiftof(e->modifiers());
+    const float x = unitsof(e->position().x()), y = unitsof(e->position().y());
+    app_.run([this, button, shift, x, y] { app_.editor().Picture1_MouseDown(button, shift, x, y); });
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* e) {
+    // Delivered with and without a button held; held, it follows the pointer outside.
+    const int button = buttonsof(e->buttons()), shift = shiftof(e->modifiers());
+    const float x = unitsof(e->position().x()), y = unitsof(e->position().y());
+    app_.run([this, button, shift, x, y] { app_.editor().Picture1_MouseMove(button, shift, x, y); });
 }
 
 }  // namespace grafipix::ui

@@ -1,5 +1,6 @@
 #pragma once
-// Shows the editor's canvas raster.
+// Shows the editor's canvas raster and hands mouse events to it in canvas
+// units.
 
 #include <QWidget>
 
@@ -18,6 +19,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     Application& app_;

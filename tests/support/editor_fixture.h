@@ -15,6 +15,10 @@ class EditorTest : public ::testing::Test {
 protected:
     EditorTest() : ed(platform) { ed.Main_Load(); }
 
+    // Mouse events on the canvas, in canvas units.
+    void down(float x, float y, int button = 1) { ed.Picture1_MouseDown(button, 0, x, y); }
+    void move(float x, float y, int button = 0) { ed.Picture1_MouseMove(button, 0, x, y); }
+
     // The colours of the 3 x 3 screen pixels of cell (x, y), or of the
     // visible ones when the cell is partly off the canvas.
     std::set<wincolour> cellcolours(int x, int y) const {

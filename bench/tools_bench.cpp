@@ -1,0 +1,42 @@
+// A preview mouse move on a full picture and a fill of the whole empty canvas.
+
+#include <benchmark/benchmark.h>
+
+#include "core/editor.h"
+#include "tests/support/fake_platform.h"
+
+namespace {
+
+using namespace grafipix;
+
+void BM_CirclePreviewMoveOnFullPicture(benchmark::State& state) {
+    testing::FakePlatform platform;
+    Editor ed(platform);
+    ed.Main_Load();
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1; x <= 127; ++x) ed.pixelgrid.set(x, y, static_cast<int16_t>(1 + (x + y) % 3));
+    ed.Command10_Click();
+    ed.Picture1_MouseDown(1, 0, 64, 32);
+    for (auto _ : state) {
+        ed.Picture1_MouseMove(0, 0, 64 + 60, 32);  // radius 60
+        benchmark::DoNotOptimize(ed.Picture1.bits());
+    }
+}
+BENCHMARK(BM_CirclePreviewMoveOnFullPicture)->Unit(benchmark::kMicrosecond);
+
+void BM_FillWholeEmptyCanvas(benchmark::State& state) {
+    testing::FakePlatform platform;
+    Editor ed(platform);
+    ed.Main_Load();
+    ed.Command8_Click();
+    for (auto _ : state) {
+        state.PauseTiming();
+        ed.pixelgrid.clear();
+        state.ResumeTiming();
+        ed.Picture1_MouseDown(1, 0, 64, 32);
+        benchmark::DoNotOptimize(ed.pixelgrid);
+    }
+}
+BENCHMARK(BM_FillWholeEmptyCanvas)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
