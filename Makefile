@@ -1,13 +1,23 @@
-# make run  : install what is missing, build, start the editor
-# make test : install what is missing, build, run every test through CTest
-# make bench: build and run the benchmarks
+# make run    : install what is missing, build, start the editor
+# make test   : install what is missing, build, run every test through CTest,
+#               then again built with AddressSanitizer and UBSan
+# make bench  : build and run the benchmarks, one table
+# make package: build the Debian package
 
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
+SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
+            xvfb xauth xdotool dpkg-dev file
+# Reports from the sanitizers fail the run; leaks inside the system's own
+# libraries (fonts, Qt's caches) are theirs, not ours.
+SANENV := ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+          LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
+          UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-plain test-sanitized bench package clean
 
 all: build
 
@@ -30,11 +40,21 @@ build: configure
 run: build
 	./$(BUILD)/ui/grafipix
 
-test: build
+test: test-plain test-sanitized
+
+test-plain: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+test-sanitized: deps
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAFIPIX_SANITIZE=ON -DGRAFIPIX_BENCH=OFF
+	cmake --build $(SANBUILD) -j $(JOBS)
+	$(SANENV) ctest --test-dir $(SANBUILD) --output-on-failure -j $(JOBS)
+
 bench: build
-	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+	@./bench/run-all $(BUILD)/bench
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANBUILD)

@@ -19,6 +19,7 @@ void BM_RedrawFullPicture(benchmark::State& state) {
     Editor ed(platform);
     ed.Main_Load();
     fill(ed);
+    state.SetLabel("baseline: BM_QPainterRedraw");
     for (auto _ : state) {
         ed.redrawcanvas();
         benchmark::DoNotOptimize(ed.Picture1.bits());

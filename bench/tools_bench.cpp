@@ -17,6 +17,7 @@ void BM_CirclePreviewMoveOnFullPicture(benchmark::State& state) {
         for (int x = 1; x <= 127; ++x) ed.pixelgrid.set(x, y, static_cast<int16_t>(1 + (x + y) % 3));
     ed.Command10_Click();
     ed.Picture1_MouseDown(1, 0, 64, 32);
+    state.SetLabel("baseline: BM_QPainterRedraw");
     for (auto _ : state) {
         ed.Picture1_MouseMove(0, 0, 64 + 60, 32);  // radius 60
         benchmark::DoNotOptimize(ed.Picture1.bits());
@@ -29,6 +30,7 @@ void BM_FillWholeEmptyCanvas(benchmark::State& state) {
     Editor ed(platform);
     ed.Main_Load();
     ed.Command8_Click();
+    state.SetLabel("baseline: BM_QPainterRedraw");
     for (auto _ : state) {
         state.PauseTiming();
         ed.pixelgrid.clear();
