@@ -7,6 +7,7 @@
 #include <QFile>
 #include <cstdlib>
 
+#include "exchange/windows1252.h"
 #include "tests/support/picture_files.h"
 
 namespace grafipix {
@@ -50,6 +51,13 @@ protected:
     TempFolder folder;
     std::string picture;
 };
+
+TEST(Windows1252, OneByteACharacterAndAQuestionMarkForTheRest) {
+    EXPECT_EQ(towindows1252(u"\u00DE\u00E3\u00D9 \u00E9~"), "\xDE\xE3\xD9 \xE9~");
+    EXPECT_EQ(towindows1252(u"\u20AC\u0178\u2122\u017D"), "\x80\x9F\x99\x8E");
+    // C1 controls and characters outside the code page have no byte.
+    EXPECT_EQ(towindows1252(u"\u0081\u03A9\u0100"), "???");
+}
 
 TEST_F(Converter, WritesTheProgramOfTheCodeWindowAsWindows1252) {
     const QByteArray head = "ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n";

@@ -6,6 +6,7 @@
 
 #include "core/main_controls.h"
 #include "exchange/image_exchange.h"
+#include "tests/exchange/editor_snapshot.h"
 #include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
 
@@ -129,8 +130,7 @@ TEST_F(Import, CancelOrAnUnreadableFileChangesNothing) {
     ed.pixelgrid.set(3, 4, orange);
     ed.redrawcanvas();
     ed.pressgreen_Click();
-    const Grid grid = ed.pixelgrid;
-    const Picture shown = ed.Picture1.image();
+    const testing::EditorSnapshot before(ed);
 
     ed.importation_Click();  // cancelled: no file chosen
     platform.opens.push_back("/dossier/abîmé.gif");
@@ -142,10 +142,7 @@ TEST_F(Import, CancelOrAnUnreadableFileChangesNothing) {
     ed.importation_Click();
     EXPECT_EQ(platform.messages,
               std::vector<std::string>{"Impossible d'importer l'image « /dossier/abîmé.gif » : le fichier est vide."});
-    EXPECT_EQ(ed.pixelgrid, grid);
-    EXPECT_EQ(ed.Picture1.image(), shown);
-    EXPECT_EQ(ed.curcolor, green);
-    EXPECT_EQ(ed.Picture1.forecolor(), greenink);
+    EXPECT_TRUE(testing::EditorSnapshot(ed) == before);
     EXPECT_FALSE(platform.shown(Window::Apercu));
 }
 
