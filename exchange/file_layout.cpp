@@ -36,7 +36,9 @@ FileLayout bmp(std::string_view b) {
     }
     // Run-length data has no fixed size; the decoder judges it.
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (uncompressed && out.width > 0 && out.height > 0) {
+    // Sizes past any memory bound are refused on their size alone; the limit
+    // keeps the byte count below overflow.
+    if (uncompressed && out.width > 0 && out.height > 0 && out.width * out.height <= (int64_t{1} << 40)) {
         const int64_t rowbytes = (out.width * bitcount + 31) / 32 * 4;
         out.truncated = static_cast<int64_t>(b.size()) < static_cast<int64_t>(dataoffset) + rowbytes * out.height;
     }

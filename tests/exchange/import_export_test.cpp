@@ -186,17 +186,5 @@ TEST_F(Export, SavesWhatTheCanvasShowsUnderTheChosenName) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(Export, AFailedSaveSaysSoAndKeepsNoPicture) {
-    platform.saves.push_back("/lecture/seule.bmp");
-    platform.onsave = [](const std::string&, const Picture&, std::string& error) {
-        error = "cet emplacement n'accepte pas l'écriture";
-        return false;
-    };
-    ed.exportation_Click();
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'enregistrer l'image « /lecture/seule.bmp » : "
-                                                          "cet emplacement n'accepte pas l'écriture."});
-    EXPECT_TRUE(ed.Picture1.picture().empty());
-}
-
 }  // namespace
 }  // namespace grafipix
