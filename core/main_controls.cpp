@@ -12,8 +12,8 @@ using E = Editor;
 const std::array menus{
     MenuSpec{"file", &E::file, 0, "Fichier", "", true, false, nullptr},
     MenuSpec{"new", &E::new_, 1, "Nouveau", "Ctrl+N", true, false, &E::new_Click},
-    MenuSpec{"importation", &E::importation, 1, "Importer image", "", true, false, nullptr},
-    MenuSpec{"exportation", &E::exportation, 1, "Exporter image", "", true, false, nullptr},
+    MenuSpec{"importation", &E::importation, 1, "Importer image", "", true, false, &E::importation_Click},
+    MenuSpec{"exportation", &E::exportation, 1, "Exporter image", "", true, false, &E::exportation_Click},
     MenuSpec{"generate", &E::generate, 1, "Générer le code", "", true, false, nullptr},
     MenuSpec{"fline", &E::fline, 2, "Mode F-line/Pxlon", "", true, false, &E::fline_Click},
     MenuSpec{"drawstat", &E::drawstat, 2, "Mode F-line et drawstat", "", true, false, &E::drawstat_Click},

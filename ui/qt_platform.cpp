@@ -6,6 +6,8 @@
 #include <QMessageBox>
 
 #include "core/texts.h"
+#include "exchange/picture_io.h"
+#include "ui/apercu_window.h"
 #include "ui/application.h"
 #include "ui/code_window.h"
 #include "ui/main_window.h"
@@ -66,7 +68,8 @@ QWidget* QtPlatform::create(Window w) {
         case Window::Preview: made = new SplashWindow(); break;
         case Window::Apropos: made = new AboutWindow(); break;
         case Window::Code: made = new CodeWindow(app_); break;
-        default: return nullptr;  // windows that later parts of the program bring
+        case Window::Apercu: made = new ApercuWindow(); break;
+        default: return nullptr;
     }
     windows_[slot(w)] = made;
     return made;
@@ -129,14 +132,16 @@ std::string QtPlatform::savefile(const std::string& filter, const std::string& f
         .toStdString();
 }
 
-bool QtPlatform::loadpicture(const std::string&, Samples&, std::string& error) {
-    error = "L'importation d'images n'est pas disponible.";
-    return false;
+bool QtPlatform::loadpicture(const std::string& path, Samples& out, std::string& error) {
+    QImage picture;
+    // `Apercu` only changes once the picture has been read.
+    if (!exchange::loadsamples(path, out, error, &picture)) return false;
+    if (auto* apercu = dynamic_cast<ApercuWindow*>(create(Window::Apercu))) apercu->setpicture(std::move(picture));
+    return true;
 }
 
-bool QtPlatform::savebitmap(const std::string&, const Picture&, std::string& error) {
-    error = "L'exportation d'images n'est pas disponible.";
-    return false;
+bool QtPlatform::savebitmap(const std::string& path, const Picture& p, std::string& error) {
+    return exchange::writebitmap(path, p, error);
 }
 
 CodeWindow* QtPlatform::codewindow() { return dynamic_cast<CodeWindow*>(window(Window::Code)); }

@@ -1,0 +1,31 @@
+#pragma once
+// The import and export commands' shared pieces: the dialog filter, the
+// conversion of one sample to a colour code, and the texts of the failures.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/colours.h"
+
+namespace grafipix {
+
+namespace exchangetexts {
+
+inline const std::string filter = "Images|*.bmp;*.jpg;*.gif";
+
+inline std::string importfailed(const std::string& path, const std::string& reason) {
+    return "Impossible d'importer l'image « " + path + " » : " + reason + ".";
+}
+inline std::string exportfailed(const std::string& path, const std::string& reason) {
+    return "Impossible d'enregistrer l'image « " + path + " » : " + reason + ".";
+}
+
+}  // namespace exchangetexts
+
+// The colour code a sample becomes, or nothing when the sample is skipped and
+// the cell keeps what it holds. The three-colour conversion is the one of the
+// Graph 65/80.
+std::optional<int16_t> samplecode(wincolour sample, bool threecolours);
+
+}  // namespace grafipix

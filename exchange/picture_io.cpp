@@ -1,0 +1,130 @@
+#include "exchange/picture_io.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+
+#include "exchange/file_layout.h"
+
+namespace grafipix::exchange {
+
+namespace {
+
+QString qpath(const std::string& path) { return QString::fromStdString(path); }
+
+bool fail(std::string& reason, std::string text) {
+    reason = std::move(text);
+    return false;
+}
+
+std::string sizetext(int64_t w, int64_t h) { return std::to_string(w) + " × " + std::to_string(h); }
+
+// Premultiplied pixel laid over the screen green.
+wincolour overscreengreen(QRgb p) {
+    const int keep = 255 - qAlpha(p);
+    auto mix = [keep](int over, int under) { return over + (keep * under + 127) / 255; };
+    return static_cast<wincolour>(mix(qRed(p), redof(casioback)) | mix(qGreen(p), greenof(casioback)) << 8 |
+                                  mix(qBlue(p), blueof(casioback)) << 16);
+}
+
+}  // namespace
+
+bool readpicture(const std::string& path, QImage& picture, std::string& reason) {
+    QFileInfo info(qpath(path));
+    if (!info.exists()) return fail(reason, "le fichier est introuvable");
+    if (info.isDir()) return fail(reason, "c'est un dossier, pas un fichier");
+    QFile file(qpath(path));
+    if (!file.open(QIODevice::ReadOnly)) return fail(reason, "le fichier ne peut pas être ouvert en lecture");
+    if (file.size() == 0) return fail(reason, "le fichier est vide");
+    if (file.size() > maxfilebytes) return fail(reason, "le fichier dépasse 256 Mio");
+    QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size()) return fail(reason, "la lecture du fichier a échoué");
+
+    const FileLayout layout = inspectfile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (layout.kind == FileLayout::Kind::other && !reader.canRead())
+        return fail(reason, "ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)");
+    int64_t width = layout.width, height = layout.height;
+    if (width < 0 || height < 0) {
+        const QSize announced = reader.size();
+        width = announced.width();
+        height = announced.height();
+    }
+    if (width > 0 && height > 0 && width * height > maxpixels)
+        return fail(reason, "l'image annonce " + sizetext(width, height) + " pixels, plus que les " +
+                                std::to_string(maxpixels) + " pixels que l'importation peut décoder");
+    if (layout.truncated) return fail(reason, "le fichier est incomplet, l'image y est tronquée");
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return fail(reason, "les données de l'image sont endommagées ou illisibles");
+    picture = std::move(image);
+    return true;
+}
+
+Samples samplepicture(const QImage& picture) {
+    Samples out;
+    if (picture.isNull()) return out;
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int w = source.width(), h = source.height();
+    constexpr int columns = 128, rows = 64;
+    // Up to 3 picture pixels per cell (an exported canvas among them) each cell
+    // takes the pixel at its top-left corner, so drawn cells come back whole;
+    // an average there would blend each cell with its neighbour. Larger pictures
+    // are averaged over each cell's area, so fine detail does not alias.
+    const bool average = w > 3 * columns || h > 3 * rows;
+    const QImage stretched = average ? source.scaled(columns, rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                     : QImage();
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < rows; ++y) {
+            const QRgb p = average ? stretched.pixel(x, y)
+                                   : source.pixel(static_cast<int>(int64_t{x} * w / columns),
+                                                  static_cast<int>(int64_t{y} * h / rows));
+            out.colour[x][y] = overscreengreen(p);
+        }
+    return out;
+}
+
+bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown) {
+    QImage picture;
+    if (!readpicture(path, picture, reason)) return false;
+    out = samplepicture(picture);
+    if (shown) *shown = std::move(picture);
+    return true;
+}
+
+QImage toqimage(const Picture& p) {
+    // The canvas keeps 0xFFRRGGBB pixels, which is Qt's RGB32.
+    return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height, p.width * 4,
+                  QImage::Format_RGB32)
+        .copy();
+}
+
+bool writereplacing(const std::string& path, const std::function<bool(QIODevice&)>& write, std::string& reason) {
+    const QFileInfo info(qpath(path));
+    if (info.isDir()) return fail(reason, "c'est le nom d'un dossier");
+    if (!info.absoluteDir().exists())
+        return fail(reason, "le dossier « " + info.absolutePath().toStdString() + " » n'existe pas");
+    QSaveFile file(qpath(path));
+    if (!file.open(QIODevice::WriteOnly)) return fail(reason, "cet emplacement n'accepte pas l'écriture");
+    if (!write(file)) {
+        file.cancelWriting();
+        file.commit();  // discards the unfinished file
+        return fail(reason, "l'écriture a échoué (disque plein ?)");
+    }
+    if (!file.commit()) return fail(reason, "l'écriture a échoué (disque plein ?)");
+    return true;
+}
+
+bool writebitmap(const std::string& path, const Picture& p, std::string& reason) {
+    if (p.empty() || p.pixels.size() != static_cast<size_t>(p.width) * static_cast<size_t>(p.height))
+        return fail(reason, "il n'y a pas d'image à enregistrer");
+    const QImage image = toqimage(p);
+    return writereplacing(path, [&image](QIODevice& device) { return image.save(&device, "BMP"); }, reason);
+}
+
+}  // namespace grafipix::exchange

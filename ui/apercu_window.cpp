@@ -1,0 +1,54 @@
+#include "ui/apercu_window.h"
+
+#include <QPainter>
+
+#include "core/canvas.h"
+#include "ui/artwork.h"
+
+namespace grafipix::ui {
+
+namespace {
+
+// `Picture2`: the canvas's size, back colour and units.
+class PictureBox : public QWidget {
+public:
+    PictureBox(const ApercuWindow& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+        setObjectName("Picture2");
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(Canvas::width, Canvas::height);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), qcolour(casioback));
+        if (owner_.picture().isNull()) return;
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        // From unit (0, 0) to (128, 64): column 0 lies left of the visible area,
+        // so each stretched pixel sits over the cell that samples it.
+        const int u = Canvas::unitpixels;
+        p.drawImage(QRect(-u, -u, 128 * u, 64 * u), owner_.picture());
+    }
+
+private:
+    const ApercuWindow& owner_;
+};
+
+}  // namespace
+
+ApercuWindow::ApercuWindow() {
+    setObjectName("Apercu");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8("Image originale"));
+    setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setFixedSize(Canvas::width, Canvas::height);
+    new PictureBox(*this, this);
+}
+
+void ApercuWindow::setpicture(QImage picture) {
+    picture_ = std::move(picture);
+    update();
+    for (QWidget* child : findChildren<QWidget*>()) child->update();
+}
+
+}  // namespace grafipix::ui

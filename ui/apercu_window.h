@@ -1,0 +1,21 @@
+#pragma once
+// `Apercu` ("Image originale"): the imported picture as it was read, stretched
+// over the canvas's 128 x 64 units like the samples the import takes.
+
+#include <QImage>
+#include <QWidget>
+
+namespace grafipix::ui {
+
+class ApercuWindow : public QWidget {
+public:
+    ApercuWindow();
+
+    void setpicture(QImage picture);
+    const QImage& picture() const { return picture_; }
+
+private:
+    QImage picture_;
+};
+
+}  // namespace grafipix::ui
