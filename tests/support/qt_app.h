@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <deque>
 #include <memory>
 #include <string>
@@ -39,6 +40,21 @@ private:
         return s;
     }
 };
+
+// The widget pixel of the canvas point (x, y): cell x is reached from x - 0.5
+// to just below x + 0.5, the left half of where it is drawn.
+inline QPointF pointat(double x, double y) { return QPointF((x - 1) * 3, (y - 1) * 3); }
+
+inline void sendmouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// A left click: press and release.
+inline void clickat(QWidget* w, double x, double y) {
+    sendmouse(w, QEvent::MouseButtonPress, pointat(x, y), Qt::LeftButton, Qt::LeftButton);
+    sendmouse(w, QEvent::MouseButtonRelease, pointat(x, y), Qt::LeftButton, Qt::NoButton);
+}
 
 struct QtApp {
     QtApp()

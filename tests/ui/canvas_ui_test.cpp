@@ -2,25 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMouseEvent>
-
 #include "tests/support/qt_app.h"
 #include "ui/canvas_widget.h"
 
 namespace grafipix {
 namespace {
 
+using testing::pointat;
 using testing::QtApp;
-
-// The pixel of the point (x, y): cell x is reached from x - 0.5 to just
-// below x + 0.5, the left half of where it is drawn.
-QPointF pointat(double x, double y) { return QPointF((x - 1) * 3, (y - 1) * 3); }
-
-void send(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
+const auto send = testing::sendmouse;
 
 TEST(CanvasUi, MouseEventsReachTheToolsInCanvasUnits) {
     QtApp app;
