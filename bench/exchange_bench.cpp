@@ -1,10 +1,13 @@
-// The import's two halves: stretching a large photo-sized picture to one
-// sample per cell, and converting a full picture of samples into cells with
-// the closing redraw.
+// The import: a whole import of a photo-sized JPEG beside Qt's decode of the
+// same file alone, then its two halves: stretching the picture to one sample
+// per cell, and converting a full picture of samples into cells.
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
 
 #include "core/editor.h"
 #include "exchange/picture_io.h"
@@ -14,12 +17,54 @@ namespace {
 
 using namespace grafipix;
 
-void BM_SampleLargePicture(benchmark::State& state) {
-    QImage photo(4000, 3000, QImage::Format_RGB32);
-    for (int y = 0; y < photo.height(); ++y)
-        for (int x = 0; x < photo.width(); ++x) photo.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+QImage photo() {
+    QImage p(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) p.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+    return p;
+}
+
+// The 4000 x 3000 JPEG, written once for every benchmark that reads it.
+const std::string& largejpeg() {
+    static QTemporaryDir folder;
+    static const std::string path = [] {
+        const QString name = QDir(folder.path()).filePath("photo.jpg");
+        photo().save(name, "JPG", 90);
+        return name.toStdString();
+    }();
+    return path;
+}
+
+void BM_QtDecodeLargeJpeg(benchmark::State& state) {
+    const QString path = QString::fromStdString(largejpeg());
     for (auto _ : state) {
-        Samples s = exchange::samplepicture(photo);
+        QImage decoded = QImageReader(path).read();
+        benchmark::DoNotOptimize(decoded.constBits());
+    }
+}
+BENCHMARK(BM_QtDecodeLargeJpeg)->Unit(benchmark::kMillisecond);
+
+void BM_ImportLargeJpeg(benchmark::State& state) {
+    testing::FakePlatform platform;
+    Editor ed(platform);
+    ed.Main_Load();
+    platform.onload = [](const std::string& path, Samples& out, std::string& reason) {
+        return exchange::loadsamples(path, out, reason);
+    };
+    for (auto _ : state) {
+        platform.opens.push_back(largejpeg());
+        ed.importimage();
+        benchmark::DoNotOptimize(ed.pixelgrid.get(64, 32));
+    }
+    if (!platform.messages.empty()) state.SkipWithError(platform.messages.front().c_str());
+    state.SetLabel("baseline: BM_QtDecodeLargeJpeg");
+}
+BENCHMARK(BM_ImportLargeJpeg)->Unit(benchmark::kMillisecond);
+
+void BM_SampleLargePicture(benchmark::State& state) {
+    const QImage picture = photo();
+    for (auto _ : state) {
+        Samples s = exchange::samplepicture(picture);
         benchmark::DoNotOptimize(s.colour[64][32]);
     }
 }

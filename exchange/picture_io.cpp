@@ -1,5 +1,8 @@
 #include "exchange/picture_io.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -66,26 +69,73 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
     return true;
 }
 
+namespace {
+
+// Cell c of n along a side of `size` pixels covers pixels first(c) up to
+// first(c + 1), and at least one when the side is shorter than n.
+struct Span {
+    int from, to;
+};
+Span cellspan(int c, int n, int size) {
+    const int from = static_cast<int>(int64_t{c} * size / n);
+    return {from, std::max(from + 1, static_cast<int>(int64_t{c + 1} * size / n))};
+}
+
+// Each cell the mean of the picture pixels it covers, in premultiplied colour
+// so transparent pixels weigh nothing.
+Samples boxaverage(const QImage& source) {
+    constexpr int columns = 128, rows = 64;
+    const int w = source.width(), h = source.height();
+    Samples out;
+    for (int row = 0; row < rows; ++row) {
+        std::array<std::array<uint64_t, 4>, columns> sums{};
+        const Span ys = cellspan(row, rows, h);
+        for (int y = ys.from; y < ys.to; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+            for (int x = 0; x < columns; ++x) {
+                const Span xs = cellspan(x, columns, w);
+                auto& sum = sums[static_cast<size_t>(x)];
+                for (int px = xs.from; px < xs.to; ++px) {
+                    const QRgb p = line[px];
+                    sum[0] += static_cast<uint64_t>(qRed(p));
+                    sum[1] += static_cast<uint64_t>(qGreen(p));
+                    sum[2] += static_cast<uint64_t>(qBlue(p));
+                    sum[3] += static_cast<uint64_t>(qAlpha(p));
+                }
+            }
+        }
+        for (int x = 0; x < columns; ++x) {
+            const Span xs = cellspan(x, columns, w);
+            const uint64_t n = static_cast<uint64_t>(xs.to - xs.from) * static_cast<uint64_t>(ys.to - ys.from);
+            const auto& sum = sums[static_cast<size_t>(x)];
+            auto mean = [n](uint64_t v) { return static_cast<int>((v + n / 2) / n); };
+            out.colour[x][row] = overscreengreen(qRgba(mean(sum[0]), mean(sum[1]), mean(sum[2]), mean(sum[3])));
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 Samples samplepicture(const QImage& picture) {
     Samples out;
     if (picture.isNull()) return out;
-    const QImage source = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int w = source.width(), h = source.height();
     constexpr int columns = 128, rows = 64;
+    // Opaque pictures (every JPEG) are read as they come: RGB32 already has
+    // full alpha, so the conversion of a photo would be wasted work.
+    const QImage source = picture.format() == QImage::Format_RGB32
+                              ? picture
+                              : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int w = source.width(), h = source.height();
     // Up to 3 picture pixels per cell (an exported canvas among them) each cell
     // takes the pixel at its top-left corner, so drawn cells come back whole;
     // an average there would blend each cell with its neighbour. Larger pictures
     // are averaged over each cell's area, so fine detail does not alias.
-    const bool average = w > 3 * columns || h > 3 * rows;
-    const QImage stretched = average ? source.scaled(columns, rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                     : QImage();
+    if (w > 3 * columns || h > 3 * rows) return boxaverage(source);
     for (int x = 0; x < columns; ++x)
-        for (int y = 0; y < rows; ++y) {
-            const QRgb p = average ? stretched.pixel(x, y)
-                                   : source.pixel(static_cast<int>(int64_t{x} * w / columns),
-                                                  static_cast<int>(int64_t{y} * h / rows));
-            out.colour[x][y] = overscreengreen(p);
-        }
+        for (int y = 0; y < rows; ++y)
+            out.colour[x][y] = overscreengreen(source.pixel(static_cast<int>(int64_t{x} * w / columns),
+                                                            static_cast<int>(int64_t{y} * h / rows)));
     return out;
 }
 

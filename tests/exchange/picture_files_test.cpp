@@ -160,6 +160,14 @@ TEST_F(Files, LargePicturesAreAveragedAndTransparencyShowsTheScreenGreen) {
         EXPECT_NEAR(redof(s.colour[x][y]), 128, 2) << x << "," << y;
         EXPECT_NEAR(blueof(s.colour[x][y]), 255, 1) << x << "," << y;
     }
+    // Wide and two pixels high: each row of pixels is stretched over half the cells.
+    QImage wide(1000, 2, QImage::Format_RGB32);
+    wide.fill(qRgb(255, 255, 255));
+    for (int x = 0; x < 1000; ++x) wide.setPixel(x, 0, qRgb(0, 0, 255));
+    ASSERT_TRUE(exchange::loadsamples(folder.write("large.bmp", encoded(wide, "BMP")), s, reason)) << reason;
+    EXPECT_EQ(s.colour[0][0], wincolour{0xFF0000});
+    EXPECT_EQ(s.colour[127][31], wincolour{0xFF0000});
+    EXPECT_EQ(s.colour[64][32], wincolour{0xFFFFFF});
 
     const std::string see = folder.write(
         "trou.gif", gifbytes(128, 64, {qRgb(0, 0, 0), qRgb(255, 0, 0)}, [](int x, int) { return x < 64 ? 0 : 1; }, 0));
