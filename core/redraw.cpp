@@ -31,32 +31,27 @@ void Editor::redrawcanvas() {
     Picture1.setforecolor(colourof(curcolor));
 }
 
-void Editor::bgcasio_Click() {
-    presstruegreen.visible = true;
-    presswhite.visible = false;
-    if (curcolor == 0 && bgkind == 1) {
-        presswhite.backcolor = buttonface;
-        presstruegreen.backcolor = highlight;
+namespace {
+
+// The two background entries mirror each other: `shown` is the colour button
+// of the new background (bgkind `kind`), `hidden` the other one's.
+void choosebackground(Editor& ed, int kind, Button& shown, Button& hidden, wincolour back) {
+    shown.visible = true;
+    hidden.visible = false;
+    if (ed.curcolor == 0 && ed.bgkind == 3 - kind) {  // coming from the other background
+        hidden.backcolor = buttonface;
+        shown.backcolor = highlight;
     }
-    bgkind = 2;
-    Picture1.setbackcolor(casioback);
-    redrawcanvas();
-    bgwhite.checked = false;
-    bgcasio.checked = true;
+    ed.bgkind = kind;
+    ed.Picture1.setbackcolor(back);
+    ed.redrawcanvas();
+    ed.bgwhite.checked = kind == 1;
+    ed.bgcasio.checked = kind == 2;
 }
 
-void Editor::bgwhite_Click() {
-    presstruegreen.visible = false;
-    presswhite.visible = true;
-    if (curcolor == 0 && bgkind == 2) {
-        presswhite.backcolor = highlight;
-        presstruegreen.backcolor = buttonface;
-    }
-    bgkind = 1;
-    Picture1.setbackcolor(whiteback);
-    redrawcanvas();
-    bgwhite.checked = true;
-    bgcasio.checked = false;
-}
+}  // namespace
+
+void Editor::bgcasio_Click() { choosebackground(*this, 2, presstruegreen, presswhite, casioback); }
+void Editor::bgwhite_Click() { choosebackground(*this, 1, presswhite, presstruegreen, whiteback); }
 
 }  // namespace grafipix
