@@ -50,16 +50,6 @@ TEST(Scan, BodyLines) {
             EXPECT_EQ(listed, mode == 2 && strokes.size() == 2 ? 1 : 0) << name << ": the listed cells";
         }
     }
-    // Mode 2 hands the single cells to the lists in scan order, as graph rows.
-    Grid g;
-    for (auto [x, y, c] : {std::tuple{20, 10, orange}, {3, 5, ink}, {6, 5, ink}, {127, 10, green}}) g.set(x, y, int16_t(c));
-    std::u16string text;
-    PointLists p;
-    scanimage(g, 2.0f, u"", text, p);
-    EXPECT_EQ(p.listx[ink], (std::vector{3, 6}));
-    EXPECT_EQ(p.listy[ink], (std::vector{59, 59}));
-    EXPECT_EQ(p.listx[orange], std::vector{20});
-    EXPECT_EQ(p.listy[green], std::vector{54});
 }
 
 std::string blocks(const PointLists& p, int c, const Flavour& f) {
