@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
 #include "core/main_controls.h"
 #include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
@@ -92,25 +97,46 @@ TEST_F(DispatchTest, PenDrawsOnlyOnMovesAndToolButtonsAbandonWhatIsPending) {
     EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{30, 20}})) << "the pending line start is forgotten";
 }
 
-// Every state sees far, fractional and non-finite positions, with a button
-// held (the moves after a first click); the walks must end quickly too.
-TEST_F(DispatchTest, NoPositionCrashesAnyState) {
-    const float positions[] = {-1e9f, -50.0f, -0.5f, 0.0f, 0.3f, 0.5f, 1.0f, 64.5f, 128.5f, 129.0f, 500.0f, 1e9f,
-                               std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
-    for (const ButtonSpec& b : mainbuttons()) {
-        if (std::string(b.name).rfind("Command", 0) != 0 || !b.click) continue;
-        (ed.*b.click)();
-        for (float x : positions)
-            for (float y : {-3.0f, 10.0f, 64.5f, 1e9f}) {
-                down(x, y);
-                move(y, x);
-                move(x, y);
-            }
+// Every state sees strokes from the canvas to far, fractional and non-finite
+// positions and back, with a button held. The walks must end quickly: the run
+// has its own editor on a thread, so a walk that never ends fails the test
+// instead of hanging it.
+TEST(ToolPositions, NoPositionCrashesOrHangsAnyState) {
+    struct Run {
+        testing::FakePlatform platform;
+        Editor ed{platform};
+        std::atomic<bool> done{false};
+    };
+    auto run = std::make_shared<Run>();
+    std::thread strokes([run] {
+        Editor& ed = run->ed;
+        ed.Main_Load();
+        const float positions[] = {-1e9f, -50.0f, -0.5f, 0.0f, 0.3f, 0.5f, 1.0f, 64.5f, 128.5f, 129.0f, 500.0f, 1e9f,
+                                   std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+        for (const ButtonSpec& b : mainbuttons()) {
+            if (std::string(b.name).rfind("Command", 0) != 0 || !b.click) continue;
+            (ed.*b.click)();
+            for (float x : positions)
+                for (float y : {-3.0f, 10.0f, 64.5f, 1e9f}) {
+                    ed.Picture1_MouseDown(1, 0, 30, 20);
+                    ed.Picture1_MouseMove(1, 0, x, y);
+                    ed.Picture1_MouseDown(1, 0, x, y);
+                    ed.Picture1_MouseMove(1, 0, y, x);
+                }
+        }
+        ed.curtool = Tool::paste62;
+        for (float x : positions) ed.Picture1_MouseDown(1, 0, x, x);
+        run->done = true;
+    });
+    for (int i = 0; i < 1000 && !run->done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!run->done) {
+        strokes.detach();  // stuck for good; `run` stays alive with it
+        FAIL() << "a walk did not end within 10 s";
     }
-    ed.curtool = Tool::paste62;
-    for (float x : positions) down(x, x);
+    strokes.join();
     for (int y = 0; y <= 64; ++y)
-        for (int x = 0; x <= 128; ++x) ASSERT_TRUE(ed.pixelgrid.get(x, y) >= 0 && ed.pixelgrid.get(x, y) <= 3);
+        for (int x = 0; x <= 128; ++x)
+            ASSERT_TRUE(run->ed.pixelgrid.get(x, y) >= 0 && run->ed.pixelgrid.get(x, y) <= 3) << "only colour codes stored";
 }
 
 }  // namespace
