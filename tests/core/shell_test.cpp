@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "core/main_controls.h"
@@ -15,57 +16,38 @@ namespace {
 using testing::EditorTest;
 using testing::FakePlatform;
 
-TEST(Startup, LoadShowsSplashHidesMainAndSetsTheStartValuesInOrder) {
+TEST(Startup, LoadSplashAboutAndQuit) {
     FakePlatform platform;
     Editor ed(platform);
     EXPECT_EQ(ed.curcolor, 0) << "variables are empty until the load";
     ed.Main_Load();
     EXPECT_EQ(platform.log, (std::vector<std::string>{"show Preview", "hide Main", "timer Main1 on 1000"}));
-    EXPECT_EQ(ed.curtool, Tool::point10);
-    EXPECT_EQ(ed.inkcolor, 1);
-    EXPECT_EQ(ed.bgkind, 2);
-    EXPECT_EQ(ed.curcolor, 1);
-    EXPECT_EQ(ed.opaquedup, 1);
-    EXPECT_EQ(ed.codemode, 0.0f);
-    EXPECT_EQ(ed.anchorx, 0.0f);
-    EXPECT_EQ(ed.selw, 0.0f);
-    EXPECT_EQ(ed.selnotempty, 0);
-    EXPECT_EQ(ed.pixelgrid, Grid{});
-    EXPECT_EQ(ed.selgrid, Grid{});
-    EXPECT_FALSE(ed.Code.has_value());
-    // The canvas starts in the screen green with the blue pen.
-    EXPECT_EQ(ed.Picture1.backcolor(), casioback);
-    EXPECT_EQ(ed.Picture1.forecolor(), blueink);
-    EXPECT_EQ(ed.Picture1.pixel(0, 0), casioback);
-}
+    EXPECT_TRUE(ed.curtool == Tool::point10 && ed.inkcolor == 1 && ed.bgkind == 2 && ed.curcolor == 1 && ed.opaquedup == 1);
+    EXPECT_TRUE(ed.codemode == 0 && ed.anchorx == 0 && ed.selw == 0 && ed.selnotempty == 0 && !ed.Code.has_value());
+    EXPECT_TRUE(ed.pixelgrid == Grid{} && ed.selgrid == Grid{});
+    EXPECT_TRUE(ed.Picture1.backcolor() == casioback && ed.Picture1.forecolor() == blueink && ed.Picture1.pixel(0, 0) == casioback);
 
-TEST_F(EditorTest, SplashTickShowsMainAndStopsTheTimer) {
     platform.log.clear();
     ed.Timer1_Timer();
     EXPECT_EQ(platform.log, (std::vector<std::string>{"hide Preview", "show Main", "timer Main1 off 1000"}));
-    EXPECT_FALSE(platform.timeron(Timer::Main1));
-    EXPECT_TRUE(platform.shown(Window::Main));
+    EXPECT_TRUE(!platform.timeron(Timer::Main1) && platform.shown(Window::Main));
+
+    ed.about_Click();
+    ed.about_Click();
+    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "show Apropos"), 2) << "one window shown again";
+    ed.exit_Click();
+    EXPECT_TRUE(platform.ended);
+    platform.ended = false;
+    ed.Main_Unload();
+    EXPECT_TRUE(platform.ended) << "closing Main ends the process too";
 }
 
 TEST_F(EditorTest, DesignStateMatchesTheStartValues) {
-    EXPECT_EQ(ed.modelbl.caption, "Point");
-    EXPECT_EQ(ed.typcalc.caption, "Graph 65");
-    EXPECT_EQ(ed.Label1.caption, "Infos : ");
-    EXPECT_EQ(ed.Label2.caption, "X : ");
-    EXPECT_EQ(ed.Label3.caption, "Y :");
-    EXPECT_EQ(ed.coordx.caption, "");
-    EXPECT_EQ(ed.Label5.caption, texts::credit);
+    const std::pair<const Label*, std::string> labels[] = {
+        {&ed.modelbl, "Point"}, {&ed.typcalc, "Graph 65"}, {&ed.Label1, "Infos : "}, {&ed.Label2, "X : "},
+        {&ed.Label3, "Y :"}, {&ed.coordx, ""}, {&ed.Label5, texts::credit}, {&ed.Label6, texts::website}};
+    for (auto& [label, caption] : labels) EXPECT_EQ(label->caption, caption);
     EXPECT_EQ(ed.Label5.caption.rfind("Grafipix par ", 0), 0u);
-    EXPECT_EQ(ed.Label6.caption, texts::website);
-    EXPECT_TRUE(ed.presstruegreen.visible);
-    EXPECT_FALSE(ed.presswhite.visible);
-    EXPECT_FALSE(ed.pressblack.visible);
-    EXPECT_TRUE(ed.pressblue.visible && ed.pressorange.visible && ed.pressgreen.visible);
-    EXPECT_EQ(ed.pressblue.backcolor, highlight);
-    for (const Button* b : {&ed.presstruegreen, &ed.presswhite, &ed.pressblack, &ed.pressorange, &ed.pressgreen})
-        EXPECT_EQ(b->backcolor, buttonface);
-
-    // Exactly one model and one background checked, and "Duplication Opaque".
     std::set<std::string> checked, disabled;
     for (const MenuSpec& m : menutree()) {
         if ((ed.*m.entry).checked) checked.insert(m.name);
@@ -76,6 +58,11 @@ TEST_F(EditorTest, DesignStateMatchesTheStartValues) {
     EXPECT_EQ(ed.rotate180.caption, "Rotation 180°");
     EXPECT_EQ(ed.about.caption, "A propos de Pixatelier");
     EXPECT_EQ(ed.repbg.caption, "le fond par le bleu");
+    for (const ButtonSpec& b : mainbuttons())
+        if (std::string(b.name).rfind("press", 0) == 0) {
+            EXPECT_EQ((ed.*b.button).visible, b.name != std::string("presswhite") && b.name != std::string("pressblack")) << b.name;
+            EXPECT_EQ((ed.*b.button).backcolor, b.name == std::string("pressblue") ? highlight : buttonface) << b.name;
+        }
 }
 
 TEST(MenuTree, EveryEntryHangsUnderAnEntryThatOpensASubmenu) {
@@ -85,8 +72,7 @@ TEST(MenuTree, EveryEntryHangsUnderAnEntryThatOpensASubmenu) {
         EXPECT_TRUE(names.insert(tree[i].name).second) << "twice: " << tree[i].name;
         if (i == 0) continue;
         EXPECT_LE(tree[i].depth, tree[i - 1].depth + 1) << tree[i].name << " skips a level";
-        bool opens = i + 1 < tree.size() && tree[i + 1].depth > tree[i].depth;
-        if (opens) {
+        if (i + 1 < tree.size() && tree[i + 1].depth > tree[i].depth) {
             EXPECT_EQ(tree[i].click, nullptr) << tree[i].name << " opens a submenu and has a handler";
         }
     }
@@ -105,32 +91,13 @@ TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
     ed.Picture1.setpicture(ed.Picture1.image());
     ed.Picture1.setforecolor(orangeink);
     ed.Picture1.line(10, 10, 20, 10);
-
     ed.new_Click();
-
-    EXPECT_EQ(ed.pixelgrid, Grid{});
-    EXPECT_EQ(ed.selgrid.get(1, 1), 2);
-    EXPECT_FALSE(ed.selection.enabled);
-    EXPECT_EQ(ed.curtool, Tool::line31);
-    EXPECT_EQ(ed.curcolor, 3);
-    EXPECT_EQ(ed.selx, 5);
+    EXPECT_TRUE(ed.pixelgrid == Grid{} && !ed.selection.enabled);
+    EXPECT_TRUE(ed.selgrid.get(1, 1) == 2 && ed.curtool == Tool::line31 && ed.curcolor == 3 && ed.selx == 5);
     EXPECT_EQ(ed.modelbl.caption, "Ligne, cliquez pour tracer la ligne");
-    EXPECT_TRUE(ed.g65.checked && ed.bgcasio.checked && ed.opyes.checked);
-    EXPECT_EQ(ed.pressblue.backcolor, highlight);
-    // The background picture is gone and the marks with it.
-    EXPECT_TRUE(ed.Picture1.picture().empty());
-    EXPECT_EQ(pixelsnot(casioback), 0);
-}
-
-TEST_F(EditorTest, QuitAndClosingEndTheProcessAndAboutShowsOneWindow) {
-    ed.about_Click();
-    ed.about_Click();
-    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "show Apropos"), 2);
-    ed.exit_Click();
-    EXPECT_TRUE(platform.ended);
-    platform.ended = false;
-    ed.Main_Unload();
-    EXPECT_TRUE(platform.ended);
+    EXPECT_TRUE(ed.g65.checked && ed.bgcasio.checked && ed.opyes.checked && ed.pressblue.backcolor == highlight);
+    EXPECT_TRUE(ed.Picture1.picture().empty()) << "the background picture is gone";
+    EXPECT_EQ(pixelsnot(casioback), 0) << "and the marks with it";
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
 #include "core/main_controls.h"
 #include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
@@ -15,32 +20,6 @@ using testing::setcells;
 
 using DispatchTest = EditorTest;
 
-TEST_F(DispatchTest, ToolButtonsSetCodeAndCaptionAndNothingElse) {
-    struct Row { Handler button; Tool code; const char* caption; } rows[] = {
-        {&Editor::Command1_Click, Tool::point10, "Point"},
-        {&Editor::Command2_Click, Tool::pen20, "Stylo, cliquez pour amorcer le tracé"},
-        {&Editor::Command6_Click, Tool::brush22, "Pinceau, cliquez pour amorcer le tracé"},
-        {&Editor::Command7_Click, Tool::airbrush24, "Aérographe, cliquez pour amorcer le tracé"},
-        {&Editor::Command3_Click, Tool::line30, "Ligne, cliquez pour entrer le premier point"},
-        {&Editor::Command9_Click, Tool::rect40, "Rectangle, cliquez pour entrer le premier point"},
-        {&Editor::Command10_Click, Tool::circle50, "Cercle, cliquez pour définir le centre"},
-        {&Editor::Command11_Click, Tool::select60, "Sélection, cliquez pour entrer le premier point"},
-        {&Editor::Command8_Click, Tool::fill70, "Pot de peinture"},
-    };
-    ed.anchorx = 7;
-    for (const Row& r : rows) {
-        (ed.*r.button)();
-        EXPECT_EQ(ed.curtool, r.code) << r.caption;
-        EXPECT_EQ(ed.modelbl.caption, r.caption);
-        EXPECT_EQ(ed.anchorx, 7.0f) << r.caption;
-        EXPECT_EQ(ed.pixelgrid, Grid{}) << r.caption;
-    }
-    // Each button is bound to its control.
-    int bound = 0;
-    for (const ButtonSpec& b : mainbuttons()) bound += std::string(b.name).rfind("Command", 0) == 0 && b.click;
-    EXPECT_EQ(bound, 9);
-}
-
 TEST_F(DispatchTest, PositionsRoundHalfUpAboveOneAndPassUnchangedBelow) {
     struct Row { float in; int column; const char* readout; } rows[] = {
         {5.5f, 6, "6"}, {5.49f, 5, "5"}, {1.0f, 1, "1"}, {0.8f, 1, "0.8"}, {1.4f, 1, "1"},
@@ -49,97 +28,115 @@ TEST_F(DispatchTest, PositionsRoundHalfUpAboveOneAndPassUnchangedBelow) {
     for (const Row& r : rows) {
         ed.pixelgrid.clear();
         move(r.in, 10);
-        EXPECT_EQ(ed.coordx.caption, r.readout) << r.in;
         down(r.in, 10);
-        Cells expected;
-        if (r.column > 0) expected.insert({r.column, 10});
-        EXPECT_EQ(setcells(ed.pixelgrid), expected) << r.in;
+        EXPECT_EQ(ed.coordx.caption, r.readout) << r.in;
+        EXPECT_EQ(setcells(ed.pixelgrid), (r.column > 0 ? Cells{{r.column, 10}} : Cells{})) << r.in;
     }
-    // The calculator's upward y: the top row reads 63, the bottom one 1, 64.5 reads 0.
-    struct Up { float y; const char* readout; } ups[] = {{1.2f, "63"}, {63.0f, "1"}, {64.5f, "-1"}, {64.4f, "0"}, {0.8f, "63.2"}};
-    for (const Up& u : ups) {
-        move(3, u.y);
-        EXPECT_EQ(ed.coordy.caption, u.readout) << u.y;
+    // The calculator's upward y: the top row reads 63, the bottom one 1.
+    for (auto [y, readout] : {std::pair{1.2f, "63"}, {63.0f, "1"}, {64.5f, "-1"}, {64.4f, "0"}, {0.8f, "63.2"}}) {
+        move(3, y);
+        EXPECT_EQ(ed.coordy.caption, readout) << y;
     }
 }
 
-TEST_F(DispatchTest, ClicksFollowTheStateTableWithItsCaptions) {
-    struct Row { Handler button; Tool after1; const char* caption1; Tool after2; const char* caption2; } rows[] = {
-        {&Editor::Command2_Click, Tool::pen21, "Stylo activé", Tool::pen20, "Stylo, cliquez pour amorcer le tracé"},
-        {&Editor::Command6_Click, Tool::brush23, "Pinceau activé", Tool::brush22, "Pinceau, cliquez pour amorcer le tracé"},
-        {&Editor::Command7_Click, Tool::airbrush25, "Aérographe activé", Tool::airbrush24, "Aérographe, cliquez pour amorcer le tracé"},
-        {&Editor::Command3_Click, Tool::line31, "Ligne, cliquez pour tracer la ligne", Tool::line30, "Ligne"},
-        {&Editor::Command9_Click, Tool::rect41, "Rectangle, cliquez pour tracer le rectangle", Tool::rect40, "Rectangle"},
-        {&Editor::Command10_Click, Tool::circle51, "Cercle, cliquez pour définir le rayon", Tool::circle50,
-         "Cercle, cliquez pour définir le centre"},
-        {&Editor::Command11_Click, Tool::select61, "Sélection, cliquez pour définir la sélection", Tool::select60,
-         "Utilisez le menu pour agir sur la selection"},
+// Each button sets its state and caption and nothing else; two clicks on the
+// canvas then walk the state table, whichever mouse button is used.
+TEST_F(DispatchTest, ToolButtonsAndClicksFollowTheStateTable) {
+    struct State { Tool code; const char* caption; };
+    struct Row { Handler button; State chosen, first, second; } rows[] = {
+        {&Editor::Command1_Click, {Tool::point10, "Point"}, {Tool::point10, "Point"}, {Tool::point10, "Point"}},
+        {&Editor::Command2_Click, {Tool::pen20, "Stylo, cliquez pour amorcer le tracé"}, {Tool::pen21, "Stylo activé"},
+         {Tool::pen20, "Stylo, cliquez pour amorcer le tracé"}},
+        {&Editor::Command6_Click, {Tool::brush22, "Pinceau, cliquez pour amorcer le tracé"}, {Tool::brush23, "Pinceau activé"},
+         {Tool::brush22, "Pinceau, cliquez pour amorcer le tracé"}},
+        {&Editor::Command7_Click, {Tool::airbrush24, "Aérographe, cliquez pour amorcer le tracé"},
+         {Tool::airbrush25, "Aérographe activé"}, {Tool::airbrush24, "Aérographe, cliquez pour amorcer le tracé"}},
+        {&Editor::Command3_Click, {Tool::line30, "Ligne, cliquez pour entrer le premier point"},
+         {Tool::line31, "Ligne, cliquez pour tracer la ligne"}, {Tool::line30, "Ligne"}},
+        {&Editor::Command9_Click, {Tool::rect40, "Rectangle, cliquez pour entrer le premier point"},
+         {Tool::rect41, "Rectangle, cliquez pour tracer le rectangle"}, {Tool::rect40, "Rectangle"}},
+        {&Editor::Command10_Click, {Tool::circle50, "Cercle, cliquez pour définir le centre"},
+         {Tool::circle51, "Cercle, cliquez pour définir le rayon"}, {Tool::circle50, "Cercle, cliquez pour définir le centre"}},
+        {&Editor::Command11_Click, {Tool::select60, "Sélection, cliquez pour entrer le premier point"},
+         {Tool::select61, "Sélection, cliquez pour définir la sélection"},
+         {Tool::select60, "Utilisez le menu pour agir sur la selection"}},
+        {&Editor::Command8_Click, {Tool::fill70, "Pot de peinture"}, {Tool::fill70, "Pot de peinture"}, {Tool::fill70, "Pot de peinture"}},
     };
-    for (const Row& r : rows) {
-        for (int button : {1, 2, 4}) {  // left, right and middle act alike
+    auto is = [&](const State& s) { return ed.curtool == s.code && ed.modelbl.caption == s.caption; };
+    for (const Row& r : rows)
+        for (int button : {1, 2, 4}) {
+            ed.anchorx = 7;
+            ed.pixelgrid.clear();
             (ed.*r.button)();
+            EXPECT_TRUE(is(r.chosen) && ed.anchorx == 7.0f && ed.pixelgrid == Grid{}) << r.chosen.caption;
             down(20, 20, button);
-            EXPECT_EQ(ed.curtool, r.after1) << r.caption1 << " button " << button;
-            EXPECT_EQ(ed.modelbl.caption, r.caption1);
+            EXPECT_TRUE(is(r.first)) << r.first.caption << " button " << button;
             down(24, 22, button);
-            EXPECT_EQ(ed.curtool, r.after2) << r.caption2;
-            EXPECT_EQ(ed.modelbl.caption, r.caption2);
+            EXPECT_TRUE(is(r.second)) << r.second.caption << " button " << button;
         }
-    }
-    // Point, fill and paste keep their state and caption.
-    for (Handler b : {&Editor::Command1_Click, &Editor::Command8_Click}) {
-        (ed.*b)();
-        std::string caption = ed.modelbl.caption;
-        Tool code = ed.curtool;
-        down(30, 30);
-        down(40, 40);
-        EXPECT_EQ(ed.curtool, code);
-        EXPECT_EQ(ed.modelbl.caption, caption);
-    }
+    int bound = 0;
+    for (const ButtonSpec& b : mainbuttons()) bound += std::string(b.name).rfind("Command", 0) == 0 && b.click;
+    EXPECT_EQ(bound, 9);
 }
 
-TEST_F(DispatchTest, PenTogglesOnClicksAndDrawsOnlyOnMovesWithoutJoining) {
+TEST_F(DispatchTest, PenDrawsOnlyOnMovesAndToolButtonsAbandonWhatIsPending) {
     ed.Command2_Click();
     move(10, 10);
     down(11, 11);
     EXPECT_EQ(setcells(ed.pixelgrid), Cells{}) << "neither the move before nor the click draws";
     move(12, 12);
     move(20, 12);  // a fast move leaves a gap
-    EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{12, 12}, {20, 12}}));
-    ed.Command2_Click();  // a tool button stops the pen at once
-    EXPECT_EQ(ed.curtool, Tool::pen20);
+    ed.Command2_Click();
     move(30, 30);
-    EXPECT_EQ(setcells(ed.pixelgrid).size(), 2u);
-}
-
-TEST_F(DispatchTest, ToolButtonForgetsAPendingLineStart) {
+    EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{12, 12}, {20, 12}})) << "a tool button stops the pen at once";
+    ed.pixelgrid.clear();
     ed.Command3_Click();
     down(10, 10);
     ed.Command1_Click();
     down(30, 20);
-    EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{30, 20}}));
+    EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{30, 20}})) << "the pending line start is forgotten";
 }
 
-TEST_F(DispatchTest, NoPositionCrashesAnyState) {
-    const float positions[] = {-1e9f, -50.0f, -0.5f, 0.0f, 0.3f, 0.5f, 1.0f, 64.5f, 128.5f, 129.0f, 500.0f, 1e9f,
-                               std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
-    const Handler buttons[] = {&Editor::Command1_Click, &Editor::Command2_Click, &Editor::Command3_Click,
-                               &Editor::Command6_Click, &Editor::Command7_Click, &Editor::Command8_Click,
-                               &Editor::Command9_Click, &Editor::Command10_Click, &Editor::Command11_Click};
-    for (Handler b : buttons) {
-        (ed.*b)();
-        for (float x : positions)
-            for (float y : {-3.0f, 10.0f, 64.5f, 1e9f}) {
-                down(x, y);
-                move(y, x);
-                move(x, y);
-            }
+// Every state sees strokes from the canvas to far, fractional and non-finite
+// positions and back, with a button held. The walks must end quickly: the run
+// has its own editor on a thread, so a walk that never ends fails the test
+// instead of hanging it.
+TEST(ToolPositions, NoPositionCrashesOrHangsAnyState) {
+    struct Run {
+        testing::FakePlatform platform;
+        Editor ed{platform};
+        std::atomic<bool> done{false};
+    };
+    auto run = std::make_shared<Run>();
+    std::thread strokes([run] {
+        Editor& ed = run->ed;
+        ed.Main_Load();
+        const float positions[] = {-1e9f, -50.0f, -0.5f, 0.0f, 0.3f, 0.5f, 1.0f, 64.5f, 128.5f, 129.0f, 500.0f, 1e9f,
+                                   std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+        for (const ButtonSpec& b : mainbuttons()) {
+            if (std::string(b.name).rfind("Command", 0) != 0 || !b.click) continue;
+            (ed.*b.click)();
+            for (float x : positions)
+                for (float y : {-3.0f, 10.0f, 64.5f, 1e9f}) {
+                    ed.Picture1_MouseDown(1, 0, 30, 20);
+                    ed.Picture1_MouseMove(1, 0, x, y);
+                    ed.Picture1_MouseDown(1, 0, x, y);
+                    ed.Picture1_MouseMove(1, 0, y, x);
+                }
+        }
+        ed.curtool = Tool::paste62;
+        for (float x : positions) ed.Picture1_MouseDown(1, 0, x, x);
+        run->done = true;
+    });
+    for (int i = 0; i < 1000 && !run->done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!run->done) {
+        strokes.detach();  // stuck for good; `run` stays alive with it
+        FAIL() << "a walk did not end within 10 s";
     }
-    ed.curtool = Tool::paste62;
-    for (float x : positions) down(x, x);
-    // Only the arrays were written; every cell still holds a colour code.
+    strokes.join();
     for (int y = 0; y <= 64; ++y)
-        for (int x = 0; x <= 128; ++x) ASSERT_TRUE(ed.pixelgrid.get(x, y) >= 0 && ed.pixelgrid.get(x, y) <= 3);
+        for (int x = 0; x <= 128; ++x)
+            ASSERT_TRUE(run->ed.pixelgrid.get(x, y) >= 0 && run->ed.pixelgrid.get(x, y) <= 3) << "only colour codes stored";
 }
 
 }  // namespace
