@@ -6,9 +6,9 @@
 namespace grafipix {
 
 Editor::Editor(Platform& p) : platform(p) {
-    for (const MenuSpec& m : menutree()) this->*m.entry = MenuEntry{m.caption, m.enabled, m.checked};
-    for (const ButtonSpec& b : mainbuttons()) this->*b.button = Button{b.visible, b.backcolor};
-    for (const LabelSpec& l : mainlabels()) (this->*l.label).caption = l.caption ? l.caption : "";
+    for (const MenuRow& m : menutree()) this->*m.entry = MenuEntry{m.caption, m.enabled, m.checked};
+    for (const ButtonRow& b : mainbuttons()) this->*b.button = Button{b.visible, b.backcolor};
+    for (const LabelRow& l : mainlabels()) (this->*l.label).caption = l.caption ? l.caption : "";
     Label5.caption = texts::credit;
     Label6.caption = texts::website;
 }

@@ -11,7 +11,7 @@ namespace grafipix {
 
 using Handler = void (Editor::*)();
 
-struct MenuSpec {
+struct MenuRow {
     const char* name;
     MenuEntry Editor::*entry;
     int depth;  // 0 for the menu bar, 1 for its menus' entries, 2 below that
@@ -22,7 +22,7 @@ struct MenuSpec {
     Handler click;  // nullptr for the entries that only open a submenu
 };
 
-struct ButtonSpec {
+struct ButtonRow {
     const char* name;
     Button Editor::*button;
     int left, top, width, height;
@@ -31,7 +31,7 @@ struct ButtonSpec {
     Handler click;
 };
 
-struct LabelSpec {
+struct LabelRow {
     const char* name;
     Label Editor::*label;
     int left, top, width, height;
@@ -40,9 +40,9 @@ struct LabelSpec {
 };
 
 // In menu order, each entry after its parent.
-std::span<const MenuSpec> menutree();
-std::span<const ButtonSpec> mainbuttons();
-std::span<const LabelSpec> mainlabels();
+std::span<const MenuRow> menutree();
+std::span<const ButtonRow> mainbuttons();
+std::span<const LabelRow> mainlabels();
 
 // Main's client area and the canvas, in twips.
 inline constexpr int mainwidth = 7185, mainheight = 3705;

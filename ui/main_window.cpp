@@ -81,11 +81,11 @@ MainWindow::MainWindow(Application& app) : app_(app) {
 }
 
 void MainWindow::buildmenus() {
-    auto specs = menutree();
+    auto rows = menutree();
     std::vector<QMenu*> parents;  // the open menu at each depth
-    for (size_t i = 0; i < specs.size(); ++i) {
-        const MenuSpec& m = specs[i];
-        bool opens = i + 1 < specs.size() && specs[i + 1].depth > m.depth;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const MenuRow& m = rows[i];
+        bool opens = i + 1 < rows.size() && rows[i + 1].depth > m.depth;
         parents.resize(m.depth);
         QString caption = QString::fromUtf8(m.caption);
         if (opens) {
@@ -111,7 +111,7 @@ void MainWindow::buildmenus() {
 }
 
 void MainWindow::buildcontrols(QWidget* client) {
-    for (const ButtonSpec& b : mainbuttons()) {
+    for (const ButtonRow& b : mainbuttons()) {
         auto* button = new QPushButton(client);
         button->setObjectName(b.name);
         button->setGeometry(twips(b.left, b.top, b.width, b.height));
@@ -128,7 +128,7 @@ void MainWindow::buildcontrols(QWidget* client) {
         buttons_[name] = button;
         shownback_[name] = buttonface;
     }
-    for (const LabelSpec& l : mainlabels()) {
+    for (const LabelRow& l : mainlabels()) {
         auto* label = new QLabel(client);
         label->setObjectName(l.name);
         label->setGeometry(twips(l.left, l.top, l.width, l.height));
@@ -146,7 +146,7 @@ void MainWindow::buildcontrols(QWidget* client) {
 
 void MainWindow::refresh() {
     const Editor& ed = app_.editor();
-    for (const MenuSpec& m : menutree()) {
+    for (const MenuRow& m : menutree()) {
         const MenuEntry& entry = ed.*m.entry;
         QAction* a = actions_.at(m.name);
         a->setText(QString::fromStdString(entry.caption));
@@ -155,7 +155,7 @@ void MainWindow::refresh() {
         a->setCheckable(entry.checked);
         a->setChecked(entry.checked);
     }
-    for (const ButtonSpec& b : mainbuttons()) {
+    for (const ButtonRow& b : mainbuttons()) {
         const Button& state = ed.*b.button;
         QPushButton* button = buttons_.at(b.name);
         button->setVisible(state.visible);
@@ -165,7 +165,7 @@ void MainWindow::refresh() {
             shown = state.backcolor;
         }
     }
-    for (const LabelSpec& l : mainlabels()) labels_.at(l.name)->setText(QString::fromStdString((ed.*l.label).caption));
+    for (const LabelRow& l : mainlabels()) labels_.at(l.name)->setText(QString::fromStdString((ed.*l.label).caption));
     canvas_->update();
 }
 

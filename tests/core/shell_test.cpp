@@ -49,7 +49,7 @@ TEST_F(EditorTest, DesignStateMatchesTheStartValues) {
     for (auto& [label, caption] : labels) EXPECT_EQ(label->caption, caption);
     EXPECT_EQ(ed.Label5.caption.rfind("Grafipix par ", 0), 0u);
     std::set<std::string> checked, disabled;
-    for (const MenuSpec& m : menutree()) {
+    for (const MenuRow& m : menutree()) {
         if ((ed.*m.entry).checked) checked.insert(m.name);
         if (!(ed.*m.entry).enabled) disabled.insert(m.name);
     }
@@ -58,7 +58,7 @@ TEST_F(EditorTest, DesignStateMatchesTheStartValues) {
     EXPECT_EQ(ed.rotate180.caption, "Rotation 180°");
     EXPECT_EQ(ed.about.caption, "A propos de Pixatelier");
     EXPECT_EQ(ed.repbg.caption, "le fond par le bleu");
-    for (const ButtonSpec& b : mainbuttons())
+    for (const ButtonRow& b : mainbuttons())
         if (std::string(b.name).rfind("press", 0) == 0) {
             EXPECT_EQ((ed.*b.button).visible, b.name != std::string("presswhite") && b.name != std::string("pressblack")) << b.name;
             EXPECT_EQ((ed.*b.button).backcolor, b.name == std::string("pressblue") ? highlight : buttonface) << b.name;

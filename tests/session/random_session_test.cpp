@@ -95,11 +95,11 @@ private:
     }
 
     void buildevents() {
-        for (const ButtonSpec& b : mainbuttons()) {
+        for (const ButtonRow& b : mainbuttons()) {
             const Button* button = &(ed_.*b.button);
             add(b.name, 3, [this, h = b.click] { (ed_.*h)(); }, [button] { return button->visible; });
         }
-        for (const MenuSpec& m : menutree()) {
+        for (const MenuRow& m : menutree()) {
             if (!m.click || m.click == &Editor::exit_Click || m.click == &Editor::about_Click) continue;
             if (m.click == &Editor::importation_Click || m.click == &Editor::exportation_Click) continue;
             const MenuEntry* parent = nullptr;

@@ -75,7 +75,7 @@ TEST_F(DispatchTest, ToolButtonsAndClicksFollowTheStateTable) {
             EXPECT_TRUE(is(r.second)) << r.second.caption << " button " << button;
         }
     int bound = 0;
-    for (const ButtonSpec& b : mainbuttons()) bound += std::string(b.name).rfind("Command", 0) == 0 && b.click;
+    for (const ButtonRow& b : mainbuttons()) bound += std::string(b.name).rfind("Command", 0) == 0 && b.click;
     EXPECT_EQ(bound, 9);
 }
 
@@ -113,7 +113,7 @@ TEST(ToolPositions, NoPositionCrashesOrHangsAnyState) {
         ed.Main_Load();
         const float positions[] = {-1e9f, -50.0f, -0.5f, 0.0f, 0.3f, 0.5f, 1.0f, 64.5f, 128.5f, 129.0f, 500.0f, 1e9f,
                                    std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
-        for (const ButtonSpec& b : mainbuttons()) {
+        for (const ButtonRow& b : mainbuttons()) {
             if (std::string(b.name).rfind("Command", 0) != 0 || !b.click) continue;
             (ed.*b.click)();
             for (float x : positions)

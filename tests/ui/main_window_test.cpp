@@ -48,7 +48,7 @@ TEST(MainWindowUi, MenuTreeCaptionsShortcutsAndInitialStates) {
     for (QAction* a : main.menuBar()->actions()) top << a->text();
     EXPECT_EQ(top, (QStringList{"Fichier", QString::fromUtf8("Sélection"), "Options", "?"}));
 
-    for (const MenuSpec& m : menutree()) {
+    for (const MenuRow& m : menutree()) {
         QAction* a = main.action(m.name);
         EXPECT_EQ(a->text().toStdString(), m.caption) << m.name;
         EXPECT_EQ(a->isEnabled(), m.enabled) << m.name;
