@@ -22,12 +22,10 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), qcolour(casioback));
-        if (owner_.picture().isNull()) return;
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        // From unit (0, 0) to (128, 64): column 0 lies left of the visible area,
-        // so each stretched pixel sits over the cell that samples it.
+        // From unit (0, 0): column 0 lies left of the visible area, so each
+        // stretched pixel sits over the cell that samples it.
         const int u = Canvas::unitpixels;
-        p.drawImage(QRect(-u, -u, 128 * u, 64 * u), owner_.picture());
+        if (!owner_.stretched().isNull()) p.drawImage(QPoint(-u, -u), owner_.stretched());
     }
 
 private:
@@ -47,6 +45,10 @@ ApercuWindow::ApercuWindow() {
 
 void ApercuWindow::setpicture(QImage picture) {
     picture_ = std::move(picture);
+    // Stretched once here, not on every repaint: a photo is millions of pixels.
+    const int u = Canvas::unitpixels;
+    stretched_ = picture_.isNull() ? QImage()
+                                   : picture_.scaled(128 * u, 64 * u, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     update();
     for (QWidget* child : findChildren<QWidget*>()) child->update();
 }

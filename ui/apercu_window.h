@@ -13,9 +13,11 @@ public:
 
     void setpicture(QImage picture);
     const QImage& picture() const { return picture_; }
+    // The picture at the size it is shown: 128 x 64 units.
+    const QImage& stretched() const { return stretched_; }
 
 private:
-    QImage picture_;
+    QImage picture_, stretched_;
 };
 
 }  // namespace grafipix::ui
