@@ -86,6 +86,8 @@ Span cellspan(int c, int n, int size) {
 Samples boxaverage(const QImage& source) {
     constexpr int columns = 128, rows = 64;
     const int w = source.width(), h = source.height();
+    std::array<Span, columns> xspans;
+    for (int x = 0; x < columns; ++x) xspans[static_cast<size_t>(x)] = cellspan(x, columns, w);
     Samples out;
     for (int row = 0; row < rows; ++row) {
         std::array<std::array<uint64_t, 4>, columns> sums{};
@@ -93,7 +95,7 @@ Samples boxaverage(const QImage& source) {
         for (int y = ys.from; y < ys.to; ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
             for (int x = 0; x < columns; ++x) {
-                const Span xs = cellspan(x, columns, w);
+                const Span xs = xspans[static_cast<size_t>(x)];
                 auto& sum = sums[static_cast<size_t>(x)];
                 for (int px = xs.from; px < xs.to; ++px) {
                     const QRgb p = line[px];
@@ -105,7 +107,7 @@ Samples boxaverage(const QImage& source) {
             }
         }
         for (int x = 0; x < columns; ++x) {
-            const Span xs = cellspan(x, columns, w);
+            const Span xs = xspans[static_cast<size_t>(x)];
             const uint64_t n = static_cast<uint64_t>(xs.to - xs.from) * static_cast<uint64_t>(ys.to - ys.from);
             const auto& sum = sums[static_cast<size_t>(x)];
             auto mean = [n](uint64_t v) { return static_cast<int>((v + n / 2) / n); };
