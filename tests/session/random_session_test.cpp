@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <set>
@@ -27,8 +28,6 @@ const std::set<std::string> statustexts = {
     "Cercle, cliquez pour définir le centre", "Cercle, cliquez pour définir le rayon",
     "Sélection, cliquez pour entrer le premier point", "Sélection, cliquez pour définir la sélection",
     "Utilisez le menu pour agir sur la selection", "Déplacer le curseur puis cliquez", "Pot de peinture"};
-const std::set<std::string> selectionentries = {"desel", "selduplicate", "seldelete", "rotate180", "selvert",
-    "selhoriz", "repbluesel", "repgreensel", "reporangesel", "repbgsel"};
 
 class Session {
 public:
@@ -39,11 +38,12 @@ public:
         ed_.Timer1_Timer();
         for (const ButtonRow& b : mainbuttons())
             add(b.name, 3, [this, h = b.click] { (ed_.*h)(); }, [b = &(ed_.*b.button)] { return b->visible; });
+        const MenuEntry* path[3] = {};  // an entry can be chosen only while it and its menus are enabled
         for (const MenuRow& m : menutree()) {
+            path[m.depth] = &(ed_.*m.entry);
             if (!m.click || m.click == &Editor::exit_Click || m.click == &Editor::about_Click) continue;
-            const MenuEntry* menu = selectionentries.count(m.name) ? &ed_.selection : nullptr;
             add(m.name, std::string(m.name) == "new" ? 1 : 2, [this, h = m.click] { (ed_.*h)(); },
-                [e = &(ed_.*m.entry), menu] { return e->enabled && (!menu || menu->enabled); });
+                [p = std::vector(path, path + m.depth + 1)] { return std::ranges::all_of(p, &MenuEntry::enabled); });
         }
         add("mousedown", 60, [this] { ed_.Picture1_MouseDown(1 << (random_() % 3), 0, position(128), position(64)); });
         add("mousemove", 120, [this] { ed_.Picture1_MouseMove(random_() % 2, 0, position(128), position(64)); });
