@@ -150,7 +150,7 @@ TEST_F(Files, AnExportIsABitmapOfTheCanvasThatImportsBackToItsCells) {
     EXPECT_EQ(files(), QStringList{"dessin.jpg"});
 }
 
-TEST_F(Files, AFullDiskSaysWhyAndLeavesTheOldFileIntact) {
+TEST_F(Files, AFullDiskOrMissingFolderSaysWhyAndLeavesTheOldFileIntact) {
     const std::string old = folder.write("ancien.bmp", QByteArray("l'ancien dessin"));
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -166,6 +166,13 @@ TEST_F(Files, AFullDiskSaysWhyAndLeavesTheOldFileIntact) {
     EXPECT_EQ(readall(old), "l'ancien dessin");
     EXPECT_TRUE(ed.Picture1.picture().empty());
     EXPECT_EQ(files(), QStringList{"ancien.bmp"});
+
+    // A missing folder is named, and no success is reported.
+    const std::string nowhere = folder.path("absent/dessin.bmp");
+    exportfile(nowhere);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("n'existe pas"), std::string::npos) << platform.messages[0];
+    EXPECT_TRUE(ed.Picture1.picture().empty());
 }
 
 }  // namespace
