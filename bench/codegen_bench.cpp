@@ -1,32 +1,29 @@
-// The whole generator run without the prompt (an empty answer), on the worst
-// picture for it: a checkerboard in the three colours, every cell single.
+// The whole generator run on the worst picture for it: a checkerboard in the
+// three colours, every cell single.
 
 #include <benchmark/benchmark.h>
 
-#include "core/editor.h"
-#include "tests/support/fake_platform.h"
+#include "codegen/generator.h"
 
 namespace {
 
 using namespace grafipix;
 
-void generatorrun(benchmark::State& state, float mode) {
-    testing::FakePlatform platform;
-    Editor ed(platform);
-    ed.Main_Load();
+void generatorrun(benchmark::State& state, CodeMode mode) {
+    Grid g;
     for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x) ed.pixelgrid.set(x, y, static_cast<int16_t>(1 + (x + y) % 3));
-    ed.codemode = mode;
-    ed.Code.emplace();
+        for (int x = 1; x <= 127; ++x) g.set(x, y, static_cast<int16_t>(1 + (x + y) % 3));
+    size_t characters = 0;
     for (auto _ : state) {
-        ed.Code_Timer1_Timer();
-        benchmark::DoNotOptimize(ed.Code->Text1.data());
+        const Program p = generateprogram(g, mode, fxinterface, 0, [](double, double) {});
+        characters = p.text.size();
+        benchmark::DoNotOptimize(p.text.data());
     }
-    state.counters["characters"] = static_cast<double>(ed.Code->Text1.size());
+    state.counters["characters"] = static_cast<double>(characters);
 }
 
-void BM_GeneratorCheckerboardPxlOn(benchmark::State& state) { generatorrun(state, 1.0f); }
-void BM_GeneratorCheckerboardDrawStat(benchmark::State& state) { generatorrun(state, 2.0f); }
+void BM_GeneratorCheckerboardPxlOn(benchmark::State& state) { generatorrun(state, CodeMode::fline); }
+void BM_GeneratorCheckerboardDrawStat(benchmark::State& state) { generatorrun(state, CodeMode::drawstat); }
 BENCHMARK(BM_GeneratorCheckerboardPxlOn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratorCheckerboardDrawStat)->Unit(benchmark::kMillisecond);
 

@@ -47,13 +47,13 @@ BENCHMARK(BM_QtDecodeLargeJpeg)->Unit(benchmark::kMillisecond);
 void BM_ImportLargeJpeg(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
-    ed.Main_Load();
+    ed.handle(Event::load());
     platform.onload = [](const std::string& path, Samples& out, std::string& reason) {
         return exchange::loadsamples(path, out, reason);
     };
     for (auto _ : state) {
         platform.opens.push_back(largejpeg());
-        ed.importimage();
+        ed.handle(Event::click("importation"));
         benchmark::DoNotOptimize(ed.pixelgrid.get(64, 32));
     }
     if (!platform.messages.empty()) state.SkipWithError(platform.messages.front().c_str());
@@ -73,7 +73,7 @@ BENCHMARK(BM_SampleLargePicture)->Unit(benchmark::kMillisecond);
 void BM_ImportThreeColours(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
-    ed.Main_Load();
+    ed.handle(Event::load());
     Samples s;
     for (int x = 0; x < 128; ++x)
         for (int y = 0; y < 64; ++y) s.colour[x][y] = (x + y) % 3 == 0 ? 0x0000FFu : (x + y) % 3 == 1 ? 0x00FF00u : 0xFF0000u;
@@ -83,7 +83,7 @@ void BM_ImportThreeColours(benchmark::State& state) {
     };
     for (auto _ : state) {
         platform.opens.push_back("image.bmp");
-        ed.importimage();
+        ed.handle(Event::click("importation"));
         benchmark::DoNotOptimize(ed.pixelgrid.get(64, 32));
     }
 }

@@ -11,13 +11,13 @@ using namespace grafipix;
 
 void fill(Editor& ed) {
     for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x) ed.pixelgrid.set(x, y, static_cast<int16_t>(1 + (x * 7 + y) % 3));
+        for (int x = 1; x <= 127; ++x) ed.doc.set(x, y, static_cast<int16_t>(1 + (x * 7 + y) % 3));
 }
 
 void BM_RedrawFullPicture(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
-    ed.Main_Load();
+    ed.handle(Event::load());
     fill(ed);
     state.SetLabel("baseline: BM_QPainterRedraw");
     for (auto _ : state) {
@@ -30,7 +30,7 @@ BENCHMARK(BM_RedrawFullPicture)->Unit(benchmark::kMicrosecond);
 void BM_RedrawEmptyPicture(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
-    ed.Main_Load();
+    ed.handle(Event::load());
     for (auto _ : state) {
         ed.redrawcanvas();
         benchmark::DoNotOptimize(ed.Picture1.bits());

@@ -12,14 +12,14 @@ using namespace grafipix;
 void BM_CirclePreviewMoveOnFullPicture(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
-    ed.Main_Load();
+    ed.handle(Event::load());
     for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x) ed.pixelgrid.set(x, y, static_cast<int16_t>(1 + (x + y) % 3));
-    ed.Command10_Click();
-    ed.Picture1_MouseDown(1, 0, 64, 32);
+        for (int x = 1; x <= 127; ++x) ed.doc.set(x, y, static_cast<int16_t>(1 + (x + y) % 3));
+    ed.handle(Event::click("Command10"));
+    ed.handle(Event::down(64, 32));
     state.SetLabel("baseline: BM_QPainterRedraw");
     for (auto _ : state) {
-        ed.Picture1_MouseMove(0, 0, 64 + 60, 32);  // radius 60
+        ed.handle(Event::move(64 + 60, 32));  // radius 60
         benchmark::DoNotOptimize(ed.Picture1.bits());
     }
 }
@@ -28,14 +28,14 @@ BENCHMARK(BM_CirclePreviewMoveOnFullPicture)->Unit(benchmark::kMicrosecond);
 void BM_FillWholeEmptyCanvas(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
-    ed.Main_Load();
-    ed.Command8_Click();
+    ed.handle(Event::load());
+    ed.handle(Event::click("Command8"));
     state.SetLabel("baseline: BM_QPainterRedraw");
     for (auto _ : state) {
         state.PauseTiming();
-        ed.pixelgrid.clear();
+        ed.doc.newpicture();
         state.ResumeTiming();
-        ed.Picture1_MouseDown(1, 0, 64, 32);
+        ed.handle(Event::down(64, 32));
         benchmark::DoNotOptimize(ed.pixelgrid);
     }
 }

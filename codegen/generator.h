@@ -1,41 +1,44 @@
 #pragma once
-// The generator run of the `Code` window: its texts and the reading of the
-// picture-memory answer. The handlers themselves are members of Editor.
+// The calculator program of a picture, as the `Code` window shows it, and
+// what the window asks and says around it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/texts.h"
-
-namespace grafipix::codetexts {
-
-inline const std::string fxinstruction =
-    "Copiez le code ci-dessous et collez le dans un nouveau programme ouvert dans Fx-interface. "
-    "Transmettez le ensuite à votre calculatrice et exécutez le programme. Mode d'emploi complet sur " +
-    texts::website;
-inline const std::string fa124instruction =
-    "Copiez le code ci-dessous et collez le dans un nouveau programme ouvert dans FA-124. "
-    "Transmettez le ensuite à votre calculatrice et exécutez le programme. Mode d'emploi complet sur " +
-    texts::website;
-
-inline const std::string promptsix =
-    "Si vous voulez que votre image se sauvegarde sur un picture (une fois le programme executé sur la "
-    "calculatrice), indiquez le numéro du picture (1 à 6) :";
-inline const std::string prompttwenty =
-    "Si vous voulez que votre image se sauvegarde sur un picture (une fois le programme executé sur la "
-    "calculatrice), indiquez le numéro du picture (1 à 20) :";
-inline const std::string prompttitle = "Picture";
-
-inline const std::string bytesbefore = "Il vous faudra un peu moins de ";
-inline const std::string bytesafter = " bytes libres";
-
-}  // namespace grafipix::codetexts
+#include "codegen/program_text.h"
+#include "codegen/scan.h"
+#include "core/grid.h"
 
 namespace grafipix {
 
+struct Program {
+    std::u16string text;
+    long bytesest = 0;  // the free calculator memory the program needs, in bytes
+};
+
+// Header, body, DrawStat blocks in that mode, and a closing "StoPict n" when
+// `pictnum` is not 0. `progress` follows the scan of the cells.
+Program generateprogram(const Grid& grid, CodeMode mode, const Flavour& flavour, int pictnum,
+                        const ProgressFn& progress = {});
+
 // The answer to the picture prompt as a 16-bit whole number, a fractional part
-// rounded half to even; 0 for anything that is not such a number.
-int16_t readpictnum(std::string_view answer);
+// rounded half to even; nothing for an answer that is no such number.
+std::optional<int16_t> readpictnum(std::string_view answer);
+
+// The picture memory a number gives on a calculator with memories
+// 1..lastpicture: 0 stays 0 (no StoPict), below 0 is 1, above the last is the last.
+int pictmemory(int16_t number, int lastpicture);
+
+namespace codetexts {
+
+std::string prompt(int lastpicture);
+inline const std::string prompttitle = "Picture";
+// The instructions above the program, naming its link program.
+std::string instruction(const Flavour& flavour);
+std::string estimate(long bytesest);
+
+}  // namespace codetexts
 
 }  // namespace grafipix

@@ -16,7 +16,7 @@ std::u16string_view colourword(int c) {
 
 }  // namespace
 
-void scanimage(const Grid& grid, float codemode, std::u16string_view eolmark, std::u16string& text,
+void scanimage(const Grid& grid, CodeMode codemode, std::u16string_view eolmark, std::u16string& text,
                PointLists& points, const ProgressFn& showprogress) {
     // Column 128 and row 64 lie off the screen ("PxlOn 64,x" even stops the
     // program), so the scan and every run stop at the screen's edge.
@@ -48,14 +48,14 @@ void scanimage(const Grid& grid, float codemode, std::u16string_view eolmark, st
                     appendnumber(text, gy);
                 }
                 endline(text, eolmark);
-            } else if (codemode == 1.0f) {
+            } else if (codemode == CodeMode::fline) {
                 text += colourword(c);
                 text += u"PxlOn ";
                 appendnumber(text, y);
                 text += u',';
                 appendnumber(text, x);
                 endline(text, eolmark);
-            } else if (codemode == 2.0f) {
+            } else if (codemode == CodeMode::drawstat) {
                 addpoint(points, c, x, gy);
             }
             x += runlen;

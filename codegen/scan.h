@@ -18,9 +18,9 @@ inline constexpr int screencolumns = 127, screenrows = 63;
 // 8192, then once with 8192 of 8192 when the scan is done.
 using ProgressFn = std::function<void(double done, double total)>;
 
-// Appends the body lines for the whole picture; in mode 2 the single cells go
-// to `points` instead. Any other mode writes the runs only.
-void scanimage(const Grid& grid, float codemode, std::u16string_view eolmark, std::u16string& text,
+// Appends the body lines for the whole picture; in the DrawStat mode the
+// single cells go to `points` instead. Any other mode writes the runs only.
+void scanimage(const Grid& grid, CodeMode codemode, std::u16string_view eolmark, std::u16string& text,
                PointLists& points, const ProgressFn& showprogress = {});
 
 }  // namespace grafipix

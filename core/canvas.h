@@ -3,6 +3,8 @@
 // per calculator pixel, 3 screen pixels per unit, the point (1, 1) at the top-left
 // pixel, y downward. Lines follow the usual raster convention of leaving out their
 // last pixel, so a cell stroke from x to x + 1 covers exactly the cell's 3 columns.
+// Every line the editor draws is horizontal or vertical, and so is every line
+// the canvas can draw.
 
 #include <cmath>
 #include <cstdint>
@@ -43,7 +45,8 @@ public:
         forepixel_ = toargb(c);
     }
 
-    // Straight line in the pen colour between two points in canvas units.
+    // Straight line in the pen colour between two points in canvas units: a
+    // row when both lie on one pixel row, otherwise the column of the first.
     void line(float x1, float y1, float x2, float y2);
 
     const Picture& picture() const { return picture_; }
@@ -52,7 +55,7 @@ public:
     // What the canvas shows: back colour, background picture and painted marks.
     Picture image() const { return Picture{width, height, pixels_}; }
 
-    // The Windows colour value of one screen pixel (tests and the export read it).
+    // The Windows colour value of one screen pixel.
     wincolour pixel(int px, int py) const { return fromargb(pixels_[py * width + px]); }
     const uint32_t* bits() const { return pixels_.data(); }
 
@@ -68,7 +71,6 @@ public:
 private:
     void hspan(long row, long from, long to);  // pixels from..to-1 (from <= to)
     void vspan(long col, long from, long to);
-    void general(long x0, long y0, long x1, long y1);
 
     std::vector<uint32_t> pixels_;
     wincolour backcolor_ = casioback;
@@ -91,11 +93,10 @@ inline void Canvas::line(float x1, float y1, float x2, float y2) {
         // The last pixel is left out, whichever way the line runs.
         if (px1 <= px2) hspan(py1, px1, px2);
         else hspan(py1, px2 + 1, px1 + 1);
-    } else if (px1 == px2) {
-        if (py1 <= py2) vspan(px1, py1, py2);
-        else vspan(px1, py2 + 1, py1 + 1);
+    } else if (py1 < py2) {
+        vspan(px1, py1, py2);
     } else {
-        general(px1, py1, px2, py2);
+        vspan(px1, py2 + 1, py1 + 1);
     }
 }
 

@@ -19,14 +19,15 @@ inline constexpr wincolour buttonface = 0x8000000F;  // system colour, not an RG
 inline constexpr wincolour lightgrey = 0xE0E0E0;
 inline constexpr wincolour navy = 0x800000;
 
-// The canvas colour of a colour code; codes outside 0..3 give `unchanged`.
-constexpr wincolour codecolour(int code, int inkcolor, int bgkind, wincolour unchanged) {
+// The one mapping from a colour code to what the canvas, the pen and the
+// colour buttons show: ink after `inkcolor` (1 blue, anything else black),
+// the background after `bgkind` (1 white, anything else the screen green).
+constexpr wincolour codecolour(int code, int inkcolor, int bgkind) {
     switch (code) {
         case 1: return inkcolor == 1 ? blueink : blackink;
         case 2: return greenink;
         case 3: return orangeink;
-        case 0: return bgkind == 1 ? whiteback : casioback;
-        default: return unchanged;
+        default: return bgkind == 1 ? whiteback : casioback;
     }
 }
 

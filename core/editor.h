@@ -1,19 +1,24 @@
 #pragma once
-// The editor: the process-wide state under the names the handlers use, the
-// state of every control of `Main`, and the handlers as member functions. Each
+// The editor: the drawing with its painters, the variables of the windows,
+// the state of every control of `Main` and of the `Code` window, and the
+// handlers as member functions. Every event comes in through handle(); each
 // subsystem defines its handlers in its own folder (see ARCHITECTURE.md).
 
-#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
-#include "core/canvas.h"
+#include "codegen/program_text.h"
 #include "core/controls.h"
-#include "core/grid.h"
-#include "core/platform.h"
-#include "core/tool_codes.h"
+#include "core/drawing.h"
+#include "core/events.h"
+#include "core/tool_code.h"
 
 namespace grafipix {
+
+struct Model;
+struct ToolRow;
 
 // The `Code` window's controls while the window exists.
 struct CodeForm {
@@ -26,32 +31,30 @@ struct CodeForm {
     std::string bytes;
 };
 
-class Editor {
+class Editor : public Drawing {
 public:
     explicit Editor(Platform& platform);
-    Editor(const Editor&) = delete;
-    Editor& operator=(const Editor&) = delete;
 
-    Platform& platform;
+    // The one way in for every event. A click on a control that cannot be
+    // chosen now (a hidden button, a disabled entry or an entry of a disabled
+    // menu) is refused: false, and nothing happens.
+    bool handle(const Event& e);
 
-    // ---- picture and editor state ----
-    Grid pixelgrid;
-    Grid selgrid;
-    Tool curtool = Tool::point10;
-    int16_t curcolor = 0;
-    int inkcolor = 0;
-    int bgkind = 0;
-    int opaquedup = 0;
-    float codemode = 0.0f;
-    float anchorx = 0.0f, anchory = 0.0f;
-    float selx = 0.0f, sely = 0.0f, selw = 0.0f, selh = 0.0f;
+    // Windows, boxes, files and timers; hidden from the tools behind Drawing.
+    using Drawing::platform;
+
+    // ---- state of the windows ----
+    ToolCode curtool;
+    CodeMode codemode = CodeMode::none;
     int selnotempty = 0;
 
+    // The model whose entry carries the check mark: the one place it is read.
+    const Model& currentmodel() const;
+
     // ---- controls of Main ----
-    Canvas Picture1;
     Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
-    Button Command1, Command2, Command3, Command6, Command7, Command8, Command9, Command10, Command11;
     Button presstruegreen, presswhite, pressblue, pressblack, pressorange, pressgreen;
+    std::vector<Button> toolbuttons;  // one per row of the tool table, in its order
     MenuEntry file, new_, importation, exportation, generate, fline, drawstat, exit;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
     MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
@@ -59,23 +62,25 @@ public:
     MenuEntry remplace, repblue, repgreen, reporange, repbg;
     MenuEntry aide, about;
 
+    // The controls by name, nullptr for an unknown name.
+    MenuEntry* menu(std::string_view name);
+    const MenuEntry* menu(std::string_view name) const;
+    Button* button(std::string_view name);
+    const Button* button(std::string_view name) const;
+    const Label* label(std::string_view name) const;
+
     // ---- the Code window, while it exists ----
     std::optional<CodeForm> Code;
 
-    // ---- application shell (core/) ----
+    // ---- application shell and canvas (core/) ----
     void Main_Load();
     void Timer1_Timer();
     void new_Click();
     void exit_Click();
     void Main_Unload();
     void about_Click();
-
-    // ---- canvas (core/) ----
-    void redrawcanvas();
     void bgcasio_Click();
     void bgwhite_Click();
-    // The canvas colour of a colour code under the current ink and background.
-    wincolour colourof(int code) const;
 
     // ---- tools (tools/) ----
     void Command1_Click();
@@ -89,8 +94,8 @@ public:
     void Command11_Click();
     void Picture1_MouseDown(int button, int shift, float X, float Y);
     void Picture1_MouseMove(int button, int shift, float X, float Y);
-    void plotcell(float x, float y);
-    void previewcell(float x, float y);
+    // A tool button: the tool's first step and its status text.
+    void choosetool(const ToolRow& tool);
 
     // ---- models and colours (models/) ----
     void g35_Click();
@@ -135,6 +140,9 @@ public:
     void exportation_Click();
     void importimage();
     void exportimage();
+
+private:
+    bool click(std::string_view name);
 };
 
 }  // namespace grafipix

@@ -1,6 +1,10 @@
 #include "core/main_controls.h"
 
 #include <array>
+#include <vector>
+
+#include "models/colour_buttons.h"
+#include "tools/tool_table.h"
 
 namespace grafipix {
 
@@ -50,24 +54,6 @@ const std::array menus{
     MenuRow{"about", &E::about, 1, "A propos de Pixatelier", "", true, false, &E::about_Click},
 };
 
-const std::array buttons{
-    ButtonRow{"Command1", &E::Command1, 120, 1440, 375, 375, true, buttonface, &E::Command1_Click},
-    ButtonRow{"Command2", &E::Command2, 480, 1440, 375, 375, true, buttonface, &E::Command2_Click},
-    ButtonRow{"Command3", &E::Command3, 840, 1440, 375, 375, true, buttonface, &E::Command3_Click},
-    ButtonRow{"Command6", &E::Command6, 120, 1800, 375, 375, true, buttonface, &E::Command6_Click},
-    ButtonRow{"Command7", &E::Command7, 480, 1800, 375, 375, true, buttonface, &E::Command7_Click},
-    ButtonRow{"Command8", &E::Command8, 840, 1800, 375, 375, true, buttonface, &E::Command8_Click},
-    ButtonRow{"Command9", &E::Command9, 120, 2160, 375, 375, true, buttonface, &E::Command9_Click},
-    ButtonRow{"Command10", &E::Command10, 480, 2160, 375, 375, true, buttonface, &E::Command10_Click},
-    ButtonRow{"Command11", &E::Command11, 840, 2160, 375, 375, true, buttonface, &E::Command11_Click},
-    ButtonRow{"presstruegreen", &E::presstruegreen, 120, 2640, 495, 375, true, buttonface, &E::presstruegreen_Click},
-    ButtonRow{"presswhite", &E::presswhite, 120, 2640, 495, 375, false, buttonface, &E::presswhite_Click},
-    ButtonRow{"pressblue", &E::pressblue, 720, 2640, 495, 375, true, highlight, &E::pressblue_Click},
-    ButtonRow{"pressblack", &E::pressblack, 720, 2640, 495, 375, false, buttonface, &E::pressblack_Click},
-    ButtonRow{"pressorange", &E::pressorange, 120, 3000, 495, 375, true, buttonface, &E::pressorange_Click},
-    ButtonRow{"pressgreen", &E::pressgreen, 720, 3000, 495, 375, true, buttonface, &E::pressgreen_Click},
-};
-
 const std::array labels{
     LabelRow{"Label1", &E::Label1, 120, 120, 615, 255, true, "Infos : "},
     LabelRow{"modelbl", &E::modelbl, 720, 120, 3975, 255, false, "Point"},
@@ -84,7 +70,16 @@ const std::array labels{
 }  // namespace
 
 std::span<const MenuRow> menutree() { return menus; }
-std::span<const ButtonRow> mainbuttons() { return buttons; }
 std::span<const LabelRow> mainlabels() { return labels; }
+
+std::span<const ButtonRow> mainbuttons() {
+    static const std::vector<ButtonRow> rows = [] {
+        std::vector<ButtonRow> out;
+        for (const ToolRow& t : toolrows()) out.push_back({t.button, t.left, t.top, 375, 375, t.icon, 0});
+        for (const ColourButton& c : colourbuttons()) out.push_back({c.name, c.left, c.top, 495, 375, nullptr, c.colour()});
+        return out;
+    }();
+    return rows;
+}
 
 }  // namespace grafipix

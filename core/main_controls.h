@@ -1,7 +1,8 @@
 #pragma once
-// The control inventory of `Main` as data: the menu tree, the buttons and the
-// labels with their design-time captions, states, places (in twips, 15 per
-// pixel) and click handlers. The constructor of Editor and ui/ both read it.
+// The control inventory of `Main` as data: the menu tree and the labels with
+// their design-time captions, states, places (in twips, 15 per pixel) and
+// handlers, and every button, gathered from the tool table and the colour
+// buttons. The editor's constructor, its event funnel and ui/ all read it.
 
 #include <span>
 
@@ -22,15 +23,6 @@ struct MenuRow {
     Handler click;  // nullptr for the entries that only open a submenu
 };
 
-struct ButtonRow {
-    const char* name;
-    Button Editor::*button;
-    int left, top, width, height;
-    bool visible;
-    wincolour backcolor;
-    Handler click;
-};
-
 struct LabelRow {
     const char* name;
     Label Editor::*label;
@@ -39,10 +31,19 @@ struct LabelRow {
     const char* caption;  // nullptr: set by the constructor from texts.h
 };
 
+// A graphical button: a tool's icon or a colour's swatch, no caption.
+struct ButtonRow {
+    const char* name;
+    int left, top, width, height;
+    const char* const* icon;  // tool buttons: the icon's rows; nullptr for a colour
+    wincolour swatch;         // colour buttons: the colour the swatch shows
+};
+
 // In menu order, each entry after its parent.
 std::span<const MenuRow> menutree();
-std::span<const ButtonRow> mainbuttons();
 std::span<const LabelRow> mainlabels();
+// The tool buttons in the order of the tool table, then the colour buttons.
+std::span<const ButtonRow> mainbuttons();
 
 // Main's client area and the canvas, in twips.
 inline constexpr int mainwidth = 7185, mainheight = 3705;

@@ -1,19 +1,19 @@
 // grafipix-convert: a picture file to the calculator program, as the editor
 // would write it after importing that picture into an empty drawing.
 
-#include <QFile>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QLoggingCategory>
-#include <array>
 #include <cstdio>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "codegen/generator.h"
 #include "core/editor.h"
-#include "core/main_controls.h"
 #include "exchange/picture_io.h"
 #include "exchange/windows1252.h"
+#include "models/model_table.h"
 
 namespace grafipix {
 
@@ -29,7 +29,9 @@ constexpr std::string_view usage =
     "              ou g100\n"
     "  --mode      fline (F-Line et PxlOn, par défaut) ou drawstat (F-Line et DrawStat)\n"
     "  --picture   numéro du picture où la calculatrice garde l'image (StoPict), lu comme la\n"
-    "              réponse à la question de l'éditeur : ramené à 1..6 (1..20 pour la g100)\n"
+    "              réponse à la question de l'éditeur : un nombre entier de -32768 à 32767 (une\n"
+    "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour la\n"
+    "              g100) ; 0 n'ajoute pas de StoPict\n"
     "  --help      affiche cette aide\n"
     "\n"
     "Le programme va dans SORTIE, ou sur la sortie standard, en octets Windows-1252 avec des\n"
@@ -38,97 +40,64 @@ constexpr std::string_view usage =
 
 constexpr std::string_view name = "grafipix-convert: ";
 
-using E = Editor;
-struct Choice {
-    std::string_view word;
-    Handler click;
-};
-constexpr std::array models{Choice{"g35", &E::g35_Click}, Choice{"g65", &E::g65_Click},
-                            Choice{"g85", &E::g85_Click}, Choice{"g100", &E::g100_Click}};
-constexpr std::array modes{Choice{"fline", &E::fline_Click}, Choice{"drawstat", &E::drawstat_Click}};
-
-template <size_t N>
-std::optional<Handler> choose(const std::array<Choice, N>& choices, std::string_view word) {
-    for (const Choice& c : choices)
-        if (c.word == word) return c.click;
-    return std::nullopt;
-}
-
-// What the picture prompt accepts: a sign, digits, one decimal point or comma.
-bool isnumber(std::string_view s) {
-    size_t i = s.starts_with('+') || s.starts_with('-') ? 1 : 0;
-    bool digit = false, point = false;
-    for (; i < s.size(); ++i) {
-        if (s[i] >= '0' && s[i] <= '9') digit = true;
-        else if ((s[i] == '.' || s[i] == ',') && !point) point = true;
-        else return false;
-    }
-    return digit;
-}
-
 struct Options {
-    Handler model = &E::g65_Click;
-    Handler mode = &E::fline_Click;
-    std::string picture;  // the prompt's answer, empty for none
+    const Model* model = findmodel("g65");
+    CodeMode mode = CodeMode::fline;
+    int16_t picture = 0;  // as the prompt's answer; 0 for no StoPict
     std::string input, output;
     bool help = false;
 };
 
+QString quoted(const QString& s) { return QString::fromUtf8("« ") + s + QString::fromUtf8(" »"); }
+
 // The error of a bad command line, empty when it is good.
-std::string parse(int argc, char** argv, Options& o) {
-    int positional = 0;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            o.help = true;
-            continue;
-        }
-        if (arg.starts_with("--") && arg.size() > 2) {
-            std::string value;
-            const size_t eq = arg.find('=');
-            if (eq != std::string::npos) {
-                value = arg.substr(eq + 1);
-                arg.resize(eq);
-            } else if (arg == "--model" || arg == "--mode" || arg == "--picture") {
-                if (i + 1 >= argc) return "l'option " + arg + " attend une valeur";
-                value = argv[++i];
-            }
-            std::optional<Handler> picked;
-            if (arg == "--model") {
-                if (!(picked = choose(models, value))) return "modèle inconnu « " + value + " » (g35, g65, g85 ou g100)";
-                o.model = *picked;
-            } else if (arg == "--mode") {
-                if (!(picked = choose(modes, value))) return "mode inconnu « " + value + " » (fline ou drawstat)";
-                o.mode = *picked;
-            } else if (arg == "--picture") {
-                if (!isnumber(value)) return "numéro de picture invalide « " + value + " »";
-                o.picture = value;
-            } else {
-                return "option inconnue « " + arg + " »";
-            }
-            continue;
-        }
-        if (arg.starts_with('-') && arg.size() > 1) return "option inconnue « " + arg + " »";
-        if (positional == 2) return "trop d'arguments";
-        (positional++ == 0 ? o.input : o.output) = QFile::decodeName(argv[i]).toStdString();
+QString parse(const QStringList& arguments, Options& o) {
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{"h", "help"}), model("model", {}, "g"), mode("mode", {}, "m"),
+        picture("picture", {}, "n");
+    parser.addOptions({help, model, mode, picture});
+    parser.addPositionalArgument("ENTREE", {});
+    parser.addPositionalArgument("SORTIE", {});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) return "option inconnue " + quoted((unknown[0].size() > 1 ? "--" : "-") + unknown[0]);
+        return parser.errorText();
     }
-    if (!o.help && o.input.empty()) return "il manque le fichier image ENTREE";
+    o.help = parser.isSet(help);
+    if (parser.isSet(model) && !(o.model = findmodel(parser.value(model).toStdString())))
+        return "modèle inconnu " + quoted(parser.value(model)) + " (g35, g65, g85 ou g100)";
+    if (parser.isSet(mode)) {
+        const QString word = parser.value(mode);
+        if (word != "fline" && word != "drawstat") return "mode inconnu " + quoted(word) + " (fline ou drawstat)";
+        o.mode = word == "fline" ? CodeMode::fline : CodeMode::drawstat;
+    }
+    if (parser.isSet(picture)) {
+        const std::optional<int16_t> n = readpictnum(parser.value(picture).toStdString());
+        if (!n)
+            return "numéro de picture invalide " + quoted(parser.value(picture)) +
+                   " : un nombre entier de -32768 à 32767 est attendu";
+        o.picture = *n;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 2) return "trop d'arguments";
+    if (!o.help && positional.isEmpty()) return "il manque le fichier image ENTREE";
+    if (!positional.isEmpty()) o.input = positional[0].toStdString();
+    if (positional.size() == 2) o.output = positional[1].toStdString();
     return {};
 }
 
-// The editor's platform for one conversion: the open dialog answers the input,
-// the prompt answers the picture number, and any message is an import failure.
+// The editor's platform for one conversion: the open dialog answers the
+// input, and any message is an import failure.
 class ConvertPlatform : public Platform {
 public:
-    ConvertPlatform(std::string input, std::string picture)
-        : input_(std::move(input)), picture_(std::move(picture)) {}
+    explicit ConvertPlatform(std::string input) : input_(std::move(input)) {}
 
     void showwindow(Window) override {}
     void hidewindow(Window) override {}
     void endprocess() override {}
     void settimer(Timer, bool, int) override {}
     void messagebox(const std::string& text) override { failure = text; }
-    std::string inputbox(const std::string&, const std::string&) override { return picture_; }
+    std::string inputbox(const std::string&, const std::string&) override { return {}; }
     std::string openfile(const std::string&) override { return input_; }
     std::string savefile(const std::string&, const std::string&) override { return {}; }
     bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
@@ -143,25 +112,25 @@ public:
     std::string failure;
 
 private:
-    std::string input_, picture_;
+    std::string input_;
 };
 
 int convert(const Options& o) {
-    ConvertPlatform platform(o.input, o.picture);
+    ConvertPlatform platform(o.input);
     Editor ed(platform);
-    ed.Main_Load();
-    (ed.*o.model)();
-    ed.importimage();
+    ed.handle(Event::load());
+    ed.handle(Event::click(o.model->name));
+    ed.handle(Event::click("importation"));
     if (!platform.failure.empty()) {
         std::cerr << name << platform.failure << '\n';
         return 1;
     }
-    (ed.*o.mode)();
-    ed.Code_Timer1_Timer();
-    const std::string program = towindows1252(ed.Code->Text1);
+    const Program program = generateprogram(ed.pixelgrid, o.mode, *o.model->flavour,
+                                            pictmemory(o.picture, o.model->lastpicture));
+    const std::string bytes = towindows1252(program.text);
 
     if (o.output.empty()) {
-        std::cout.write(program.data(), static_cast<std::streamsize>(program.size()));
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         std::cout.flush();
         if (!std::cout) {
             std::cerr << name << "impossible d'écrire sur la sortie standard\n";
@@ -169,16 +138,15 @@ int convert(const Options& o) {
         }
     } else {
         std::string reason;
-        const auto write = [&program](QIODevice& device) {
-            return device.write(program.data(), static_cast<qint64>(program.size())) ==
-                   static_cast<qint64>(program.size());
+        const auto write = [&bytes](QIODevice& device) {
+            return device.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
         };
         if (!exchange::writereplacing(o.output, write, reason)) {
             std::cerr << name << "impossible d'écrire « " << o.output << " » : " << reason << ".\n";
             return 1;
         }
     }
-    std::cerr << ed.Code->bytes << '\n';
+    std::cerr << codetexts::estimate(program.bytesest) << '\n';
     return 0;
 }
 
@@ -188,16 +156,17 @@ int convert(const Options& o) {
 
 int main(int argc, char** argv) {
     using namespace grafipix;
+    QCoreApplication app(argc, argv);
     // The decoders' own warnings would only repeat the message given below.
     QLoggingCategory::setFilterRules("qt.gui.imageio*=false");
     Options options;
-    const std::string error = parse(argc, argv, options);
+    const QString error = parse(QCoreApplication::arguments(), options);
     if (options.help) {
         std::cout << usage;
         return 0;
     }
-    if (!error.empty()) {
-        std::cerr << name << error << "\nEssayez « grafipix-convert --help ».\n";
+    if (!error.isEmpty()) {
+        std::cerr << name << error.toStdString() << "\nEssayez « grafipix-convert --help ».\n";
         return 2;
     }
     return convert(options);

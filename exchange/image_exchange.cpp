@@ -4,6 +4,7 @@
 #include "exchange/image_exchange.h"
 
 #include "core/editor.h"
+#include "models/model_table.h"
 
 namespace grafipix {
 
@@ -36,7 +37,7 @@ void Editor::importimage() {
     }
     Picture1.setpicture(Picture{});
 
-    const bool threecolours = g65.checked;
+    const bool threecolours = currentmodel().threecolours;
     // The import draws through `curcolor`; the colour the user chose comes back
     // afterwards, so the highlighted button is still the colour of the next stroke.
     const int16_t chosen = curcolor;

@@ -1,61 +1,67 @@
 // The six colour buttons: one table, one press.
 
+#include "models/colour_buttons.h"
+
 #include <array>
 
-#include "models/palette.h"
+#include "core/editor.h"
+#include "models/model_table.h"
+#include "models/replace_captions.h"
 
 namespace grafipix {
 
 namespace {
 
-struct ColourButton {
-    Button Editor::*button;
-    int16_t code;
-    int inkcolor;  // 0: leaves `inkcolor` alone
-    wincolour pen;
-    bool redraws;
-};
+using E = Editor;
 
-constexpr ColourButton truegreenbutton{&Editor::presstruegreen, 0, 0, casioback, true};
-constexpr ColourButton whitebutton{&Editor::presswhite, 0, 0, whiteback, true};
-constexpr ColourButton bluebutton{&Editor::pressblue, 1, 1, blueink, true};
-constexpr ColourButton blackbutton{&Editor::pressblack, 1, 2, blackink, true};
-constexpr ColourButton orangebutton{&Editor::pressorange, 3, 0, orangeink, false};
-constexpr ColourButton greenbutton{&Editor::pressgreen, 2, 0, greenink, false};
+const std::array<ColourButton, 6> rows{{
+    {"presstruegreen", &E::presstruegreen, &E::presstruegreen_Click, 120, 2640, true, buttonface, 0, 0, 2, true, nullptr},
+    {"presswhite", &E::presswhite, &E::presswhite_Click, 120, 2640, false, buttonface, 0, 0, 1, true, nullptr},
+    {"pressblue", &E::pressblue, &E::pressblue_Click, 720, 2640, true, highlight, 1, 1, 0, true, nullptr},
+    {"pressblack", &E::pressblack, &E::pressblack_Click, 720, 2640, false, buttonface, 1, 2, 0, true, "g100"},
+    {"pressorange", &E::pressorange, &E::pressorange_Click, 120, 3000, true, buttonface, 3, 0, 0, false, nullptr},
+    {"pressgreen", &E::pressgreen, &E::pressgreen_Click, 720, 3000, true, buttonface, 2, 0, 0, false, nullptr},
+}};
 
 void press(Editor& ed, const ColourButton& b) {
-    unhighlightcurrent(ed, b.button);
+    unhighlightcurrent(ed, b);
     ed.curcolor = b.code;
     if (b.inkcolor) ed.inkcolor = b.inkcolor;
     (ed.*b.button).backcolor = highlight;
-    ed.Picture1.setforecolor(b.pen);
+    ed.Picture1.setforecolor(b.colour());
     if (b.redraws) ed.redrawcanvas();
-    if (b.button == &Editor::pressblack) ed.typcalc.caption = "Graph 100";
-    applyreplacecaptions(ed, checkedgroup(ed), ed.curcolor);
+    if (b.model) ed.typcalc.caption = findmodel(b.model)->typcalc;
+    applyreplacecaptions(ed, ed.currentmodel(), ed.curcolor);
+}
+
+const ColourButton& named(const char* name) {
+    for (const ColourButton& b : rows)
+        if (std::string_view(b.name) == name) return b;
+    return rows.front();
 }
 
 }  // namespace
 
-Button Editor::*currentcolourbutton(const Editor& ed) {
-    switch (ed.curcolor) {
-        case 1: return ed.inkcolor == 1 ? &Editor::pressblue : &Editor::pressblack;
-        case 2: return &Editor::pressgreen;
-        case 3: return &Editor::pressorange;
-        case 0: return ed.bgkind == 1 ? &Editor::presswhite : &Editor::presstruegreen;
-        default: return nullptr;
-    }
+std::span<const ColourButton> colourbuttons() { return rows; }
+
+const ColourButton& buttonof(int code, int inkcolor, int bgkind) {
+    for (const ColourButton& b : rows)
+        if (b.code == code && (b.code != 1 || b.inkcolor == (inkcolor == 1 ? 1 : 2)) &&
+            (b.code != 0 || b.bgkind == (bgkind == 1 ? 1 : 2)))
+            return b;
+    return rows.front();
 }
 
-void unhighlightcurrent(Editor& ed, Button Editor::*keep) {
-    Button Editor::*current = currentcolourbutton(ed);
-    if (current && current != keep) (ed.*current).backcolor = buttonface;
+void unhighlightcurrent(Editor& ed, const ColourButton& keep) {
+    const ColourButton& current = buttonof(ed.curcolor, ed.inkcolor, ed.bgkind);
+    if (&current != &keep) (ed.*current.button).backcolor = buttonface;
 }
 
-void Editor::presstruegreen_Click() { press(*this, truegreenbutton); }
-void Editor::presswhite_Click() { press(*this, whitebutton); }
-void Editor::pressblue_Click() { press(*this, bluebutton); }
-void Editor::pressblack_Click() { press(*this, blackbutton); }
-void Editor::pressorange_Click() { press(*this, orangebutton); }
-void Editor::pressgreen_Click() { press(*this, greenbutton); }
+void Editor::presstruegreen_Click() { press(*this, named("presstruegreen")); }
+void Editor::presswhite_Click() { press(*this, named("presswhite")); }
+void Editor::pressblue_Click() { press(*this, named("pressblue")); }
+void Editor::pressblack_Click() { press(*this, named("pressblack")); }
+void Editor::pressorange_Click() { press(*this, named("pressorange")); }
+void Editor::pressgreen_Click() { press(*this, named("pressgreen")); }
 
 }  // namespace grafipix

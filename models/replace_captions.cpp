@@ -1,9 +1,12 @@
 // The captions of the eight "Remplacer..." entries: one rule over one table.
 
+#include "models/replace_captions.h"
+
 #include <array>
 #include <string>
 
-#include "models/palette.h"
+#include "core/editor.h"
+#include "models/model_table.h"
 
 namespace grafipix {
 
@@ -22,33 +25,26 @@ constexpr std::array<ReplaceEntry, 4> entries{{
     {0, &Editor::repbg, &Editor::repbgsel},
 }};
 
-const char* colourname(int code, ModelGroup group) {
+const char* colourname(int code, bool black) {
     switch (code) {
         case 0: return "le fond";
-        case 1: return group == ModelGroup::twoblack ? "le noir" : "le bleu";
+        case 1: return black ? "le noir" : "le bleu";
         case 2: return "le vert";
         default: return "l'orange";
     }
 }
 
-bool modelhas(ModelGroup group, int code) { return code < 2 || group == ModelGroup::four; }
-
 }  // namespace
 
-ModelGroup checkedgroup(const Editor& ed) {
-    if (ed.g100.checked) return ModelGroup::twoblack;
-    if (ed.g65.checked) return ModelGroup::four;
-    return ModelGroup::twoblue;
-}
-
-void applyreplacecaptions(Editor& ed, ModelGroup group, int curcolor) {
-    if (curcolor == 2 || curcolor == 3) group = ModelGroup::four;
+void applyreplacecaptions(Editor& ed, const Model& model, int curcolor) {
+    const bool threecolours = model.threecolours || curcolor == 2 || curcolor == 3;
+    const bool black = !threecolours && model.inkcolor == 2;
     for (const ReplaceEntry& e : entries) {
-        MenuEntry shown{std::string(colourname(e.source, group)) + " par " + colourname(curcolor, group),
-                        e.source != curcolor && modelhas(group, e.source), false};
+        const std::string caption = std::string(colourname(e.source, black)) + " par " + colourname(curcolor, black);
+        const bool enabled = e.source != curcolor && (e.source < 2 || threecolours);
         for (MenuEntry Editor::*entry : {e.whole, e.selection}) {
-            (ed.*entry).caption = shown.caption;
-            (ed.*entry).enabled = shown.enabled;
+            (ed.*entry).caption = caption;
+            (ed.*entry).enabled = enabled;
         }
     }
 }

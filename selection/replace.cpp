@@ -9,15 +9,16 @@ namespace grafipix {
 void Editor::replacecolor(int colour, int scope) {
     float x1 = 1.0f, y1 = 1.0f, w = 128.0f, h = 64.0f;
     if (scope != 0) {
-        x1 = selx;
-        y1 = sely;
-        w = selw;
-        h = selh;
+        const SelectionRect& sel = doc.selrect();
+        x1 = sel.selx;
+        y1 = sel.sely;
+        w = sel.selw;
+        h = sel.selh;
     }
     countup(w, reach(x1, Grid::maxx), [&](int i) {
         countup(h, reach(y1, Grid::maxy), [&](int j) {
             const float x = x1 + static_cast<float>(i - 1), y = y1 + static_cast<float>(j - 1);
-            if (pixelgrid.at(x, y) == colour) pixelgrid.put(x, y, static_cast<int16_t>(curcolor));
+            if (pixelgrid.at(x, y) == colour) doc.put(x, y, curcolor);
         });
     });
     redrawcanvas();

@@ -6,7 +6,7 @@
 
 #include "core/counters.h"
 #include "core/editor.h"
-#include "core/tool_codes.h"
+#include "tools/tool_table.h"
 
 namespace grafipix {
 
@@ -25,12 +25,13 @@ float blockcount(float bound) {
 // and above row 64 are written.
 template <class Source>
 void writeblock(Editor& ed, bool clip, Source source) {
-    const float n = blockcount(ed.selw), m = blockcount(ed.selh);
-    countto(n, reach(ed.selx, Grid::maxx), [&](int i) {
-        countto(m, reach(ed.sely, Grid::maxy), [&](int j) {
-            const float x = ed.selx + static_cast<float>(i - 1), y = ed.sely + static_cast<float>(j - 1);
+    const SelectionRect& sel = ed.doc.selrect();
+    const float n = blockcount(sel.selw), m = blockcount(sel.selh);
+    countto(n, reach(sel.selx, Grid::maxx), [&](int i) {
+        countto(m, reach(sel.sely, Grid::maxy), [&](int j) {
+            const float x = sel.selx + static_cast<float>(i - 1), y = sel.sely + static_cast<float>(j - 1);
             if (clip && !(x < 128.0f && y < 64.0f)) return;
-            ed.pixelgrid.put(x, y, source(static_cast<float>(i), static_cast<float>(j), n, m));
+            ed.doc.put(x, y, source(static_cast<float>(i), static_cast<float>(j), n, m));
         });
     });
 }
@@ -48,7 +49,7 @@ void Editor::checksel() {
 }
 
 void Editor::desel_Click() {
-    selgrid.clear();
+    doc.newbuffer();
     selection.enabled = false;
 }
 
@@ -56,7 +57,7 @@ void Editor::selduplicate_Click() {
     checksel();
     if (selnotempty == 0) return;
     modelbl.caption = "Déplacer le curseur puis cliquez";
-    curtool = Tool::paste62;
+    curtool = pastestep;
 }
 
 void Editor::seldelete_Click() {

@@ -1,36 +1,24 @@
 // Pot de peinture: a breadth-first walk over a fixed queue, one redraw at the end.
 
-#include <array>
-
 #include "tools/tools.h"
 
 namespace grafipix {
 
-namespace {
-
-constexpr int queuelast = 8192;
-
-struct Queue {
-    std::array<float, queuelast + 1> x{}, y{};  // entry 0 unused; 0 marks "never written"
-};
-
-}  // namespace
-
-void fill(Editor& ed, float X, float Y) {
+void fill(Drawing& d, float X, float Y) {
     if (!Grid::inside(cellindex(X), cellindex(Y))) return;  // no cell to read
-    const int16_t old = ed.pixelgrid.at(X, Y);
-    ed.plotcell(X, Y);
+    const int16_t old = d.pixelgrid.at(X, Y);
+    d.plotcell(X, Y);
 
-    static Queue queue;  // 64 KiB: kept off the stack, emptied for every fill
-    queue = Queue{};
+    FillQueue& queue = d.fillqueue;
+    queue = FillQueue{};  // every entry empty again
     queue.x[1] = X;
     queue.y[1] = Y;
     int n = 2, i = 1;
     // A neighbour that passes its bound test and still has the old colour is
     // recoloured as it is queued, so with old != curcolor it is queued once.
     auto visit = [&](float nx, float ny, bool inbounds) {
-        if (!inbounds || ed.pixelgrid.at(nx, ny) != old) return;
-        ed.pixelgrid.put(nx, ny, ed.curcolor);
+        if (!inbounds || d.pixelgrid.at(nx, ny) != old) return;
+        d.doc.put(nx, ny, d.curcolor);
         queue.x[n] = nx;
         queue.y[n] = ny;
         ++n;
@@ -38,16 +26,16 @@ void fill(Editor& ed, float X, float Y) {
     do {
         const float cx = queue.x[i], cy = queue.y[i];
         visit(cx + 1.0f, cy, cx + 1.0f < 128.0f);
-        if (n > queuelast) break;
+        if (n > FillQueue::last) break;
         visit(cx, cy + 1.0f, cy + 1.0f < 64.0f);
-        if (n > queuelast) break;
+        if (n > FillQueue::last) break;
         visit(cx - 1.0f, cy, cx - 1.0f > 0.0f);
-        if (n > queuelast) break;
+        if (n > FillQueue::last) break;
         visit(cx, cy - 1.0f, cy - 1.0f > 0.0f);
-        if (n > queuelast) break;
+        if (n > FillQueue::last) break;
         ++i;
-    } while (i < 100000 && i <= queuelast && queue.x[i] > 0.0f);
-    ed.redrawcanvas();
+    } while (i < 100000 && i <= FillQueue::last && queue.x[i] > 0.0f);
+    d.redrawcanvas();
 }
 
 }  // namespace grafipix

@@ -10,28 +10,26 @@ namespace grafipix {
 
 namespace {
 
-void plot(Editor& ed, float x, float y, bool preview) {
-    if (preview) ed.previewcell(x, y);
-    else ed.plotcell(x, y);
+void mark(Drawing& d, float x, float y, bool preview) {
+    if (preview) d.previewcell(x, y);
+    else d.plotcell(x, y);
 }
-
-}  // namespace
 
 // The walk moves a column at a time and fills the rows between two columns
 // inside the first of them; it stops before column x2, so the second point
 // is never drawn.
-void drawline(Editor& ed, float x1, float y1, float x2, float y2, bool preview) {
+void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) {
     long steps = 0;
     if (x2 == x1) {
         float y = y1;
         if (y1 > y2) {
             do {
-                plot(ed, x2, y, preview);
+                mark(d, x2, y, preview);
                 y = y - 1.0f;
             } while (y > y2 && y >= fartop && ++steps < maxwalksteps);
         } else {
             do {
-                plot(ed, x2, y, preview);
+                mark(d, x2, y, preview);
                 y = y + 1.0f;
             } while (y < y2 && y <= farbottom && ++steps < maxwalksteps);
         }
@@ -42,7 +40,7 @@ void drawline(Editor& ed, float x1, float y1, float x2, float y2, bool preview) 
     float x = x1, y = y1;
     if (x1 < x2) {
         do {
-            plot(ed, x, y, preview);
+            mark(d, x, y, preview);
             const float next = std::floor(m * (x + 1.0f) + b);
             if (m < 0.0f ? next < y - 1.0f : next > y + 1.0f) {
                 y = m < 0.0f ? y - 1.0f : y + 1.0f;
@@ -55,7 +53,7 @@ void drawline(Editor& ed, float x1, float y1, float x2, float y2, bool preview) 
         // Walking left has no test on the row; it only stops early once the
         // rows run off the canvas for good.
         do {
-            plot(ed, x, y, preview);
+            mark(d, x, y, preview);
             const float next = std::floor(m * (x - 1.0f) + b);
             if (m > 0.0f ? next < y - 1.0f : next > y + 1.0f) {
                 y = m > 0.0f ? y - 1.0f : y + 1.0f;
@@ -67,49 +65,69 @@ void drawline(Editor& ed, float x1, float y1, float x2, float y2, bool preview) 
     }
 }
 
-void drawrectangle(Editor& ed, float x2, float y2, bool preview) {
-    float x1 = ed.anchorx, y1 = ed.anchory;
+void walkrectangle(Drawing& d, float x2, float y2, bool preview) {
+    float x1 = d.anchorx, y1 = d.anchory;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (!preview) {
-        ed.anchorx = x1;
-        ed.anchory = y1;
+        d.anchorx = x1;
+        d.anchory = y1;
     }
     long steps = 0;
     float x = x1;
     do {
-        plot(ed, x, y2, preview);
-        plot(ed, x, y1, preview);
+        mark(d, x, y2, preview);
+        mark(d, x, y1, preview);
         x = x + 1.0f;
     } while (x < x2 + 1.0f && x <= farright && ++steps < maxwalksteps);
     // Rows y1 to y2 - 1: the corners of row y2 came with the edges above.
     steps = 0;
     float y = y1;
     do {
-        plot(ed, x2, y, preview);
-        plot(ed, x1, y, preview);
+        mark(d, x2, y, preview);
+        mark(d, x1, y, preview);
         y = y + 1.0f;
     } while (y < y2 && y <= farbottom && ++steps < maxwalksteps);
 }
 
 // The angle runs in radians: the final circle's 3600 samples go about 57
 // times round, densely; the preview's 360 samples once every radian.
-void drawcircle(Editor& ed, float x2, float y2, bool preview) {
-    const double cx = ed.anchorx, cy = ed.anchory;
+void walkcircle(Drawing& d, float x2, float y2, bool preview) {
+    const double cx = d.anchorx, cy = d.anchory;
     const double dx = static_cast<double>(x2) - cx, dy = static_cast<double>(y2) - cy;
     const double r = std::pow(preview ? dx * dx + dy * dy : dy * dy + dx * dx, 0.5);
     if (preview) {
         for (int a = 0; a < 360; ++a)
-            plot(ed, static_cast<float>(std::floor(cx + r * std::cos(a))),
+            mark(d, static_cast<float>(std::floor(cx + r * std::cos(a))),
                  static_cast<float>(std::floor(cy + r * std::sin(a))), true);
         return;
     }
     double a = 0.0;
     do {
-        plot(ed, static_cast<float>(std::floor(cx + r * std::cos(a))),
+        mark(d, static_cast<float>(std::floor(cx + r * std::cos(a))),
              static_cast<float>(std::floor(cy + r * std::sin(a))), false);
         a += 0.1;
     } while (a < 360.0);
+}
+
+}  // namespace
+
+void drawline(Drawing& d, float X, float Y) { walkline(d, d.anchorx, d.anchory, X, Y, false); }
+void drawrectangle(Drawing& d, float X, float Y) { walkrectangle(d, X, Y, false); }
+void drawcircle(Drawing& d, float X, float Y) { walkcircle(d, X, Y, false); }
+
+// Each preview starts from a full redraw, which wipes the previous one.
+void previewline(Drawing& d, float X, float Y) {
+    d.redrawcanvas();
+    walkline(d, d.anchorx, d.anchory, X, Y, true);
+}
+void previewrectangle(Drawing& d, float X, float Y) {
+    d.redrawcanvas();
+    walkrectangle(d, X, Y, true);
+}
+void previewcircle(Drawing& d, float X, float Y) {
+    d.redrawcanvas();
+    walkcircle(d, X, Y, true);
 }
 
 }  // namespace grafipix

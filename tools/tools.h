@@ -1,8 +1,8 @@
 #pragma once
-// What the dispatcher calls in the tool files. Every tool sees the editor's
-// state and its canvas, nothing else.
+// What the tool table calls: each tool's work on a click or a move at the
+// converted position (X, Y). A tool sees the drawing and nothing else.
 
-#include "core/editor.h"
+#include "core/drawing.h"
 
 namespace grafipix {
 
@@ -14,21 +14,28 @@ inline constexpr long maxwalksteps = 1L << 20;
 // 64.5) nor stored: a walk heading further out can stop.
 inline constexpr float farleft = -2.0f, farright = 130.0f, fartop = -2.0f, farbottom = 66.0f;
 
-// freehand.cpp
-void stampbrush(Editor& ed, float x, float y);
-void spray(Editor& ed, float x, float y);
+// freehand.cpp: Point, the pen, the brush and the airbrush, and the first
+// point of the two-click tools.
+void plot(Drawing& d, float X, float Y);
+void stampbrush(Drawing& d, float X, float Y);
+void spray(Drawing& d, float X, float Y);
+void setanchor(Drawing& d, float X, float Y);
 
-// shapes.cpp: `preview` paints with previewcell and leaves the picture alone.
-void drawline(Editor& ed, float x1, float y1, float x2, float y2, bool preview);
-void drawrectangle(Editor& ed, float x2, float y2, bool preview);
-void drawcircle(Editor& ed, float x2, float y2, bool preview);
+// shapes.cpp: from the anchor to (X, Y); a preview redraws the canvas first
+// and paints without storing.
+void drawline(Drawing& d, float X, float Y);
+void previewline(Drawing& d, float X, float Y);
+void drawrectangle(Drawing& d, float X, float Y);
+void previewrectangle(Drawing& d, float X, float Y);
+void drawcircle(Drawing& d, float X, float Y);
+void previewcircle(Drawing& d, float X, float Y);
 
 // fill.cpp
-void fill(Editor& ed, float x, float y);
+void fill(Drawing& d, float X, float Y);
 
 // select_paste.cpp
-void drawselectionframe(Editor& ed, float x, float y);
-void capture(Editor& ed, float x, float y);
-void paste(Editor& ed, float x, float y);
+void drawselectionframe(Drawing& d, float X, float Y);
+void capture(Drawing& d, float X, float Y);
+void paste(Drawing& d, float X, float Y);
 
 }  // namespace grafipix

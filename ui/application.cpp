@@ -17,10 +17,10 @@ Application::~Application() {
     main_.reset();
 }
 
-void Application::start() { run(&Editor::Main_Load); }
+void Application::start() { run(Event::load()); }
 
-void Application::run(const std::function<void()>& handler) {
-    handler();
+void Application::run(const Event& e) {
+    editor_->handle(e);
     refresh();
 }
 

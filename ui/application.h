@@ -1,15 +1,12 @@
 #pragma once
 // Wires the editor to Qt: one editor, the platform that serves it and the
 // windows that show its state. Every event reaches the editor through run(),
-// which shows the resulting state once the handler has returned.
+// which hands it to the editor's funnel and then shows the resulting state.
 
-#include <QPointer>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "core/editor.h"
-#include "core/main_controls.h"
 
 namespace grafipix::ui {
 
@@ -31,11 +28,8 @@ public:
     QtPlatform& platform() { return *platform_; }
     MainWindow& mainwindow() { return *main_; }
 
-    // Run a handler, then show the state it left.
-    void run(const std::function<void()>& handler);
-    void run(Handler h) {
-        run([this, h] { (editor_.get()->*h)(); });
-    }
+    // Hand an event to the editor, then show the state it left.
+    void run(const Event& e);
     // Show the editor's state in every window that exists.
     void refresh();
 

@@ -1,9 +1,9 @@
 #include "ui/artwork.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include "core/texts.h"
+#include "tools/tool_table.h"
 
 namespace grafipix::ui {
 
@@ -43,46 +43,17 @@ QPixmap swatch(wincolour c) {
     return pm;
 }
 
-QPixmap toolicon(const std::string& button) {
-    QPixmap pm(18, 18);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(Qt::black, 1));
-    if (button == "Command1") {  // Point
-        p.fillRect(7, 7, 4, 4, Qt::black);
-    } else if (button == "Command2") {  // Stylo
-        p.setPen(QPen(Qt::black, 2));
-        p.drawLine(4, 14, 13, 5);
-        p.fillRect(2, 14, 3, 3, QColor(60, 60, 60));
-    } else if (button == "Command3") {  // Ligne
-        p.drawLine(2, 15, 15, 2);
-    } else if (button == "Command6") {  // Pinceau
-        p.fillRect(7, 3, 4, 12, Qt::black);
-        p.fillRect(3, 7, 12, 4, Qt::black);
-    } else if (button == "Command7") {  // Aérographe
-        const int dots[][2] = {{3, 4}, {8, 2}, {13, 5}, {5, 9}, {10, 8}, {14, 11}, {4, 14}, {9, 13}, {12, 15}};
-        for (auto& d : dots) p.fillRect(d[0], d[1], 2, 2, Qt::black);
-    } else if (button == "Command8") {  // Pot de peinture
-        QPainterPath bucket;
-        bucket.moveTo(3, 7);
-        bucket.lineTo(10, 2);
-        bucket.lineTo(15, 9);
-        bucket.lineTo(8, 14);
-        bucket.closeSubpath();
-        p.fillPath(bucket, QColor(120, 120, 120));
-        p.drawPath(bucket);
-        p.fillRect(13, 11, 3, 5, qcolour(blueink));
-    } else if (button == "Command9") {  // Rectangle
-        p.drawRect(2, 4, 13, 10);
-    } else if (button == "Command10") {  // Cercle
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.drawEllipse(2, 2, 13, 13);
-    } else if (button == "Command11") {  // Sélection
-        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        p.drawRect(2, 3, 13, 11);
-    }
-    return pm;
+QPixmap toolicon(const char* const* rows) {
+    QImage img(iconsize, iconsize, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    for (int y = 0; y < iconsize; ++y)
+        for (int x = 0; x < iconsize; ++x) switch (rows[y][x]) {
+                case '#': img.setPixelColor(x, y, Qt::black); break;
+                case 'o': img.setPixelColor(x, y, QColor(120, 120, 120)); break;
+                case 'b': img.setPixelColor(x, y, qcolour(blueink)); break;
+                default: break;
+            }
+    return QPixmap::fromImage(img);
 }
 
 }  // namespace grafipix::ui

@@ -11,7 +11,7 @@
 namespace grafipix::ui {
 
 QImage titlepicture();                    // 360 x 232
-QPixmap toolicon(const std::string& button);  // about 18 x 18, by button name
+QPixmap toolicon(const char* const* rows);    // a tool's icon from its rows in the tool table
 QPixmap swatch(wincolour c);              // 10 x 10
 QColor qcolour(wincolour c);
 

@@ -41,14 +41,14 @@ void CanvasWidget::mousePressEvent(QMouseEvent* e) {
     // A double click arrives here as a second press, so it counts as two clicks.
     const int button = buttonsof(e->button()), shift = shiftof(e->modifiers());
     const float x = unitsof(e->position().x()), y = unitsof(e->position().y());
-    app_.run([this, button, shift, x, y] { app_.editor().Picture1_MouseDown(button, shift, x, y); });
+    app_.run(Event::down(x, y, button, shift));
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* e) {
     // Delivered with and without a button held; held, it follows the pointer outside.
     const int button = buttonsof(e->buttons()), shift = shiftof(e->modifiers());
     const float x = unitsof(e->position().x()), y = unitsof(e->position().y());
-    app_.run([this, button, shift, x, y] { app_.editor().Picture1_MouseMove(button, shift, x, y); });
+    app_.run(Event::move(x, y, button, shift));
 }
 
 }  // namespace grafipix::ui

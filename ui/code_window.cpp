@@ -93,9 +93,9 @@ CodeText::CodeText(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 QMimeData* CodeText::createMimeDataFromSelection() const {
-    auto* data = new QMimeData();
-    data->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, "\r\n"));
-    return data;
+    auto* copied = new QMimeData();
+    copied->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, "\r\n"));
+    return copied;
 }
 
 CodeWindow::CodeWindow(Application& app) : app_(app) {
@@ -148,7 +148,7 @@ void CodeWindow::refresh(const CodeForm& form) {
 
 void CodeWindow::closeEvent(QCloseEvent* e) {
     e->accept();
-    app_.run(&Editor::Code_Unload);
+    app_.run(Event::unload(Window::Code));
 }
 
 }  // namespace grafipix::ui

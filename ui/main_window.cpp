@@ -40,15 +40,6 @@ protected:
     }
 };
 
-wincolour swatchcolour(const std::string& name) {
-    if (name == "presstruegreen") return casioback;
-    if (name == "presswhite") return whiteback;
-    if (name == "pressblue") return blueink;
-    if (name == "pressblack") return blackink;
-    if (name == "pressorange") return orangeink;
-    return greenink;
-}
-
 QString buttonstyle(wincolour back) {
     if (back == buttonface) return QString();
     // A flat coloured face with a dark rim, so the swatch stays readable.
@@ -99,13 +90,9 @@ void MainWindow::buildmenus() {
         QAction* a = m.depth == 0 ? menuBar()->addAction(caption) : parents.back()->addAction(caption);
         a->setObjectName(m.name);
         if (*m.shortcut) a->setShortcut(QKeySequence(QString::fromUtf8(m.shortcut)));
-        Handler click = m.click;
-        QObject::connect(a, &QAction::triggered, [this, click] {
-            // An entry without a handler does nothing; the refresh undoes Qt's own
-            // toggle of a check mark.
-            if (click) app_.run(click);
-            else app_.refresh();
-        });
+        // The refresh after the event undoes Qt's own toggle of a check mark.
+        const char* name = m.name;
+        QObject::connect(a, &QAction::triggered, [this, name] { app_.run(Event::click(name)); });
         actions_[m.name] = a;
     }
 }
@@ -116,15 +103,11 @@ void MainWindow::buildcontrols(QWidget* client) {
         button->setObjectName(b.name);
         button->setGeometry(twips(b.left, b.top, b.width, b.height));
         button->setFocusPolicy(Qt::NoFocus);
-        std::string name = b.name;
-        bool tool = name.rfind("Command", 0) == 0;
-        QPixmap pm = tool ? toolicon(name) : swatch(swatchcolour(name));
+        const QPixmap pm = b.icon ? toolicon(b.icon) : swatch(b.swatch);
         button->setIcon(QIcon(pm));
         button->setIconSize(pm.size());
-        Handler click = b.click;
-        QObject::connect(button, &QPushButton::clicked, [this, click] {
-            if (click) app_.run(click);
-        });
+        const char* name = b.name;
+        QObject::connect(button, &QPushButton::clicked, [this, name] { app_.run(Event::click(name)); });
         buttons_[name] = button;
         shownback_[name] = buttonface;
     }
@@ -156,7 +139,7 @@ void MainWindow::refresh() {
         a->setChecked(entry.checked);
     }
     for (const ButtonRow& b : mainbuttons()) {
-        const Button& state = ed.*b.button;
+        const Button& state = *ed.button(b.name);
         QPushButton* button = buttons_.at(b.name);
         button->setVisible(state.visible);
         wincolour& shown = shownback_.at(b.name);
@@ -171,7 +154,7 @@ void MainWindow::refresh() {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     e->accept();
-    app_.run(&Editor::Main_Unload);
+    app_.run(Event::unload(Window::Main));
 }
 
 }  // namespace grafipix::ui

@@ -37,17 +37,9 @@ QtPlatform::QtPlatform(Application& app) : app_(app) {
         timers_[i] = new QTimer();
         Timer which = static_cast<Timer>(i);
         QObject::connect(timers_[i], &QTimer::timeout, [this, which] {
-            Editor& ed = app_.editor();
-            app_.run([this, &ed, which] {
-                switch (which) {
-                    case Timer::Main1: ed.Timer1_Timer(); break;
-                    case Timer::Code1:
-                        // A new run selects and focuses its text even when it is unchanged.
-                        if (CodeWindow* code = codewindow()) code->invalidate();
-                        ed.Code_Timer1_Timer();
-                        break;
-                }
-            });
+            // A new run selects and focuses its text even when it is unchanged.
+            if (CodeWindow* code = codewindow(); code && which == Timer::Code1) code->invalidate();
+            app_.run(Event::tick(which));
         });
     }
 }

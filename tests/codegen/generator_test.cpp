@@ -1,5 +1,5 @@
-// The body lines and DrawStat blocks as exact text, and the generator run of
-// the `Code` window: prompt, flavour, estimates, selection, the window's life.
+// The body lines and DrawStat blocks as exact text, the program around them,
+// and the run of the `Code` window: prompt, flavour, estimates, selection.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 
 #include "codegen/drawstat.h"
 #include "codegen/generator.h"
-#include "codegen/scan.h"
 #include "tests/support/calc_interpreter.h"
 #include "tests/support/editor_fixture.h"
 
@@ -25,13 +24,14 @@ struct Stroke {
 };
 
 TEST(Scan, BodyLines) {
-    const std::tuple<const char*, std::vector<Stroke>, float, const char*, int> rows[] = {  // ..., cells listed
-        {"ink run and an orange cell", {{10, 5, 9, ink}, {10, 20, 20, orange}}, 1, "F-Line 5,54,9,54\r\nOrange PxlOn 10,20\r\n", 0},
-        {"mode 2 lists the cell", {{10, 5, 9, ink}, {10, 20, 20, orange}}, 2, "F-Line 5,54,9,54\r\n", 1},
-        {"green over the whole top row", {{1, 1, 127, green}}, 1, "Green Horizontal 63\r\n", 0},
-        {"columns 2 to 127 are no Horizontal", {{63, 2, 127, ink}}, 1, "F-Line 2,1,127,1\r\n", 0},
-        {"126 from column 1 neither", {{2, 1, 126, orange}}, 1, "Orange F-Line 1,62,126,62\r\n", 0},
-        {"column 127 beside 128, row 64, column 0", {{10, 127, 128, ink}, {64, 1, 128, ink}, {3, 0, 0, ink}}, 1, "PxlOn 10,127\r\n", 0},
+    using enum CodeMode;
+    const std::tuple<const char*, std::vector<Stroke>, CodeMode, const char*, int> rows[] = {  // ..., cells listed
+        {"ink run and an orange cell", {{10, 5, 9, ink}, {10, 20, 20, orange}}, fline, "F-Line 5,54,9,54\r\nOrange PxlOn 10,20\r\n", 0},
+        {"the DrawStat mode lists the cell", {{10, 5, 9, ink}, {10, 20, 20, orange}}, drawstat, "F-Line 5,54,9,54\r\n", 1},
+        {"green over the whole top row", {{1, 1, 127, green}}, fline, "Green Horizontal 63\r\n", 0},
+        {"columns 2 to 127 are no Horizontal", {{63, 2, 127, ink}}, fline, "F-Line 2,1,127,1\r\n", 0},
+        {"126 from column 1 neither", {{2, 1, 126, orange}}, fline, "Orange F-Line 1,62,126,62\r\n", 0},
+        {"column 127 beside 128, row 64, column 0", {{10, 127, 128, ink}, {64, 1, 128, ink}, {3, 0, 0, ink}}, fline, "PxlOn 10,127\r\n", 0},
     };
     for (const auto& [name, strokes, mode, lines, listed] : rows) {
         Grid g;
@@ -73,84 +73,85 @@ TEST(DrawStat, BlocksInBothFlavoursOfAtMost255Points) {
     }
 }
 
-class Generator : public testing::EditorTest {
+TEST(Program, EstimatesOfTheEmptyPictureAndOfInkPointsAndTheClosingStoPict) {
+    const std::tuple<CodeMode, const Flavour*, long> rows[] = {
+        {CodeMode::fline, &fxinterface, 25}, {CodeMode::drawstat, &fxinterface, 29}, {CodeMode::fline, &fa124, 27}, {CodeMode::drawstat, &fa124, 31}};
+    for (const auto& [mode, flavour, bytes] : rows) {
+        const Program p = generateprogram(Grid{}, mode, *flavour, 0);
+        EXPECT_EQ(utf8(p.text), flavour == &fa124 ? faheader : header) << flavour->linkprogram;
+        EXPECT_EQ(p.bytesest, bytes) << flavour->linkprogram << " mode " << int(mode);
+        const Program stored = generateprogram(Grid{}, mode, *flavour, 3);
+        EXPECT_EQ(stored.text, p.text + u"StoPict 3");
+        EXPECT_EQ(stored.bytesest, bytes + 4096);
+    }
+    // 20 bytes per single ink cell below 255 of them, a flat 5100 from there;
+    // green points never count. The blocks come ink, green, orange.
+    for (int n : {254, 255}) {
+        Grid g;
+        for (int i = 0; i < n; ++i) g.set(1 + 2 * (i % 63), 1 + i / 63, ink);
+        g.set(2, 60, green);
+        g.set(5, 61, orange);
+        const Program p = generateprogram(g, CodeMode::drawstat, fxinterface, 0);
+        EXPECT_EQ(p.bytesest, (long(p.text.size()) + (n < 255 ? 20 * n : 5100)) * 8 / 10) << n;
+        const std::string text = utf8(p.text);
+        EXPECT_TRUE(text.find("Dot,Blue ") < text.find("Dot,Green ") && text.find("Dot,Green ") < text.find("Dot,Orange "));
+    }
+}
+
+TEST(Program, PictureNumbersReadLikeThePromptAndClampToTheModel) {
+    const std::tuple<const char*, int, int> rows[] = {  // answer, memory on 1..6, on 1..20 (0: none)
+        {"0", 0, 0}, {"", 0, 0}, {"-5", 1, 1}, {"9", 6, 9}, {"35", 6, 20}, {"2.5", 2, 2}, {"3,5", 4, 4},
+        {" 7 ", 6, 7}, {"abc", 0, 0}, {"32767", 6, 20}, {"32768", 0, 0}, {"-32768", 1, 1}, {"1e3", 0, 0}};
+    for (const auto& [answer, six, twenty] : rows) {
+        const int16_t n = readpictnum(answer).value_or(0);
+        EXPECT_EQ(pictmemory(n, 6), six) << '"' << answer << '"';
+        EXPECT_EQ(pictmemory(n, 20), twenty) << '"' << answer << '"';
+    }
+    EXPECT_FALSE(readpictnum("40000").has_value());
+}
+
+class CodeWindow : public testing::EditorTest {
 protected:
-    std::string generate(float mode, const std::string& answer = "") {
+    std::string generate(const char* command, const std::string& answer = "") {
         platform.inputs.push_back(answer);
-        mode == 1.0f ? ed.fline_Click() : ed.drawstat_Click();
-        ed.Code_Timer1_Timer();
+        click(command);
+        ed.handle(Event::tick(Timer::Code1));
         return utf8(ed.Code->Text1);
     }
-    static std::string estimate(long n) { return "Il vous faudra un peu moins de " + std::to_string(n) + " bytes libres"; }
 };
 
-TEST_F(Generator, EmptyPictureInBothModesAndFlavours) {
-    const std::tuple<float, bool, long> rows[] = {{1.0f, false, 25}, {2.0f, false, 29}, {1.0f, true, 27}, {2.0f, true, 31}};
-    for (const auto& [mode, fa, bytes] : rows) {
-        SCOPED_TRACE(std::string("mode ") + (mode == 1.0f ? "1" : "2") + (fa ? " FA-124" : " Fx"));
-        ed.g85.checked = fa;
-        EXPECT_EQ(generate(mode), fa ? faheader : header);
-        EXPECT_EQ(ed.Code->bytes, estimate(bytes));
+TEST_F(CodeWindow, TheRunAsksForThePictureInTheModelsRangeAndSelectsTheWholeText) {
+    for (const char* model : {"g65", "g100", "g85"}) {
+        SCOPED_TRACE(model);
+        click(model);
+        const bool fa = std::string(model) == "g85", black = std::string(model) == "g100";
+        EXPECT_EQ(generate("fline", "9"), (fa ? faheader : header) + "StoPict " + (black ? "9" : "6"));
+        EXPECT_EQ(platform.prompts.back(), "Si vous voulez que votre image se sauvegarde sur un picture (une fois le "
+                                           "programme executé sur la calculatrice), indiquez le numéro du picture (1 à " +
+                                               std::string(black ? "20" : "6") + ") :|Picture");
         EXPECT_EQ(ed.Code->Label1, "Copiez le code ci-dessous et collez le dans un nouveau programme ouvert dans " +
                                        std::string(fa ? "FA-124" : "Fx-interface") +
                                        ". Transmettez le ensuite à votre calculatrice et exécutez le programme. "
                                        "Mode d'emploi complet sur grafipix.example.org");
-        EXPECT_EQ(ed.Code->progress, 221);
+        EXPECT_EQ(ed.Code->bytes, "Il vous faudra un peu moins de " + std::to_string((fa ? 27 : 25) + 4096) + " bytes libres");
+        EXPECT_TRUE(ed.Code->focus && ed.Code->progress == 221);
+        EXPECT_EQ(std::pair(ed.Code->selstart, ed.Code->sellength), std::pair(0, int(ed.Code->Text1.size())));
     }
 }
 
-TEST_F(Generator, PictureMemoryAnswers) {
-    const std::tuple<const char*, int, int> rows[] = {  // answer, memory on blue ink, on black ink (0: none)
-        {"0", 0, 0}, {"", 0, 0}, {"-5", 1, 1}, {"9", 6, 9}, {"35", 6, 20}, {"2.5", 2, 2}};
-    for (int inkcolor : {1, 2}) {
-        ed.inkcolor = inkcolor;
-        for (const auto& [answer, blue, black] : rows) {
-            SCOPED_TRACE(std::string("answer \"") + answer + "\" ink " + std::to_string(inkcolor));
-            const int expected = inkcolor == 1 ? blue : black;
-            EXPECT_EQ(generate(1.0f, answer), expected ? header + "StoPict " + std::to_string(expected) : header);
-            EXPECT_EQ(platform.prompts.back(), "Si vous voulez que votre image se sauvegarde sur un picture (une fois le "
-                                               "programme executé sur la calculatrice), indiquez le numéro du picture (1 à " +
-                                                   std::string(inkcolor == 1 ? "6" : "20") + ") :|Picture");
-            EXPECT_EQ(ed.Code->bytes, estimate(expected ? 4121 : 25));
-        }
-    }
-}
-
-TEST_F(Generator, EstimatesBlockOrderAndSelection) {
-    // Mode 2: 20 per ink point below 255, a flat 5100 from there; green points never count.
-    for (int n : {254, 255}) {
-        ed.pixelgrid.clear();
-        for (int i = 0; i < n; ++i) ed.pixelgrid.set(1 + 2 * (i % 63), 1 + i / 63, ink);
-        ed.pixelgrid.set(2, 60, green);
-        generate(2.0f);
-        EXPECT_EQ(ed.Code->bytes, estimate((long(ed.Code->Text1.size()) + (n < 255 ? 20 * n : 5100)) * 8 / 10)) << n;
-    }
-    ed.pixelgrid.clear();
-    ed.pixelgrid.set(5, 2, orange);
-    ed.pixelgrid.set(9, 3, green);
-    ed.pixelgrid.set(7, 4, ink);
-    const std::string text = generate(2.0f);
-    const size_t blue = text.find("Dot,Blue "), green = text.find("Dot,Green "), orange = text.find("Dot,Orange ");
-    ASSERT_NE(orange, std::string::npos);
-    EXPECT_LT(blue, green);
-    EXPECT_LT(green, orange);
-    EXPECT_TRUE(ed.Code->focus);
-    EXPECT_EQ(std::pair(ed.Code->selstart, ed.Code->sellength), std::pair(0, int(ed.Code->Text1.size())));
-}
-
-TEST_F(Generator, EveryCommandRunsAfreshWithTheCurrentModeAndPicture) {
-    ed.pixelgrid.set(20, 20, ink);
-    EXPECT_NE(generate(2.0f).find("DrawStat"), std::string::npos);
-    ed.pixelgrid.set(40, 20, ink);
-    ed.g85.checked = true;
-    EXPECT_EQ(generate(1.0f), faheader + "PxlOn 20,20Ù\r\nPxlOn 20,40Ù\r\n");
+TEST_F(CodeWindow, EveryCommandRunsAfreshWithTheCurrentModeAndPicture) {
+    ed.doc.set(20, 20, ink);
+    EXPECT_NE(generate("drawstat").find("DrawStat"), std::string::npos);
+    ed.doc.set(40, 20, ink);
+    click("g85");
+    EXPECT_EQ(generate("fline"), faheader + "PxlOn 20,20Ù\r\nPxlOn 20,40Ù\r\n");
     EXPECT_EQ(platform.prompts.size(), 2u);
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "show Code"), 2);
 
-    ed.fline_Click();  // closed with its tick pending: the window goes, nothing is asked
-    ed.Code_Unload();
+    click("fline");  // closed with its tick pending: the window goes, nothing is asked
+    ed.handle(Event::unload(Window::Code));
     EXPECT_FALSE(ed.Code.has_value());
-    ed.Code_Timer1_Timer();
+    ed.handle(Event::tick(Timer::Code1));
     EXPECT_EQ(platform.prompts.size(), 2u);
 }
 

@@ -5,8 +5,8 @@
 
 #include <random>
 
+#include "codegen/generator.h"
 #include "tests/support/calc_interpreter.h"
-#include "tests/support/editor_fixture.h"
 
 namespace grafipix {
 namespace {
@@ -31,31 +31,25 @@ Grid randompicture(std::mt19937& rng) {
     return g;
 }
 
-using RoundTrip = testing::EditorTest;
-
-TEST_F(RoundTrip, RandomPicturesComeBackInBothModesAndFlavours) {
+TEST(RoundTrip, RandomPicturesComeBackInBothModesAndFlavours) {
     std::mt19937 rng(20240501);
     for (int picture = 0; picture < 24; ++picture) {
-        ed.pixelgrid = randompicture(rng);
-        for (float mode : {1.0f, 2.0f})
-            for (bool fa : {false, true}) {
-                SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)) + (fa ? " FA-124" : " Fx"));
-                ed.g85.checked = fa;
+        const Grid g = randompicture(rng);
+        for (CodeMode mode : {CodeMode::fline, CodeMode::drawstat})
+            for (const Flavour* flavour : {&fxinterface, &fa124}) {
+                SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)) + " " + flavour->linkprogram);
                 const int pict = 1 + picture % 6;
-                platform.inputs.push_back(std::to_string(pict));
-                mode == 1.0f ? ed.fline_Click() : ed.drawstat_Click();
-                ed.Code_Timer1_Timer();
-                const testing::CalcRun run = testing::runprogram(ed.Code->Text1, fa);
+                const Program p = generateprogram(g, mode, *flavour, pict);
+                const testing::CalcRun run = testing::runprogram(p.text, flavour == &fa124);
                 ASSERT_EQ(run.error, "");
                 EXPECT_EQ(run.pict, pict);
                 int wrong = 0;
                 for (int y = 1; y <= 63; ++y)
                     for (int x = 1; x <= 127; ++x)
-                        if (run.at(x, y) != ed.pixelgrid.get(x, y) && ++wrong <= 3)
-                            ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.at(x, y) << " instead of "
-                                          << ed.pixelgrid.get(x, y);
+                        if (run.at(x, y) != g.get(x, y) && ++wrong <= 3)
+                            ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.at(x, y) << " instead of " << g.get(x, y);
                 EXPECT_EQ(wrong, 0);
-                EXPECT_EQ(mode == 1.0f ? run.drawstats == 0 : ed.Code->Text1.find(u"PxlOn") == std::u16string::npos, true);
+                EXPECT_TRUE(mode == CodeMode::fline ? run.drawstats == 0 : p.text.find(u"PxlOn") == std::u16string::npos);
             }
     }
 }

@@ -17,8 +17,8 @@ TEST_F(EditorTest, RedrawPaintsEachCellAndLeavesThePenForTheCurrentColour) {
         {3, 2, 1, 0, orangeink, whiteback}, {2, 1, 2, 3, greenink, orangeink},
     };
     for (const Row& r : rows) {
-        ed.pixelgrid.clear();
-        for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) ed.pixelgrid.set(x, y, r.code);
+        ed.doc.newpicture();
+        for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) ed.doc.set(x, y, r.code);
         ed.inkcolor = r.inkcolor;
         ed.bgkind = r.bgkind;
         ed.curcolor = r.curcolor;
@@ -32,11 +32,11 @@ TEST_F(EditorTest, RedrawPaintsEachCellAndLeavesThePenForTheCurrentColour) {
 // The highlight moves between the background buttons only when the
 // background colour is the current one.
 TEST_F(EditorTest, BackgroundEntriesSwitchButtonsChecksCanvasAndHighlight) {
-    ed.pixelgrid.set(3, 3, 1);
+    ed.doc.set(3, 3, 1);
     for (bool bgcurrent : {false, true}) {
-        if (bgcurrent) ed.presstruegreen_Click();
+        if (bgcurrent) click("presstruegreen");
         for (bool white : {true, true, false}) {
-            white ? ed.bgwhite_Click() : ed.bgcasio_Click();
+            click(white ? "bgwhite" : "bgcasio");
             SCOPED_TRACE(std::string(bgcurrent ? "background current, " : "blue current, ") + (white ? "white" : "casio"));
             const wincolour back = white ? whiteback : casioback;
             EXPECT_TRUE(ed.presswhite.visible == white && ed.presstruegreen.visible == !white && ed.bgwhite.checked == white);

@@ -14,8 +14,7 @@
 #include <QThread>
 #include <functional>
 
-#include "core/editor.h"
-#include "tests/support/fake_platform.h"
+#include "codegen/generator.h"
 
 namespace grafipix {
 namespace {
@@ -148,15 +147,7 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     xdo({"key", "ctrl+c"});  // the whole program is selected with the focus
     settle(300);
 
-    testing::FakePlatform platform;
-    Editor reference(platform);
-    reference.Main_Load();
-    reference.pixelgrid = expected;
-    platform.inputs = {"3"};
-    reference.fline_Click();
-    reference.Code_Timer1_Timer();
-    ASSERT_TRUE(reference.Code.has_value());
-    const QString program = QString::fromStdU16String(reference.Code->Text1);
+    const QString program = QString::fromStdU16String(generateprogram(expected, CodeMode::fline, fxinterface, 3).text);
     EXPECT_TRUE(program.endsWith("StoPict 3"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), program);
 }

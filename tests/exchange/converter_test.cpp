@@ -61,6 +61,9 @@ TEST_F(Converter, BadRequestsExitWithTheirCodeAndLeaveNoOutput) {
     const std::tuple<std::string, int, const char*> rows[] = {
         {"", 2, "il manque le fichier image ENTREE"},
         {"--model g70 " + picture + " " + fresh, 2, "modèle inconnu « g70 »"},
+        {"--picture 40000 " + picture + " " + fresh, 2, "numéro de picture invalide « 40000 »"},
+        {"--picture=abc " + picture + " " + fresh, 2, "numéro de picture invalide « abc »"},
+        {"--couleur bleu " + picture + " " + fresh, 2, "option inconnue « --couleur »"},
         {noise + " " + quoted(kept), 1, "ce n'est pas une image dans un format connu"},
         {picture + " " + quoted(folder.path("absent/sortie.txt")), 1, "n'existe pas"},
     };

@@ -1,15 +1,13 @@
-// Import and export with real picture files: the conversion, what is refused
-// and why, what the export writes, and an export read back by the import.
+// Import and export with real picture files: the conversion, what a failure
+// says and leaves, what the export writes, and an export read back.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <QDir>
 #include <csignal>
-#include <cstring>
 #include <tuple>
 
-#include "core/main_controls.h"
 #include "exchange/image_exchange.h"
 #include "exchange/picture_io.h"
 #include "tests/support/cells.h"
@@ -30,23 +28,14 @@ protected:
         platform.onload = [](const std::string& path, Samples& out, std::string& error) {
             return exchange::loadsamples(path, out, error);
         };
-        platform.onsave = [](const std::string& path, const Picture& p, std::string& error) {
-            return exchange::writebitmap(path, p, error);
-        };
+        platform.onsave = exchange::writebitmap;
     }
-    void importfile(const std::string& path) { platform.opens.push_back(path), ed.importation_Click(); }
-    void exportfile(const std::string& path) { platform.messages.clear(), platform.saves.push_back(path), ed.exportation_Click(); }
+    void importfile(const std::string& path) { platform.opens.push_back(path), click("importation"); }
+    void exportfile(const std::string& path) { platform.messages.clear(), platform.saves.push_back(path), click("exportation"); }
     std::string bmp(const QImage& img) { return folder.write("image.bmp", encoded(img, "BMP")); }
     QStringList files() const { return QDir(QString::fromStdString(folder.root())).entryList(QDir::Files); }
     testing::TempFolder folder;
 };
-
-QImage picture(int w, int h, QRgb back, std::initializer_list<std::tuple<int, int, QRgb>> dots = {}) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(back);
-    for (auto [x, y, c] : dots) img.setPixel(x, y, c);
-    return img;
-}
 
 TEST(SampleCode, FlatColoursFollowTheConversionTable) {
     const int skipped = -1;
@@ -72,11 +61,14 @@ TEST_F(Files, OnePixelACellAt128By64SkippedSamplesKeepTheDrawingAndTheColourStay
     for (int x = 0; x < 128; ++x)
         for (int y = 0; y < 64; ++y) ASSERT_EQ(toargb(s.colour[x][y]), pattern.pixel(x, y)) << x << "," << y;
 
-    ed.pixelgrid.set(10, 10, orange);
-    ed.pixelgrid.set(20, 20, green);
-    ed.pressorange_Click();
+    ed.doc.set(10, 10, orange);
+    ed.doc.set(20, 20, green);
+    click("pressorange");
     // White is skipped; nothing shows column or row 0; the last sample is not the chosen colour.
-    importfile(bmp(picture(128, 64, qRgb(255, 255, 255), {{20, 20, 0}, {0, 5, 0}, {5, 0, 0}, {127, 63, qRgb(0, 255, 0)}})));
+    QImage dots(128, 64, QImage::Format_RGB32);
+    dots.fill(qRgb(255, 255, 255));
+    for (auto [x, y, c] : {std::tuple{20, 20, 0u}, {0, 5, 0u}, {5, 0, 0u}, {127, 63, qRgb(0, 255, 0)}}) dots.setPixel(x, y, c);
+    importfile(bmp(dots));
     EXPECT_EQ(testing::setcells(ed.pixelgrid), (testing::Cells{{10, 10}, {20, 20}, {127, 63}}));
     EXPECT_EQ(std::tuple(ed.pixelgrid.get(10, 10), ed.pixelgrid.get(20, 20), ed.pixelgrid.get(127, 63)),
               std::tuple(int16_t(orange), int16_t(ink), int16_t(green)));
@@ -95,36 +87,18 @@ TEST_F(Files, OnePixelACellAt128By64SkippedSamplesKeepTheDrawingAndTheColourStay
     }
 }
 
-TEST_F(Files, BadFilesAreNamedWithTheirReasonAndChangeNothing) {
-    const QByteArray whole = encoded(picture(600, 400, qRgb(255, 0, 0)), "BMP");
-    QByteArray noise, huge = whole;
-    for (int i = 0; i < 4000; ++i) noise.append(char((i * 7919 + 13) % 251));
-    const int side = 60000;
-    std::memcpy(huge.data() + 18, &side, 4), std::memcpy(huge.data() + 22, &side, 4);
-    const std::pair<QByteArray, std::string> rows[] = {
-        {QByteArray(""), "le fichier est vide"},
-        {whole.left(whole.size() / 2), "le fichier est incomplet, l'image y est tronquée"},
-        {noise, "ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)"},
-        {huge, "l'image annonce 60000 × 60000 pixels"},
-    };
-    ed.pixelgrid.set(9, 9, green);
+TEST_F(Files, AFileThatIsNoPictureIsNamedWithItsReasonAndChangesNothing) {
+    ed.doc.set(9, 9, green);
     ed.redrawcanvas();
-    ed.pressorange_Click();
-    auto state = [this] {
-        return std::tuple(ed.pixelgrid, ed.Picture1.image(), ed.Picture1.picture(), ed.curcolor, ed.Picture1.forecolor());
-    };
+    click("pressorange");
+    auto state = [this] { return std::tuple(ed.doc, ed.Picture1.image(), ed.Picture1.picture(), ed.curcolor, ed.Picture1.forecolor()); };
     const auto before = state();
-    for (const auto& [bytes, reason] : rows) {
-        SCOPED_TRACE(reason);
-        const std::string path = folder.write("image.bmp", bytes);
-        platform.messages.clear();
-        importfile(path);
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_TRUE(platform.messages[0].starts_with("Impossible d'importer l'image « " + path + " » : " + reason))
-            << platform.messages[0];
-        EXPECT_TRUE(state() == before);
-        EXPECT_FALSE(platform.shown(Window::Apercu));
-    }
+    const std::string path = folder.write("image.bmp", QByteArray(4000, '\x07'));
+    importfile(path);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'importer l'image « " + path +
+                                                          " » : ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)."});
+    EXPECT_TRUE(state() == before);
+    EXPECT_FALSE(platform.shown(Window::Apercu));
 }
 
 TEST_F(Files, AnExportIsABitmapOfTheCanvasThatImportsBackToItsCells) {
@@ -138,12 +112,12 @@ TEST_F(Files, AnExportIsABitmapOfTheCanvasThatImportsBackToItsCells) {
 
     for (int x = 1; x <= 127; ++x)
         for (int y = 1; y <= 63; ++y)
-            if ((x * 5 + y * 3) % 7 < 3 || x == 127 || y == 63) ed.pixelgrid.set(x, y, int16_t(1 + (x + y) % 3));
+            if ((x * 5 + y * 3) % 7 < 3 || x == 127 || y == 63) ed.doc.set(x, y, int16_t(1 + (x + y) % 3));
     ed.redrawcanvas();
     const Grid drawn = ed.pixelgrid;
     exportfile(path);
     ASSERT_TRUE(platform.messages.empty()) << platform.messages[0];
-    ed.new_Click();
+    click("new");
     importfile(path);
     EXPECT_EQ(ed.pixelgrid, drawn);
     EXPECT_TRUE(ed.Picture1.picture().empty());
@@ -161,15 +135,13 @@ TEST_F(Files, AFullDiskOrMissingFolderSaysWhyAndLeavesTheOldFileIntact) {
     exportfile(old);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    EXPECT_EQ(platform.messages,
-              std::vector<std::string>{exchangetexts::exportfailed(old, "l'écriture a échoué (disque plein ?)")});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{exchangetexts::exportfailed(old, "l'écriture a échoué (disque plein ?)")});
     EXPECT_EQ(readall(old), "l'ancien dessin");
     EXPECT_TRUE(ed.Picture1.picture().empty());
     EXPECT_EQ(files(), QStringList{"ancien.bmp"});
 
     // A missing folder is named, and no success is reported.
-    const std::string nowhere = folder.path("absent/dessin.bmp");
-    exportfile(nowhere);
+    exportfile(folder.path("absent/dessin.bmp"));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("n'existe pas"), std::string::npos) << platform.messages[0];
     EXPECT_TRUE(ed.Picture1.picture().empty());

@@ -1,10 +1,11 @@
 #pragma once
-// An editor started as the program starts it, on the scripted platform, and
-// ways to read what the canvas shows.
+// An editor started as the program starts it, on the scripted platform, driven
+// through its event funnel, and ways to read what the canvas shows.
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string_view>
 
 #include "core/editor.h"
 #include "tests/support/fake_platform.h"
@@ -13,25 +14,21 @@ namespace grafipix::testing {
 
 class EditorTest : public ::testing::Test {
 protected:
-    EditorTest() : ed(platform) { ed.Main_Load(); }
+    EditorTest() : ed(platform) { ed.handle(Event::load()); }
 
-    // Mouse events on the canvas, in canvas units.
-    void down(float x, float y, int button = 1) { ed.Picture1_MouseDown(button, 0, x, y); }
-    void move(float x, float y, int button = 0) { ed.Picture1_MouseMove(button, 0, x, y); }
+    bool click(std::string_view control) { return ed.handle(Event::click(control)); }
+    void down(float x, float y, int button = 1) { ed.handle(Event::down(x, y, button)); }
+    void move(float x, float y) { ed.handle(Event::move(x, y)); }
 
-    // The colours of the 3 x 3 screen pixels of cell (x, y), or of the
-    // visible ones when the cell is partly off the canvas.
+    // The colours of the 3 x 3 screen pixels of cell (x, y) that the canvas shows.
     std::set<wincolour> cellcolours(int x, int y) const {
         std::set<wincolour> out;
         for (int py = 3 * (y - 1); py < 3 * y; ++py)
             for (int px = 3 * (x - 1); px < 3 * x; ++px)
-                if (px >= 0 && px < Canvas::width && py >= 0 && py < Canvas::height)
-                    out.insert(ed.Picture1.pixel(px, py));
+                if (px >= 0 && px < Canvas::width && py >= 0 && py < Canvas::height) out.insert(ed.Picture1.pixel(px, py));
         return out;
     }
-    // Every pixel of the cell has colour c.
     bool cellis(int x, int y, wincolour c) const { return cellcolours(x, y) == std::set<wincolour>{c}; }
-
     // Number of canvas pixels not of colour c.
     int pixelsnot(wincolour c) const {
         int n = 0;

@@ -15,44 +15,62 @@ namespace grafipix::testing {
 
 class FakePlatform : public Platform {
 public:
-    void showwindow(Window w) override;
-    void hidewindow(Window w) override;
-    void endprocess() override { log.push_back("end"); ended = true; }
-    void settimer(Timer t, bool enabled, int intervalms) override;
+    void showwindow(Window w) override { note("show", w), visible[w] = true; }
+    void hidewindow(Window w) override { note("hide", w), visible[w] = false; }
+    void endprocess() override { ended = true; }
+    void settimer(Timer t, bool enabled, int ms) override {
+        log.push_back(std::string(t == Timer::Main1 ? "timer Main1 " : "timer Code1 ") + (enabled ? "on " : "off ") +
+                      std::to_string(ms));
+    }
     void messagebox(const std::string& text) override { messages.push_back(text); }
-    std::string inputbox(const std::string& prompt, const std::string& title) override;
-    std::string openfile(const std::string& filter) override;
-    std::string savefile(const std::string& filter, const std::string& filename) override;
-    bool loadpicture(const std::string& path, Samples& out, std::string& error) override;
-    bool savebitmap(const std::string& path, const Picture& p, std::string& error) override;
-    float rnd() override;
+    std::string inputbox(const std::string& prompt, const std::string& title) override {
+        prompts.push_back(prompt + "|" + title);
+        return pop(inputs);
+    }
+    std::string openfile(const std::string& filter) override { return filters.push_back(filter), pop(opens); }
+    std::string savefile(const std::string& filter, const std::string&) override {
+        return filters.push_back(filter), pop(saves);
+    }
+    bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
+        return onload ? onload(path, out, error) : (error = "no loader in this test", false);
+    }
+    bool savebitmap(const std::string& path, const Picture& p, std::string& error) override {
+        return onsave ? onsave(path, p, error) : (error = "no saver in this test", false);
+    }
+    float rnd() override {
+        ++rndcalls;
+        if (randoms.empty()) return source_.next();
+        const float r = randoms.front();
+        randoms.pop_front();
+        return r;
+    }
 
     bool shown(Window w) const { return visible.count(w) && visible.at(w); }
-    bool timeron(Timer t) const { return timers.count(t) && timers.at(t); }
 
-    // What happened, in order ("show Preview", "timer Main1 on 1000", ...).
-    std::vector<std::string> log;
+    std::vector<std::string> log;  // "show Preview", "timer Main1 on 1000", ...
     std::map<Window, bool> visible;
-    std::map<Timer, bool> timers;
-    std::vector<std::string> messages;
+    std::vector<std::string> messages, prompts, filters;
     bool ended = false;
-
     // Answers; an empty queue answers as a cancelled box would.
     std::deque<std::string> inputs, opens, saves;
-    std::vector<std::string> prompts;  // "prompt|title" of each input box
-    std::vector<std::string> filters;  // filter of each file dialog
-    std::vector<std::string> savenames;  // initial file name of each save dialog
     // Random numbers to hand out first; after them the never-seeded source.
     std::deque<float> randoms;
     int rndcalls = 0;
-
     std::function<bool(const std::string&, Samples&, std::string&)> onload;
     std::function<bool(const std::string&, const Picture&, std::string&)> onsave;
 
 private:
+    void note(const char* what, Window w) {
+        static const char* names[] = {"Main", "Preview", "Apropos", "Apercu", "Code"};
+        log.push_back(std::string(what) + " " + names[static_cast<int>(w)]);
+    }
+    static std::string pop(std::deque<std::string>& q) {
+        if (q.empty()) return "";
+        std::string s = std::move(q.front());
+        q.pop_front();
+        return s;
+    }
     RandomSource source_;
 };
-
-const char* windowname(Window w);
 
 }  // namespace grafipix::testing

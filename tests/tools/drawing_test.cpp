@@ -5,7 +5,6 @@
 
 #include <array>
 
-#include "core/main_controls.h"
 #include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
 
@@ -24,9 +23,9 @@ Cells block(int x1, int y1, int x2, int y2, Cells more = {}) {
 
 class DrawingTest : public testing::EditorTest {
 protected:
-    Cells twoclicks(Handler tool, float x1, float y1, float x2, float y2) {
-        ed.pixelgrid.clear();
-        (ed.*tool)();
+    Cells twoclicks(const char* tool, float x1, float y1, float x2, float y2) {
+        ed.doc.newpicture();
+        click(tool);
         down(x1, y1);
         down(x2, y2);
         return setcells(ed.pixelgrid);
@@ -43,15 +42,15 @@ TEST_F(DrawingTest, PlotcellStoresOnlyInsideAndFreehandToolsClipAtTheBorders) {
     ed.previewcell(30, 30);
     EXPECT_EQ(setcells(ed.pixelgrid).size(), 3u) << "the preview never stores";
 
-    ed.pixelgrid.clear();
-    ed.Command6_Click();
+    ed.doc.newpicture();
+    click("Command6");
     down(1, 1);
     move(127, 63);
     move(1, 1);
     EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{127, 63}, {126, 63}, {127, 62}, {1, 1}, {2, 1}, {1, 2}}));
 
-    ed.pixelgrid.clear();
-    ed.Command7_Click();
+    ed.doc.newpicture();
+    click("Command7");
     down(50, 30);
     // Four numbers a dot: size of x, sign of x, size of y, sign of y.
     platform.randoms = {0, 0, 0, 0, 0.99f, 0.9f, 0.26f, 0.2f, 0.5f, 0.51f, 0.74f, 0.6f, 0.25f, 0.4f, 0.99f, 0.99f, 0, 0, 0, 0};
@@ -65,37 +64,36 @@ TEST_F(DrawingTest, PlotcellStoresOnlyInsideAndFreehandToolsClipAtTheBorders) {
 }
 
 TEST_F(DrawingTest, ShapesStoreExactlyTheirCells) {
-    const Handler line = &Editor::Command3_Click, rect = &Editor::Command9_Click, circle = &Editor::Command10_Click;
-    struct Row { const char* name; Handler tool; float x1, y1, x2, y2; Cells expected; } rows[] = {
-        {"line right", line, 10, 30, 20, 30, block(10, 30, 19, 30)},
-        {"line left", line, 20, 30, 10, 30, block(11, 30, 20, 30)},
-        {"line up", line, 5, 40, 5, 35, block(5, 36, 5, 40)},
-        {"line double click", line, 33, 33, 33, 33, {{33, 33}}},
-        {"line steep", line, 10, 10, 12, 30, block(10, 10, 10, 19, block(11, 20, 11, 29))},
+    struct Row { const char *name, *tool; float x1, y1, x2, y2; Cells expected; } rows[] = {
+        {"line right", "Command3", 10, 30, 20, 30, block(10, 30, 19, 30)},
+        {"line left", "Command3", 20, 30, 10, 30, block(11, 30, 20, 30)},
+        {"line up", "Command3", 5, 40, 5, 35, block(5, 36, 5, 40)},
+        {"line double click", "Command3", 33, 33, 33, 33, {{33, 33}}},
+        {"line steep", "Command3", 10, 10, 12, 30, block(10, 10, 10, 19, block(11, 20, 11, 29))},
         // Walking right stops when the row leaves the screen; walking left does not test it.
-        {"line right off the top", line, 10, 2, 14, -10, {{10, 2}, {10, 1}}},
-        {"line left off the top", line, 14, 2, 10, -10, {{14, 2}, {14, 1}}},
-        {"rectangle", rect, 20, 10, 10, 5, block(10, 5, 20, 5, block(10, 10, 20, 10, block(10, 5, 10, 10, block(20, 5, 20, 10))))},
-        {"circle", circle, 10, 10, 13, 10,
+        {"line right off the top", "Command3", 10, 2, 14, -10, {{10, 2}, {10, 1}}},
+        {"line left off the top", "Command3", 14, 2, 10, -10, {{14, 2}, {14, 1}}},
+        {"rectangle", "Command9", 20, 10, 10, 5, block(10, 5, 20, 5, block(10, 10, 20, 10, block(10, 5, 10, 10, block(20, 5, 20, 10))))},
+        {"circle", "Command10", 10, 10, 13, 10,
          block(7, 7, 12, 7, block(7, 12, 12, 12, block(7, 7, 7, 12, block(12, 7, 12, 12, {{13, 10}}))))},
     };
     for (const Row& r : rows) EXPECT_EQ(twoclicks(r.tool, r.x1, r.y1, r.x2, r.y2), r.expected) << r.name;
-    twoclicks(rect, 20, 10, 10, 5);
+    twoclicks("Command9", 20, 10, 10, 5);
     EXPECT_TRUE(ed.anchorx == 10.0f && ed.anchory == 5.0f) << "the rectangle writes its ordered corner back";
 }
 
 TEST_F(DrawingTest, PreviewsPaintTheCanvasOnlyAndRestoreTheAnchors) {
-    ed.Command9_Click();
+    click("Command9");
     down(30, 20);
     move(10, 5);
     EXPECT_TRUE(ed.anchorx == 30.0f && ed.anchory == 20.0f && ed.Picture1.pixel(27, 12) == blueink);
     move(12, 7);
     EXPECT_EQ(ed.Picture1.pixel(27, 12), casioback) << "the next move wipes the previous preview";
-    ed.Command10_Click();
+    click("Command10");
     down(64, 32);
     move(84, 32);
     EXPECT_EQ(ed.Picture1.pixel(249, 93), blueink) << "circle preview through (84, 32)";
-    ed.Command3_Click();
+    click("Command3");
     down(120, 30);
     move(1e6f, 30);
     EXPECT_EQ(ed.Picture1.pixel(382, 87), blueink) << "far outside: drawn where the canvas shows";
@@ -103,30 +101,29 @@ TEST_F(DrawingTest, PreviewsPaintTheCanvasOnlyAndRestoreTheAnchors) {
 }
 
 TEST_F(DrawingTest, FillCoversTheUsableAreaStaysInsideWallsAndRedrawsOnce) {
-    ed.pixelgrid.set(0, 5, 2);
-    ed.Command8_Click();
+    ed.doc.set(0, 5, 2);
+    click("Command8");
     down(64, 32);
     EXPECT_EQ(setcells(ed.pixelgrid), block(1, 1, 127, 63, {{0, 5}})) << "8001 cells, borders untouched";
     EXPECT_EQ(pixelsnot(blueink), Canvas::width * Canvas::height - 127 * 63 * 9) << "one redraw at the end";
 
     // A closed outline: inside, then outside.
-    ed.new_Click();
-    twoclicks(&Editor::Command9_Click, 20, 10, 40, 30);
-    ed.pressgreen_Click();
-    ed.Command8_Click();
+    twoclicks("Command9", 20, 10, 40, 30);
+    click("pressgreen");
+    click("Command8");
     down(30, 20);
-    ed.pressorange_Click();
+    click("pressorange");
     down(5, 5);
     for (auto [x, y, code] : {std::array{30, 20, 2}, {21, 11, 2}, {20, 10, 1}, {19, 10, 3}, {127, 63, 3}, {128, 63, 0}})
         EXPECT_EQ(ed.pixelgrid.get(x, y), code) << x << "," << y;
 
     // A diagonal from border to border is a wall: the walk never passes a corner.
-    ed.new_Click();
-    for (int i = 1; i <= 63; ++i) ed.pixelgrid.set(i, i, 1);
+    ed.doc.newpicture();
+    for (int i = 1; i <= 63; ++i) ed.doc.set(i, i, 1);
     down(100, 5);
     EXPECT_TRUE(ed.pixelgrid.get(2, 1) == 3 && ed.pixelgrid.get(1, 2) == 0);
     // Filling with the cell's own colour changes nothing, yet ends and redraws.
-    Grid before = ed.pixelgrid;
+    const Grid before = ed.pixelgrid;
     ed.Picture1.setforecolor(0x123456);
     ed.Picture1.line(100, 60, 101, 60);
     down(100, 5);
@@ -135,8 +132,8 @@ TEST_F(DrawingTest, FillCoversTheUsableAreaStaysInsideWallsAndRedrawsOnce) {
     EXPECT_TRUE(ed.pixelgrid == before && ed.Picture1.pixel(297, 177) != 0x123456u);
 
     // From the last half column (128) walled off by column 127: up and down column 128 only.
-    ed.new_Click();
-    for (int y = 1; y <= 63; ++y) ed.pixelgrid.set(127, y, 1);
+    ed.doc.newpicture();
+    for (int y = 1; y <= 63; ++y) ed.doc.set(127, y, 1);
     down(127.7f, 20);
     EXPECT_EQ(setcells(ed.pixelgrid), block(127, 1, 128, 63));
 }

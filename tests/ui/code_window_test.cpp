@@ -24,7 +24,7 @@ bool waitforrun(testing::QtApp& app) {
 
 TEST(CodeWindowUi, MenuEntryGeneratesAndSelectsTheWholeProgram) {
     testing::QtApp app;
-    app.ed().pixelgrid.set(5, 10, orange);
+    app.ed().doc.set(5, 10, orange);
     app.platform->inputs.push_back("3");
     app.choose("fline");
     ASSERT_TRUE(waitforrun(app));

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QMenuBar>
 
-#include "core/texts.h"
 #include "tests/support/qt_app.h"
 #include "ui/canvas_widget.h"
 
@@ -36,26 +34,6 @@ QColor canvaspixel(QtApp& app, int px, int py) {
     return shot.pixelColor(int(px * ratio), int(py * ratio));
 }
 
-TEST(MainWindowUi, MenuTreeCaptionsShortcutsAndInitialStates) {
-    QtApp app;
-    ui::MainWindow& main = app.main();
-    EXPECT_EQ(main.windowTitle().toStdString(), texts::credit);
-    QStringList top;
-    for (QAction* a : main.menuBar()->actions()) top << a->text();
-    EXPECT_EQ(top, (QStringList{"Fichier", QString::fromUtf8("Sélection"), "Options", "?"}));
-    for (const MenuRow& m : menutree()) {
-        QAction* a = main.action(m.name);
-        EXPECT_EQ(a->text().toStdString(), m.caption) << m.name;
-        EXPECT_EQ(a->isEnabled(), m.enabled) << m.name;
-        EXPECT_EQ(a->isChecked(), m.checked) << m.name;
-        EXPECT_EQ(a->shortcut().toString().toStdString(), m.shortcut) << m.name;
-    }
-    EXPECT_TRUE(main.menu("options")->actions().contains(main.menu("calc")->menuAction()));
-    EXPECT_TRUE(main.menu("calc")->actions().contains(main.action("g100")));
-    EXPECT_EQ(main.canvas()->geometry(), QRect(88, 32, Canvas::width, Canvas::height));
-    EXPECT_TRUE(main.label("Label1")->font().bold());
-}
-
 TEST(MainWindowUi, SplashGivesWayToMainOnceAfterOneSecond) {
     QtApp app;
     QWidget* splash = toplevel("Preview");
@@ -77,7 +55,7 @@ TEST(MainWindowUi, HighDpiCanvasShowsBackgroundAndNouveau) {
     QtApp app;
     EXPECT_EQ(app.main().canvas()->width(), Canvas::width);
     EXPECT_EQ(app.main().canvas()->grab().toImage().width(), qRound(Canvas::width * app.main().devicePixelRatioF()));
-    app.ed().pixelgrid.set(10, 5, 3);
+    app.ed().doc.set(10, 5, 3);
     app.choose("bgwhite");
     EXPECT_EQ(canvaspixel(app, 28, 13), QColor(255, 128, 0));
     EXPECT_EQ(canvaspixel(app, 31, 13), QColor(255, 255, 255));

@@ -14,7 +14,7 @@ using testing::clickat;
 TEST(SelectionUi, SelectDuplicateFromTheMenuAndPaste) {
     testing::QtApp app;
     QWidget* canvas = app.main().canvas();
-    for (int x = 10; x < 14; ++x) app.ed().pixelgrid.set(x, 11, ink);
+    for (int x = 10; x < 14; ++x) app.ed().doc.set(x, 11, ink);
     app.main().button("Command11")->click();
     clickat(canvas, 10, 10);
     clickat(canvas, 14, 12);

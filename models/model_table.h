@@ -1,0 +1,25 @@
+#pragma once
+// The calculator models: one row each, holding every fact the editor needs of
+// a model. The current model is the checked one (Editor::currentmodel).
+
+#include <span>
+#include <string_view>
+
+#include "codegen/program_text.h"
+
+namespace grafipix {
+
+struct Model {
+    const char* name;     // its menu entry, and the converter's --model word
+    const char* typcalc;  // the model label
+    int inkcolor;         // 1 blue ink, 2 black ink
+    bool threecolours;    // green and orange besides the ink, and the three-colour import
+    const Flavour* flavour;  // the text for its link program
+    int lastpicture;         // picture memories 1..lastpicture
+    const char* calcfiles;   // the file its link program opens, "" for none we write
+};
+
+std::span<const Model> models();
+const Model* findmodel(std::string_view name);
+
+}  // namespace grafipix
