@@ -49,14 +49,9 @@ TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
     click("bgwhite");
     EXPECT_TRUE(cellis(10, 10, blueink) && cellis(11, 10, casioback)) << "the picture covers the back colour";
     ed.doc.set(128, 64, 3);
-    click("Command11");
-    down(5, 5);
-    down(6, 6);
+    play("Command11 d5,5 d6,6");
     ed.doc.setbuffer(1, 1, 2);
-    click("Command3");
-    click("pressorange");
-    ASSERT_TRUE(ed.selection.enabled);
-    click("new");
+    play("Command3 pressorange new");
     EXPECT_TRUE(setcells(ed.pixelgrid).empty() && !ed.selection.enabled && ed.selgrid.get(1, 1) == 2);
     EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && ed.curcolor == 3 && ed.pressorange.backcolor == highlight);
     EXPECT_TRUE(ed.g65.checked && ed.bgwhite.checked && ed.opyes.checked);
@@ -71,8 +66,8 @@ TEST_F(EditorTest, TheFunnelRefusesWhatCannotBeChosenAndUnloadEndsTheProcess) {
         EXPECT_FALSE(click(name)) << name;
         EXPECT_TRUE(ed.doc == before && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
     }
-    EXPECT_TRUE(click("g100") && click("pressblack") && !click("pressblue") && !click("pressgreen"));
-    EXPECT_FALSE(platform.ended);
+    play("g100 pressblack");
+    EXPECT_TRUE(!click("pressblue") && !click("pressgreen") && !platform.ended);
     ed.handle(Event::unload(Window::Main));
     EXPECT_TRUE(platform.ended);
 }

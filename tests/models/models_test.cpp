@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "core/main_controls.h"
 #include "tests/support/editor_fixture.h"
 
@@ -43,19 +41,17 @@ protected:
 // The fold of the one-colour models cannot be undone; choosing the current
 // model again runs every step.
 TEST_F(ModelTest, EachModelFoldsRedrawsHighlightsItsInkAndSetsItsCaptions) {
-    struct Row { const char *from, *model, *typcalc, *ink; std::string options; } rows[] = {
-        {"pressorange", "g65", "Graph 65", "pressblue",
+    struct Row { const char *before, *model, *typcalc, *ink; std::string options; } rows[] = {
+        {"g65 bgcasio pressorange", "g65", "Graph 65", "pressblue",
          "(le bleu par le bleu), le vert par le bleu, l'orange par le bleu, le fond par le bleu"},
-        {"pressgreen", "g100", "Graph 100", "pressblack",
+        {"g65 pressgreen", "g100", "Graph 100", "pressblack",
          "(le noir par le noir), (le vert par le noir), (l'orange par le noir), le fond par le noir"},
-        {"presswhite", "g85", "Graph 85 (sd)", "pressblue",
+        {"g65 bgwhite presswhite", "g85", "Graph 85 (sd)", "pressblue",
          "(le bleu par le bleu), (le vert par le bleu), (l'orange par le bleu), le fond par le bleu"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.typcalc);
-        click("g65");
-        click(std::string(r.from) == "presswhite" ? "bgwhite" : "bgcasio");
-        ASSERT_TRUE(click(r.from));
+        play(r.before);
         for (auto [x, code] : {std::pair{10, 2}, {11, 3}, {12, 1}, {128, 3}}) ed.doc.set(x, 10, code);
         ed.doc.setbuffer(1, 1, 2);
         markcanvas();
@@ -77,18 +73,18 @@ TEST_F(ModelTest, EachModelFoldsRedrawsHighlightsItsInkAndSetsItsCaptions) {
 
 // In this order from the start state: green first, orange from the white background.
 TEST_F(ModelTest, EachButtonSetsColourPenRedrawAndCaptions) {
-    struct Row { const char* name; std::vector<const char*> before; int16_t code; wincolour pen; bool redraws; std::string options; } rows[] = {
-        {"pressgreen", {}, 2, greenink, false, "le bleu par le vert, (le vert par le vert), l'orange par le vert, le fond par le vert"},
-        {"presswhite", {"bgwhite"}, 0, whiteback, true, "le bleu par le fond, le vert par le fond, l'orange par le fond, (le fond par le fond)"},
-        {"pressorange", {}, 3, orangeink, false, "le bleu par l'orange, le vert par l'orange, (l'orange par l'orange), le fond par l'orange"},
-        {"pressblack", {"g100"}, 1, blackink, true, "(le noir par le noir), (le vert par le noir), (l'orange par le noir), le fond par le noir"},
-        {"presswhite", {"g35"}, 0, whiteback, true, "le bleu par le fond, (le vert par le fond), (l'orange par le fond), (le fond par le fond)"},
-        {"presstruegreen", {"g85", "bgcasio"}, 0, casioback, true, "le bleu par le fond, (le vert par le fond), (l'orange par le fond), (le fond par le fond)"},
+    struct Row { const char *before, *name; int16_t code; wincolour pen; bool redraws; std::string options; } rows[] = {
+        {"", "pressgreen", 2, greenink, false, "le bleu par le vert, (le vert par le vert), l'orange par le vert, le fond par le vert"},
+        {"bgwhite", "presswhite", 0, whiteback, true, "le bleu par le fond, le vert par le fond, l'orange par le fond, (le fond par le fond)"},
+        {"", "pressorange", 3, orangeink, false, "le bleu par l'orange, le vert par l'orange, (l'orange par l'orange), le fond par l'orange"},
+        {"g100", "pressblack", 1, blackink, true, "(le noir par le noir), (le vert par le noir), (l'orange par le noir), le fond par le noir"},
+        {"g35", "presswhite", 0, whiteback, true, "le bleu par le fond, (le vert par le fond), (l'orange par le fond), (le fond par le fond)"},
+        {"g85 bgcasio", "presstruegreen", 0, casioback, true, "le bleu par le fond, (le vert par le fond), (l'orange par le fond), (le fond par le fond)"},
     };
     ed.doc.set(2, 2, 1);
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        for (const char* c : r.before) click(c);
+        play(r.before);
         ed.typcalc.caption = "";
         markcanvas();
         ASSERT_TRUE(click(r.name));

@@ -72,18 +72,9 @@ TEST_F(DispatchTest, ToolButtonsAndClicksWalkEachToolsSteps) {
 }
 
 TEST_F(DispatchTest, PenDrawsOnlyOnMovesAndToolButtonsAbandonWhatIsPending) {
-    click("Command2");
-    move(10, 10);
-    down(11, 11);
-    move(12, 12);
-    move(20, 12);  // a fast move leaves a gap
-    click("Command2");
-    move(30, 30);
+    play("Command2 m10,10 d11,11 m12,12 m20,12 Command2 m30,30");  // a fast move leaves a gap
     EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{12, 12}, {20, 12}})) << "neither the click nor moves after a button draw";
-    click("Command3");
-    down(10, 10);
-    click("Command1");
-    down(30, 20);
+    play("Command3 d10,10 Command1 d30,20");
     EXPECT_EQ(setcells(ed.pixelgrid).size(), 3u) << "the pending line start is forgotten";
 }
 

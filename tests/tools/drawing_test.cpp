@@ -21,16 +21,7 @@ Cells block(int x1, int y1, int x2, int y2, Cells more = {}) {
     return more;
 }
 
-class DrawingTest : public testing::EditorTest {
-protected:
-    Cells twoclicks(const char* tool, float x1, float y1, float x2, float y2) {
-        ed.doc.newpicture();
-        click(tool);
-        down(x1, y1);
-        down(x2, y2);
-        return setcells(ed.pixelgrid);
-    }
-};
+using DrawingTest = testing::EditorTest;
 
 TEST_F(DrawingTest, PlotcellStoresOnlyInsideAndFreehandToolsClipAtTheBorders) {
     for (auto [x, y] : {std::pair{0.5f, 10.f}, {0.8f, 11.f}, {128.f, 12.f}, {5.f, 64.f}, {-1.f, 5.f}}) ed.plotcell(x, y);
@@ -43,15 +34,11 @@ TEST_F(DrawingTest, PlotcellStoresOnlyInsideAndFreehandToolsClipAtTheBorders) {
     EXPECT_EQ(setcells(ed.pixelgrid).size(), 3u) << "the preview never stores";
 
     ed.doc.newpicture();
-    click("Command6");
-    down(1, 1);
-    move(127, 63);
-    move(1, 1);
+    play("Command6 d1,1 m127,63 m1,1");
     EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{127, 63}, {126, 63}, {127, 62}, {1, 1}, {2, 1}, {1, 2}}));
 
     ed.doc.newpicture();
-    click("Command7");
-    down(50, 30);
+    play("Command7 d50,30");
     // Four numbers a dot: size of x, sign of x, size of y, sign of y.
     platform.randoms = {0, 0, 0, 0, 0.99f, 0.9f, 0.26f, 0.2f, 0.5f, 0.51f, 0.74f, 0.6f, 0.25f, 0.4f, 0.99f, 0.99f, 0, 0, 0, 0};
     platform.rndcalls = 0;
@@ -64,56 +51,47 @@ TEST_F(DrawingTest, PlotcellStoresOnlyInsideAndFreehandToolsClipAtTheBorders) {
 }
 
 TEST_F(DrawingTest, ShapesStoreExactlyTheirCells) {
-    struct Row { const char *name, *tool; float x1, y1, x2, y2; Cells expected; } rows[] = {
-        {"line right", "Command3", 10, 30, 20, 30, block(10, 30, 19, 30)},
-        {"line left", "Command3", 20, 30, 10, 30, block(11, 30, 20, 30)},
-        {"line up", "Command3", 5, 40, 5, 35, block(5, 36, 5, 40)},
-        {"line double click", "Command3", 33, 33, 33, 33, {{33, 33}}},
-        {"line steep", "Command3", 10, 10, 12, 30, block(10, 10, 10, 19, block(11, 20, 11, 29))},
+    const std::pair<const char*, Cells> rows[] = {
+        {"Command3 d10,30 d20,30", block(10, 30, 19, 30)},
+        {"Command3 d20,30 d10,30", block(11, 30, 20, 30)},
+        {"Command3 d5,40 d5,35", block(5, 36, 5, 40)},
+        {"Command3 d33,33 d33,33", {{33, 33}}},
+        {"Command3 d10,10 d12,30", block(10, 10, 10, 19, block(11, 20, 11, 29))},
         // Walking right stops when the row leaves the screen; walking left does not test it.
-        {"line right off the top", "Command3", 10, 2, 14, -10, {{10, 2}, {10, 1}}},
-        {"line left off the top", "Command3", 14, 2, 10, -10, {{14, 2}, {14, 1}}},
-        {"rectangle", "Command9", 20, 10, 10, 5, block(10, 5, 20, 5, block(10, 10, 20, 10, block(10, 5, 10, 10, block(20, 5, 20, 10))))},
-        {"circle", "Command10", 10, 10, 13, 10,
-         block(7, 7, 12, 7, block(7, 12, 12, 12, block(7, 7, 7, 12, block(12, 7, 12, 12, {{13, 10}}))))},
+        {"Command3 d10,2 d14,-10", {{10, 2}, {10, 1}}},
+        {"Command3 d14,2 d10,-10", {{14, 2}, {14, 1}}},
+        {"Command10 d10,10 d13,10", block(7, 7, 12, 7, block(7, 12, 12, 12, block(7, 7, 7, 12, block(12, 7, 12, 12, {{13, 10}}))))},
+        {"Command9 d20,10 d10,5", block(10, 5, 20, 5, block(10, 10, 20, 10, block(10, 5, 10, 10, block(20, 5, 20, 10))))},
     };
-    for (const Row& r : rows) EXPECT_EQ(twoclicks(r.tool, r.x1, r.y1, r.x2, r.y2), r.expected) << r.name;
-    twoclicks("Command9", 20, 10, 10, 5);
+    for (const auto& [script, expected] : rows) {
+        ed.doc.newpicture();
+        play(script);
+        EXPECT_EQ(setcells(ed.pixelgrid), expected) << script;
+    }
     EXPECT_TRUE(ed.anchorx == 10.0f && ed.anchory == 5.0f) << "the rectangle writes its ordered corner back";
 }
 
 TEST_F(DrawingTest, PreviewsPaintTheCanvasOnlyAndRestoreTheAnchors) {
-    click("Command9");
-    down(30, 20);
-    move(10, 5);
+    play("Command9 d30,20 m10,5");
     EXPECT_TRUE(ed.anchorx == 30.0f && ed.anchory == 20.0f && ed.Picture1.pixel(27, 12) == blueink);
     move(12, 7);
     EXPECT_EQ(ed.Picture1.pixel(27, 12), casioback) << "the next move wipes the previous preview";
-    click("Command10");
-    down(64, 32);
-    move(84, 32);
+    play("Command10 d64,32 m84,32");
     EXPECT_EQ(ed.Picture1.pixel(249, 93), blueink) << "circle preview through (84, 32)";
-    click("Command3");
-    down(120, 30);
-    move(1e6f, 30);
+    play("Command3 d120,30 m1e6,30");
     EXPECT_EQ(ed.Picture1.pixel(382, 87), blueink) << "far outside: drawn where the canvas shows";
     EXPECT_EQ(setcells(ed.pixelgrid), Cells{});
 }
 
 TEST_F(DrawingTest, FillCoversTheUsableAreaStaysInsideWallsAndRedrawsOnce) {
     ed.doc.set(0, 5, 2);
-    click("Command8");
-    down(64, 32);
+    play("Command8 d64,32");
     EXPECT_EQ(setcells(ed.pixelgrid), block(1, 1, 127, 63, {{0, 5}})) << "8001 cells, borders untouched";
     EXPECT_EQ(pixelsnot(blueink), Canvas::width * Canvas::height - 127 * 63 * 9) << "one redraw at the end";
 
     // A closed outline: inside, then outside.
-    twoclicks("Command9", 20, 10, 40, 30);
-    click("pressgreen");
-    click("Command8");
-    down(30, 20);
-    click("pressorange");
-    down(5, 5);
+    ed.doc.newpicture();
+    play("Command9 d20,10 d40,30 pressgreen Command8 d30,20 pressorange d5,5");
     for (auto [x, y, code] : {std::array{30, 20, 2}, {21, 11, 2}, {20, 10, 1}, {19, 10, 3}, {127, 63, 3}, {128, 63, 0}})
         EXPECT_EQ(ed.pixelgrid.get(x, y), code) << x << "," << y;
 
@@ -126,9 +104,7 @@ TEST_F(DrawingTest, FillCoversTheUsableAreaStaysInsideWallsAndRedrawsOnce) {
     const Grid before = ed.pixelgrid;
     ed.Picture1.setforecolor(0x123456);
     ed.Picture1.line(100, 60, 101, 60);
-    down(100, 5);
-    down(128.6f, 20);  // 129: no cell to read
-    down(40, -3);
+    play("d100,5 d128.6,20 d40,-3");  // 129 and -3: no cell to read
     EXPECT_TRUE(ed.pixelgrid == before && ed.Picture1.pixel(297, 177) != 0x123456u);
 
     // From the last half column (128) walled off by column 127: up and down column 128 only.
