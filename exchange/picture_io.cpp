@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
+#include <tuple>
 
 #include <QBuffer>
 #include <QDir>
@@ -46,22 +48,25 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
     QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) return fail(reason, "la lecture du fichier a échoué");
 
-    const FileLayout layout = inspectfile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (layout.kind == FileLayout::Kind::other && !reader.canRead())
-        return fail(reason, "ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)");
-    int64_t width = layout.width, height = layout.height;
-    if (width < 0 || height < 0) {
-        const QSize announced = reader.size();
-        width = announced.width();
-        height = announced.height();
-    }
+    if (!reader.canRead()) return fail(reason, "ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)");
+    // Asked before size(): a reader that fails on a header forgets its format.
+    const std::string format = reader.format().toStdString();
+    const std::string_view data(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const QSize announced = reader.size();
+    int64_t width = announced.width(), height = announced.height();
+    // Qt's BMP reader refuses a header past 16384 x 16384 pixels without its size.
+    if (!announced.isValid() && format == "bmp") std::tie(width, height) = bmpsize(data);
     if (width > 0 && height > 0 && width * height > maxpixels)
         return fail(reason, "l'image annonce " + sizetext(width, height) + " pixels, plus que les " +
                                 std::to_string(maxpixels) + " pixels que l'importation peut décoder");
-    if (layout.truncated) return fail(reason, "le fichier est incomplet, l'image y est tronquée");
+    if (truncated(format, data, width, height)) return fail(reason, "le fichier est incomplet, l'image y est tronquée");
+    // What a decoder allocates can exceed what size() announced (the GIF
+    // decoder keeps a screen size that size() dismissed as bogus): Qt's own
+    // bound backs the check above.
+    QImageReader::setAllocationLimit(static_cast<int>(maxpixels * 4 >> 20));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return fail(reason, "les données de l'image sont endommagées ou illisibles");
