@@ -1,136 +1,80 @@
 #include "exchange/file_layout.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace grafipix {
 
 namespace {
 
-uint32_t byteat(std::string_view b, size_t i) { return static_cast<unsigned char>(b[i]); }
+// Bytes past the end read as 0: a cut-off header then announces data the file
+// does not hold, with no read out of bounds.
+uint32_t byteat(std::string_view b, size_t i) { return i < b.size() ? static_cast<unsigned char>(b[i]) : 0; }
 uint32_t le16(std::string_view b, size_t i) { return byteat(b, i) | byteat(b, i + 1) << 8; }
 uint32_t le32(std::string_view b, size_t i) { return le16(b, i) | le16(b, i + 2) << 16; }
-uint32_t be16(std::string_view b, size_t i) { return byteat(b, i) << 8 | byteat(b, i + 1); }
 
-FileLayout cutoff(FileLayout out) {
-    out.truncated = true;
-    return out;
-}
+// The old OS/2 header: 12 bytes, 16-bit sizes, no compression.
+bool os2(std::string_view b) { return le32(b, 14) == 12; }
 
-FileLayout bmp(std::string_view b) {
-    FileLayout out{FileLayout::Kind::bmp};
-    if (b.size() < 18) return cutoff(out);
-    const uint32_t dataoffset = le32(b, 10), infosize = le32(b, 14);
-    uint32_t bitcount = 0, compression = 0;
-    if (infosize == 12) {  // the old OS/2 header with 16-bit sizes
-        if (b.size() < 26) return cutoff(out);
-        out.width = le16(b, 18);
-        out.height = le16(b, 20);
-        bitcount = le16(b, 24);
-    } else {
-        if (b.size() < 34) return cutoff(out);
-        out.width = static_cast<int32_t>(le32(b, 18));
-        out.height = std::llabs(static_cast<int32_t>(le32(b, 22)));  // negative: top-down rows
-        bitcount = le16(b, 28);
-        compression = le32(b, 30);
-    }
+bool bmpcut(std::string_view b, int64_t width, int64_t height) {
+    const uint32_t bits = le16(b, os2(b) ? 24 : 28), compression = os2(b) ? 0 : le32(b, 30);
     // Run-length data has no fixed size; the decoder judges it.
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    // Sizes past any memory bound are refused on their size alone; the limit
-    // keeps the byte count below overflow.
-    if (uncompressed && out.width > 0 && out.height > 0 && out.width * out.height <= (int64_t{1} << 40)) {
-        const int64_t rowbytes = (out.width * bitcount + 31) / 32 * 4;
-        out.truncated = static_cast<int64_t>(b.size()) < static_cast<int64_t>(dataoffset) + rowbytes * out.height;
-    }
-    return out;
+    if (compression == 1 || compression == 2) return false;
+    const int64_t data = width > 0 && height > 0 ? (width * bits + 31) / 32 * 4 * height : 0;
+    return b.size() < 14 || static_cast<int64_t>(b.size()) < le32(b, 10) + data;
 }
 
-bool isframe(uint32_t marker) {
-    // SOF0..SOF15, less DHT (C4), JPG (C8) and DAC (CC).
-    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-}
-
-FileLayout jpeg(std::string_view b) {
-    FileLayout out{FileLayout::Kind::jpeg};
-    out.truncated = true;  // until the end-of-image marker is met
-    size_t i = 2;
-    while (i + 1 < b.size()) {
-        if (byteat(b, i) != 0xFF) return out;  // lost in the structure: left to the decoder
+// Segments are skipped by their length. In entropy-coded data a 0xFF is
+// followed by 0 or a restart marker, so the next other marker is met byte by
+// byte, as the decoder itself resynchronises.
+bool jpegcut(std::string_view b) {
+    for (size_t i = 2; i + 1 < b.size();) {
         const uint32_t marker = byteat(b, i + 1);
-        if (marker == 0xD9) {
-            out.truncated = false;
-            return out;
-        }
-        if (marker == 0xFF || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            i += marker == 0xFF ? 1 : 2;  // fill byte, or a marker without a length
-            continue;
-        }
-        if (i + 4 > b.size()) return out;
-        const size_t length = be16(b, i + 2);
-        if (isframe(marker) && i + 9 <= b.size()) {
-            out.height = be16(b, i + 5);
-            out.width = be16(b, i + 7);
-        }
-        i += 2 + length;
-        if (marker == 0xDA) {
-            // Entropy-coded data: a 0xFF in it is followed by 0 or a restart marker.
-            while (i + 1 < b.size() &&
-                   !(byteat(b, i) == 0xFF && byteat(b, i + 1) != 0 && (byteat(b, i + 1) < 0xD0 || byteat(b, i + 1) > 0xD7)))
-                ++i;
-        }
+        if (byteat(b, i) != 0xFF || marker == 0 || marker == 0xFF || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            ++i;
+        else if (marker == 0xD9)
+            return false;
+        else
+            i += 2 + (byteat(b, i + 2) << 8 | byteat(b, i + 3));
     }
-    return out;
+    return true;
 }
 
-// Skips a chain of sub-blocks; the position after its empty block, or 0 when cut off.
+size_t colourtable(uint32_t flags) { return flags & 0x80 ? 3u << ((flags & 7) + 1) : 0; }
+
+// Just past the empty sub-block that ends a chain; past the end when cut off.
 size_t subblocks(std::string_view b, size_t i) {
-    while (i < b.size()) {
-        const size_t n = byteat(b, i);
-        if (n == 0) return i + 1;
-        i += n + 1;
-    }
-    return 0;
+    while (i < b.size() && b[i] != 0) i += byteat(b, i) + 1;
+    return i + 1;
 }
 
-FileLayout gif(std::string_view b) {
-    FileLayout out{FileLayout::Kind::gif};
-    if (b.size() < 13) return cutoff(out);
-    out.width = le16(b, 6);
-    out.height = le16(b, 8);
-    size_t i = 13;
-    if (byteat(b, 10) & 0x80) i += 3u << ((byteat(b, 10) & 7) + 1);
-    bool animage = false;
-    while (i != 0 && i < b.size()) {
-        const uint32_t block = byteat(b, i);
-        if (block == 0x3B) break;
-        if (block == 0x21) {
+bool gifcut(std::string_view b) {
+    size_t i = 13 + colourtable(byteat(b, 10));
+    bool picture = false;
+    while (i < b.size() && byteat(b, i) != 0x3B) {
+        if (byteat(b, i) == 0x21) {
             i = subblocks(b, i + 2);
-        } else if (block == 0x2C) {
-            if (i + 10 > b.size()) return cutoff(out);
-            // The decoder draws every frame into a picture of both sizes.
-            out.width = std::max<int64_t>(out.width, le16(b, i + 5));
-            out.height = std::max<int64_t>(out.height, le16(b, i + 7));
-            const uint32_t flags = byteat(b, i + 9);
-            i += 10;
-            if (flags & 0x80) i += 3u << ((flags & 7) + 1);
-            i = subblocks(b, i + 1);  // after the LZW code size
-            animage = true;
+        } else if (byteat(b, i) == 0x2C) {
+            i = subblocks(b, i + 11 + colourtable(byteat(b, i + 9)));  // past the LZW code size
+            picture = true;
         } else {
-            return out;  // an unknown block: left to the decoder
+            return false;  // an unknown block: left to the decoder
         }
     }
     // A missing trailer after a whole picture is harmless.
-    out.truncated = i == 0 || (!animage && i >= b.size());
-    return out;
+    return i > b.size() || (i == b.size() && !picture);
 }
 
 }  // namespace
 
-FileLayout inspectfile(std::string_view bytes) {
-    if (bytes.starts_with("BM")) return bmp(bytes);
-    if (bytes.starts_with("\xFF\xD8\xFF")) return jpeg(bytes);
-    if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) return gif(bytes);
-    return {};
+std::pair<int64_t, int64_t> bmpsize(std::string_view b) {
+    if (os2(b)) return {le16(b, 18), le16(b, 20)};
+    return {static_cast<int32_t>(le32(b, 18)), std::llabs(static_cast<int32_t>(le32(b, 22)))};  // negative: top-down rows
+}
+
+bool truncated(std::string_view format, std::string_view bytes, int64_t width, int64_t height) {
+    if (format == "bmp") return bmpcut(bytes, width, height);
+    if (format == "jpeg") return jpegcut(bytes);
+    return format == "gif" && gifcut(bytes);
 }
 
 }  // namespace grafipix

@@ -1,23 +1,22 @@
 #pragma once
-// What the header of a BMP, JPEG or GIF file announces, read before anything is
-// decoded: the picture's size, so that a huge one is refused up front, and
-// whether the file ends before its picture data does, since the decoders fill
-// a cut-off picture with grey or black and call it a success.
+// What Qt's picture readers leave unsaid before decoding: the size of a BMP
+// header past 16384 x 16384 pixels, which Qt's reader refuses without giving
+// it, and whether a file ends before its picture data does, since Qt's BMP,
+// JPEG and GIF decoders fill a cut-off picture with grey or black and report
+// success.
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace grafipix {
 
-struct FileLayout {
-    enum class Kind { other, bmp, jpeg, gif };
-    Kind kind = Kind::other;
-    // The announced size in pixels; -1 while unknown.
-    int64_t width = -1;
-    int64_t height = -1;
-    bool truncated = false;
-};
+// Width and height as the BMP header gives them.
+std::pair<int64_t, int64_t> bmpsize(std::string_view bytes);
 
-FileLayout inspectfile(std::string_view bytes);
+// `format` is Qt's name for it: "bmp", "jpeg" or "gif"; other formats are left
+// to their decoder. `width` and `height` are the announced size, -1 when
+// unknown, and already within the import's bound.
+bool truncated(std::string_view format, std::string_view bytes, int64_t width, int64_t height);
 
 }  // namespace grafipix

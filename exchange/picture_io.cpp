@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
+#include <tuple>
 
 #include <QBuffer>
 #include <QDir>
@@ -26,11 +28,10 @@ bool fail(std::string& reason, std::string text) {
 std::string sizetext(int64_t w, int64_t h) { return std::to_string(w) + " × " + std::to_string(h); }
 
 // Premultiplied pixel laid over the screen green.
-wincolour overscreengreen(QRgb p) {
+QRgb overscreengreen(QRgb p) {
     const int keep = 255 - qAlpha(p);
     auto mix = [keep](int over, int under) { return over + (keep * under + 127) / 255; };
-    return static_cast<wincolour>(mix(qRed(p), redof(casioback)) | mix(qGreen(p), greenof(casioback)) << 8 |
-                                  mix(qBlue(p), blueof(casioback)) << 16);
+    return qRgb(mix(qRed(p), redof(casioback)), mix(qGreen(p), greenof(casioback)), mix(qBlue(p), blueof(casioback)));
 }
 
 }  // namespace
@@ -46,22 +47,25 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
     QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) return fail(reason, "la lecture du fichier a échoué");
 
-    const FileLayout layout = inspectfile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (layout.kind == FileLayout::Kind::other && !reader.canRead())
-        return fail(reason, "ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)");
-    int64_t width = layout.width, height = layout.height;
-    if (width < 0 || height < 0) {
-        const QSize announced = reader.size();
-        width = announced.width();
-        height = announced.height();
-    }
+    if (!reader.canRead()) return fail(reason, "ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)");
+    // Asked before size(): a reader that fails on a header forgets its format.
+    const std::string format = reader.format().toStdString();
+    const std::string_view data(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const QSize announced = reader.size();
+    int64_t width = announced.width(), height = announced.height();
+    // Qt's BMP reader refuses a header past 16384 x 16384 pixels without its size.
+    if (!announced.isValid() && format == "bmp") std::tie(width, height) = bmpsize(data);
     if (width > 0 && height > 0 && width * height > maxpixels)
         return fail(reason, "l'image annonce " + sizetext(width, height) + " pixels, plus que les " +
                                 std::to_string(maxpixels) + " pixels que l'importation peut décoder");
-    if (layout.truncated) return fail(reason, "le fichier est incomplet, l'image y est tronquée");
+    if (truncated(format, data, width, height)) return fail(reason, "le fichier est incomplet, l'image y est tronquée");
+    // What a decoder allocates can exceed what size() announced (the GIF
+    // decoder keeps a screen size that size() dismissed as bogus): Qt's own
+    // bound backs the check above.
+    QImageReader::setAllocationLimit(static_cast<int>(maxpixels * 4 >> 20));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return fail(reason, "les données de l'image sont endommagées ou illisibles");
@@ -70,6 +74,8 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
 }
 
 namespace {
+
+constexpr int columns = 128, rows = 64;
 
 // Cell c of n along a side of `size` pixels covers pixels first(c) up to
 // first(c + 1), and at least one when the side is shorter than n.
@@ -83,12 +89,11 @@ Span cellspan(int c, int n, int size) {
 
 // Each cell the mean of the picture pixels it covers, in premultiplied colour
 // so transparent pixels weigh nothing.
-Samples boxaverage(const QImage& source) {
-    constexpr int columns = 128, rows = 64;
+QImage boxaverage(const QImage& source) {
     const int w = source.width(), h = source.height();
     std::array<Span, columns> xspans;
     for (int x = 0; x < columns; ++x) xspans[static_cast<size_t>(x)] = cellspan(x, columns, w);
-    Samples out;
+    QImage out(columns, rows, QImage::Format_RGB32);
     for (int row = 0; row < rows; ++row) {
         std::array<std::array<uint64_t, 4>, columns> sums{};
         const Span ys = cellspan(row, rows, h);
@@ -106,23 +111,21 @@ Samples boxaverage(const QImage& source) {
                 }
             }
         }
+        auto* stretched = reinterpret_cast<QRgb*>(out.scanLine(row));
         for (int x = 0; x < columns; ++x) {
             const Span xs = xspans[static_cast<size_t>(x)];
             const uint64_t n = static_cast<uint64_t>(xs.to - xs.from) * static_cast<uint64_t>(ys.to - ys.from);
             const auto& sum = sums[static_cast<size_t>(x)];
             auto mean = [n](uint64_t v) { return static_cast<int>((v + n / 2) / n); };
-            out.colour[x][row] = overscreengreen(qRgba(mean(sum[0]), mean(sum[1]), mean(sum[2]), mean(sum[3])));
+            stretched[x] = overscreengreen(qRgba(mean(sum[0]), mean(sum[1]), mean(sum[2]), mean(sum[3])));
         }
     }
     return out;
 }
 
-}  // namespace
-
-Samples samplepicture(const QImage& picture) {
-    Samples out;
-    if (picture.isNull()) return out;
-    constexpr int columns = 128, rows = 64;
+// One opaque pixel per canvas cell: the samples, and what `Apercu` shows.
+QImage stretchpicture(const QImage& picture) {
+    if (picture.isNull()) return {};
     // Opaque pictures (every JPEG) are read as they come: RGB32 already has
     // full alpha, so the conversion of a photo would be wasted work.
     const QImage source = picture.format() == QImage::Format_RGB32
@@ -134,18 +137,32 @@ Samples samplepicture(const QImage& picture) {
     // an average there would blend each cell with its neighbour. Larger pictures
     // are averaged over each cell's area, so fine detail does not alias.
     if (w > 3 * columns || h > 3 * rows) return boxaverage(source);
+    QImage out(columns, rows, QImage::Format_RGB32);
     for (int x = 0; x < columns; ++x)
         for (int y = 0; y < rows; ++y)
-            out.colour[x][y] = overscreengreen(source.pixel(static_cast<int>(int64_t{x} * w / columns),
-                                                            static_cast<int>(int64_t{y} * h / rows)));
+            out.setPixel(x, y, overscreengreen(source.pixel(static_cast<int>(int64_t{x} * w / columns),
+                                                            static_cast<int>(int64_t{y} * h / rows))));
     return out;
 }
+
+Samples samplesof(const QImage& stretched) {
+    Samples out;
+    if (stretched.isNull()) return out;
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < rows; ++y) out.colour[x][y] = fromargb(stretched.pixel(x, y));
+    return out;
+}
+
+}  // namespace
+
+Samples samplepicture(const QImage& picture) { return samplesof(stretchpicture(picture)); }
 
 bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown) {
     QImage picture;
     if (!readpicture(path, picture, reason)) return false;
-    out = samplepicture(picture);
-    if (shown) *shown = std::move(picture);
+    QImage stretched = stretchpicture(picture);
+    out = samplesof(stretched);
+    if (shown) *shown = std::move(stretched);
     return true;
 }
 

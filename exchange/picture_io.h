@@ -21,11 +21,11 @@ inline constexpr int64_t maxfilebytes = int64_t{256} * 1024 * 1024;
 // The picture of a file; false with a French reason when it cannot be read.
 bool readpicture(const std::string& path, QImage& picture, std::string& reason);
 
-// The picture stretched to 128 x 64 samples, one per cell, counted from 0, over
-// the screen-green back colour where it is transparent.
+// The picture stretched to 128 x 64 pixels, one per cell counted from 0, over
+// the screen-green back colour where it is transparent; the samples are its pixels.
 Samples samplepicture(const QImage& picture);
 
-// Both steps of the import; `shown`, when given, receives the picture as read.
+// Both steps of the import; `shown`, when given, receives that stretched picture.
 bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown = nullptr);
 
 QImage toqimage(const Picture& p);

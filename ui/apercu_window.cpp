@@ -12,7 +12,7 @@ namespace {
 // `Picture2`: the canvas's size, back colour and units.
 class PictureBox : public QWidget {
 public:
-    PictureBox(const ApercuWindow& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+    PictureBox(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
         setObjectName("Picture2");
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFixedSize(Canvas::width, Canvas::height);
@@ -23,13 +23,13 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), qcolour(casioback));
         // From unit (0, 0): column 0 lies left of the visible area, so each
-        // stretched pixel sits over the cell that samples it.
+        // pixel covers the cell it was sampled for, whole and unblended.
         const int u = Canvas::unitpixels;
-        if (!owner_.stretched().isNull()) p.drawImage(QPoint(-u, -u), owner_.stretched());
+        if (!picture_.isNull()) p.drawImage(QRect(-u, -u, picture_.width() * u, picture_.height() * u), picture_);
     }
 
 private:
-    const ApercuWindow& owner_;
+    const QImage& picture_;
 };
 
 }  // namespace
@@ -40,15 +40,11 @@ ApercuWindow::ApercuWindow() {
     setWindowTitle(QString::fromUtf8("Image originale"));
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setFixedSize(Canvas::width, Canvas::height);
-    new PictureBox(*this, this);
+    new PictureBox(picture_, this);
 }
 
 void ApercuWindow::setpicture(QImage picture) {
     picture_ = std::move(picture);
-    // Stretched once here, not on every repaint: a photo is millions of pixels.
-    const int u = Canvas::unitpixels;
-    stretched_ = picture_.isNull() ? QImage()
-                                   : picture_.scaled(128 * u, 64 * u, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     update();
     for (QWidget* child : findChildren<QWidget*>()) child->update();
 }

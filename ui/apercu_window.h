@@ -1,6 +1,6 @@
 #pragma once
-// `Apercu` ("Image originale"): the imported picture as it was read, stretched
-// over the canvas's 128 x 64 units like the samples the import takes.
+// `Apercu` ("Image originale"): the imported picture as the import stretched
+// it, one pixel per canvas cell, each over the cell it was sampled for.
 
 #include <QImage>
 #include <QWidget>
@@ -11,13 +11,11 @@ class ApercuWindow : public QWidget {
 public:
     ApercuWindow();
 
+    // The 128 x 64 picture the samples were read from.
     void setpicture(QImage picture);
-    const QImage& picture() const { return picture_; }
-    // The picture at the size it is shown: 128 x 64 units.
-    const QImage& stretched() const { return stretched_; }
 
 private:
-    QImage picture_, stretched_;
+    QImage picture_;
 };
 
 }  // namespace grafipix::ui
