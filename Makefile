@@ -1,6 +1,7 @@
 # make run    : install what is missing, build, start the editor
 # make test   : install what is missing, build, run every test through CTest,
 #               then again built with AddressSanitizer and UBSan
+# make soak   : the long random sessions (more seeds, many more events)
 # make bench  : build and run the benchmarks, one table
 # make package: build the Debian package
 
@@ -18,7 +19,7 @@ SANENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
           LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test test-plain test-sanitized bench package clean
+.PHONY: all deps configure build run test test-plain test-sanitized soak bench package clean
 
 all: build
 
@@ -50,6 +51,11 @@ test-sanitized: deps
 	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAFIPIX_SANITIZE=ON -DGRAFIPIX_BENCH=OFF
 	cmake --build $(SANBUILD) -j $(JOBS)
 	$(SANENV) ctest --test-dir $(SANBUILD) --output-on-failure -j $(JOBS)
+
+SOAKSEEDS ?= 1,2,5,77,424242,20261207
+SOAKEVENTS ?= 200000
+soak: build
+	GRAFIPIX_SESSION_SEEDS=$(SOAKSEEDS) GRAFIPIX_SESSION_EVENTS=$(SOAKEVENTS) ./$(BUILD)/tests/test_session
 
 bench: build
 	@./bench/run-all $(BUILD)/bench

@@ -51,46 +51,36 @@ TEST(SampleCode, FlatColoursFollowTheConversionTable) {
     }
 }
 
-TEST_F(Files, OnePixelACellAt128By64SkippedSamplesKeepTheDrawingAndTheColourStays) {
-    QImage pattern(128, 64, QImage::Format_RGB32);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 128; ++x) pattern.setPixel(x, y, qRgb(x * 2, y * 4, 255 - x));
-    Samples s;
-    std::string reason;
-    ASSERT_TRUE(exchange::loadsamples(bmp(pattern), s, reason)) << reason;
-    for (int x = 0; x < 128; ++x)
-        for (int y = 0; y < 64; ++y) ASSERT_EQ(toargb(s.colour[x][y]), pattern.pixel(x, y)) << x << "," << y;
-
-    ed.doc.set(10, 10, orange);
-    ed.doc.set(20, 20, green);
+// Samples the import skips keep the drawing; the colour in use comes back
+// after the import; a large picture is averaged over each cell.
+TEST_F(Files, SkippedSamplesKeepTheDrawingTheColourStaysAndFinePicturesAverage) {
+    paint(10, 10, 10, 10, orange);
+    paint(20, 20, 20, 20, green);
     click("pressorange");
     // White is skipped; nothing shows column or row 0; the last sample is not the chosen colour.
     QImage dots(128, 64, QImage::Format_RGB32);
     dots.fill(qRgb(255, 255, 255));
     for (auto [x, y, c] : {std::tuple{20, 20, 0u}, {0, 5, 0u}, {5, 0, 0u}, {127, 63, qRgb(0, 255, 0)}}) dots.setPixel(x, y, c);
     importfile(bmp(dots));
-    EXPECT_EQ(testing::setcells(ed.pixelgrid), (testing::Cells{{10, 10}, {20, 20}, {127, 63}}));
-    EXPECT_EQ(std::tuple(ed.pixelgrid.get(10, 10), ed.pixelgrid.get(20, 20), ed.pixelgrid.get(127, 63)),
-              std::tuple(int16_t(orange), int16_t(ink), int16_t(green)));
-    EXPECT_TRUE(cellis(127, 63, ed.colourof(green)));
-    EXPECT_EQ(std::pair(ed.curcolor, ed.Picture1.forecolor()), std::pair(int16_t(orange), ed.colourof(orange)));
-    EXPECT_TRUE(platform.shown(Window::Apercu));
+    EXPECT_EQ(rows(10, 10, 1, 1) + rows(20, 20, 1, 1) + rows(127, 63, 1, 1), "312");
+    EXPECT_EQ(testing::setcells(ed.pixelgrid).size(), 3u);
+    EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown(Window::Apercu));
+    EXPECT_EQ(std::pair(ed.curcolor, ed.Picture1.forecolor()), std::pair(int16_t(orange), orangeink));
     EXPECT_EQ(platform.filters, std::vector<std::string>{"Images|*.bmp;*.jpg;*.gif"});
 
     QImage fine(1280, 640, QImage::Format_RGB32);  // each cell averages single-pixel blue and white
     for (int y = 0; y < 640; ++y)
         for (int x = 0; x < 1280; ++x) fine.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 255) : qRgb(255, 255, 255));
+    Samples s;
+    std::string reason;
     ASSERT_TRUE(exchange::loadsamples(bmp(fine), s, reason)) << reason;
-    for (auto [x, y] : {std::pair{1, 1}, {127, 63}}) {
-        EXPECT_NEAR(redof(s.colour[x][y]), 128, 2) << x << "," << y;
-        EXPECT_NEAR(blueof(s.colour[x][y]), 255, 1) << x << "," << y;
-    }
+    for (auto [x, y] : {std::pair{1, 1}, {127, 63}})
+        EXPECT_TRUE(std::abs(redof(s.colour[x][y]) - 128) <= 2 && blueof(s.colour[x][y]) >= 254) << x << "," << y;
 }
 
 TEST_F(Files, AFileThatIsNoPictureIsNamedWithItsReasonAndChangesNothing) {
-    ed.doc.set(9, 9, green);
-    ed.redrawcanvas();
-    click("pressorange");
+    paint(9, 9, 9, 9, green);
+    play("bgwhite pressorange");
     auto state = [this] { return std::tuple(ed.doc, ed.Picture1.image(), ed.Picture1.picture(), ed.curcolor, ed.Picture1.forecolor()); };
     const auto before = state();
     const std::string path = folder.write("image.bmp", QByteArray(4000, '\x07'));
