@@ -1,11 +1,10 @@
-// The built editor in a real X window: Xvfb, real pointer and key events
-// through xdotool, a screenshot of the canvas and the program copied from the
-// code window. Skips, saying why, where no X server can start.
+// The built editor in a real X window under Xvfb, driven by real pointer and
+// key events through xdotool. Skips, saying why, where no X server starts.
 
 #include <gtest/gtest.h>
 
 #include <QClipboard>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QProcess>
@@ -19,25 +18,7 @@
 namespace grafipix {
 namespace {
 
-struct Killed : QProcess {
-    ~Killed() override {
-        kill();
-        waitForFinished(3000);
-    }
-};
-
-// Xvfb on a free display: its name, empty when it cannot start.
-QString startdisplay(QProcess& server) {
-    server.start(QStandardPaths::findExecutable("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    QElapsedTimer t;
-    t.start();
-    QByteArray out;
-    while (server.waitForStarted(5000) && t.elapsed() < 10000 && !out.contains('\n') && server.state() == QProcess::Running)
-        if (server.waitForReadyRead(200)) out += server.readAllStandardOutput();
-    bool ok = false;
-    const int number = out.trimmed().toInt(&ok);
-    return ok ? ":" + QString::number(number) : QString();
-}
+struct Killed : QProcess { ~Killed() override { kill(); waitForFinished(3000); } };
 
 QString xdo(const QStringList& args) {
     QProcess p;
@@ -46,110 +27,74 @@ QString xdo(const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-void settle(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
-
-bool waitfor(const std::function<bool()>& done) {
-    QElapsedTimer t;
-    t.start();
-    for (; !done(); settle(100))
-        if (t.elapsed() > 15000) return false;
+// Waits until `done` holds (true) or `ms` have passed (false).
+bool wait(int ms, const std::function<bool()>& done = nullptr) {
+    for (QDeadlineTimer end(ms); !(done && done()); QThread::msleep(20))
+        if (end.hasExpired()) return false;
     return true;
 }
 
-bool visible(const QString& title) { return !xdo({"search", "--onlyvisible", "--name", title}).isEmpty(); }
+bool shown(const char* title) { return !xdo({"search", "--onlyvisible", "--name", title}).isEmpty(); }
 QImage screenshot() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
+void clickat(QPoint p) { xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1", "sleep", "0.15"}); }
 
-// The canvas is the first long run of the screen green, at its top-left pixel.
+// The canvas's top-left pixel: where the first long run of the screen green starts.
 QPoint findcanvas(const QImage& shot) {
     for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0, run = 0; x < shot.width(); ++x) {
-            run = (shot.pixel(x, y) & 0xFFFFFF) == 0xB8D9B5 ? run + 1 : 0;
-            if (run == 300) return QPoint(x - 299, y);
-        }
-    return QPoint(-1, -1);
-}
-
-void clickat(QPoint p) {
-    xdo({"mousemove", QString::number(p.x()), QString::number(p.y())});
-    settle(60);
-    xdo({"click", "1"});
-    settle(150);
+        for (int x = 0, run = 0; x < shot.width(); ++x)
+            if ((run = (shot.pixel(x, y) & 0xFFFFFF) == 0xB8D9B5 ? run + 1 : 0) == 300) return {x - 299, y};
+    return {-1, -1};
 }
 
 TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     if (QStandardPaths::findExecutable("xdotool").isEmpty()) GTEST_SKIP() << "xdotool is not installed";
-    if (QStandardPaths::findExecutable("Xvfb").isEmpty()) GTEST_SKIP() << "Xvfb is not installed";
     Killed server, editor;
-    const QString name = startdisplay(server);
-    if (name.isEmpty()) GTEST_SKIP() << "no X server could start";
-    qputenv("DISPLAY", name.toUtf8());
+    server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    QByteArray display;  // its number, printed once it is ready
+    while (!display.contains('\n') && server.waitForReadyRead(10000)) display += server.readAllStandardOutput();
+    if (!display.contains('\n')) GTEST_SKIP() << "no X server could start (is Xvfb installed?)";
+    qputenv("DISPLAY", ":" + display.trimmed());
     qputenv("QT_QPA_PLATFORM", "xcb");
     int argc = 1;
-    char arg0[] = "real_window_test";
-    char* argv[] = {arg0, nullptr};
+    char name[] = "test_e2e", *argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
     editor.start(GRAFIPIX_BINARY, {});
-    ASSERT_TRUE(editor.waitForStarted(5000));
 
-    ASSERT_TRUE(waitfor([] { return visible("^Grafipix$"); })) << "no splash";
-    EXPECT_FALSE(visible("^Grafipix par ")) << "Main shown during the splash";
-    ASSERT_TRUE(waitfor([] { return visible("^Grafipix par "); })) << "Main never showed";
-    EXPECT_TRUE(waitfor([] { return !visible("^Grafipix$"); })) << "the splash stayed";
-    settle(300);
-    const QPoint canvas = findcanvas(screenshot());
-    ASSERT_GE(canvas.x(), 0) << "no canvas on the screen";
+    ASSERT_TRUE(wait(15000, [] { return shown("^Grafipix$"); })) << "no splash";
+    EXPECT_FALSE(shown("^Grafipix par ")) << "Main shown during the splash";
+    ASSERT_TRUE(wait(15000, [] { return shown("^Grafipix par ") && !shown("^Grafipix$"); })) << "the splash did not give way";
+    QPoint canvas;
+    ASSERT_TRUE(wait(15000, [&] { return (canvas = findcanvas(screenshot())).x() >= 0; })) << "no canvas on the screen";
 
-    // The pixel of point (x, y); a button by its place in Main, where the canvas is at (88, 32).
-    auto cell = [&](int x, int y) { clickat(canvas + QPoint(3 * (x - 1), 3 * (y - 1))); };
-    auto button = [&](int left, int top, int w, int h) { clickat(canvas + QPoint(left + w / 2 - 88, top + h / 2 - 32)); };
-    cell(10, 10);
-    cell(20, 15);
-    button(56, 96, 25, 25);  // Ligne
+    // A place in Main, where the canvas sits at (88, 32); a cell by its top-left pixel.
+    auto place = [&](int x, int y) { clickat(canvas + QPoint(x - 88, y - 32)); };
+    auto cell = [&](int x, int y) { place(85 + 3 * x, 29 + 3 * y); };
+    place(68, 108);  // Ligne
     cell(30, 40);
     cell(40, 40);
-    button(48, 200, 33, 25);  // green
-    button(8, 96, 25, 25);    // Point
+    place(64, 212);  // green
+    place(20, 108);  // Point
     cell(60, 20);
-    settle(300);
-
+    wait(300);
     Grid expected;
-    expected.set(10, 10, 1);
-    expected.set(20, 15, 1);
-    for (int x = 30; x < 40; ++x) expected.set(x, 40, 1);
-    expected.set(60, 20, 2);
-    const QRgb shown[] = {0xB8D9B5, 0x0000C0, 0x00C000, 0xFF8000};
+    for (int x = 30; x < 40; ++x) expected.set(x, 40, ink);
+    expected.set(60, 20, green);
+    const QRgb screen[] = {0xB8D9B5, 0x0000C0, 0x00C000, 0xFF8000};
     const QImage shot = screenshot();
     for (int y = 1; y <= 63; ++y)
         for (int x = 1; x <= 127; ++x)
-            ASSERT_EQ(shot.pixel(canvas + QPoint(3 * x - 2, 3 * y - 2)) & 0xFFFFFF, shown[expected.get(x, y)]) << "cell " << x << "," << y;
+            ASSERT_EQ(shot.pixel(canvas + QPoint(3 * x - 2, 3 * y - 2)) & 0xFFFFFF, screen[expected.get(x, y)]) << "cell " << x << "," << y;
 
-    // Fichier > Générer le code > Mode F-line/Pxlon, by keyboard once the menu is open.
-    const QStringList geometry = xdo({"search", "--onlyvisible", "--name", "^Grafipix par ", "getwindowgeometry"}).split('\n');
-    ASSERT_GE(geometry.size(), 2);
-    const QStringList xy = geometry[1].section(':', 1).trimmed().section(' ', 0, 0).split(',');
-    clickat(QPoint(xy[0].toInt() + 20, xy[1].toInt() + 10));
-    for (const char* key : {"Down", "Down", "Down", "Down", "Right", "Return"}) {
-        xdo({"key", key});
-        settle(120);
-    }
-    ASSERT_TRUE(waitfor([] { return visible("^Picture$"); })) << "no picture-memory prompt";
-    xdo({"type", "3"});
-    xdo({"key", "Return"});
-    ASSERT_TRUE(waitfor([] { return visible("^Code compil") && !visible("^Picture$"); }));
-    settle(300);
-    xdo({"key", "ctrl+c"});  // the whole program is selected with the focus
-    settle(300);
-
-    const QString program = QString::fromStdU16String(generateprogram(expected, CodeMode::fline, fxinterface, 3).text);
-    EXPECT_TRUE(program.endsWith("StoPict 3"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), program);
+    // "Fichier" on the menu bar just above the client area, then the keyboard.
+    place(20, -8);
+    xdo({"key", "--delay", "120", "Down", "Down", "Down", "Down", "Right", "Return"});
+    ASSERT_TRUE(wait(15000, [] { return shown("^Picture$"); })) << "no picture-memory prompt";
+    xdo({"key", "--delay", "50", "3", "Return"});
+    ASSERT_TRUE(wait(15000, [] { return shown("^Code compil") && !shown("^Picture$"); })) << "no Code window";
+    xdo({"sleep", "0.3", "key", "ctrl+c", "sleep", "0.3"});  // the whole program is selected, with the focus
+    const std::u16string program = generateprogram(expected, CodeMode::fline, fxinterface, 3).text;
+    ASSERT_TRUE(program.ends_with(u"StoPict 3"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdU16String(), program);
 }
 
 }  // namespace

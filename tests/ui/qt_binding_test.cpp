@@ -1,0 +1,211 @@
+// The Qt binding on the offscreen platform: the real widgets over the editor,
+// with modal boxes and file dialogs answered from a script.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <functional>
+
+#include "ui/application.h"
+#include "ui/canvas_widget.h"
+#include "ui/code_window.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+
+// Readable failures for QString comparisons.
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace grafipix {
+namespace {
+
+struct ScriptedPlatform : ui::QtPlatform {
+    using QtPlatform::QtPlatform;
+    void messagebox(const std::string& text) override { messages += text; }
+    std::string inputbox(const std::string&, const std::string&) override { return answer; }
+    std::string openfile(const std::string&) override { return answer; }
+    std::string savefile(const std::string&, const std::string&) override { return answer; }
+    std::string messages, answer;  // answer: of every prompt and file dialog
+};
+
+class QtBinding : public ::testing::Test {
+protected:
+    QtBinding() { app.start(); }
+    void choose(const char* entry) { main.action(entry)->trigger(); }
+
+    ScriptedPlatform* platform = nullptr;
+    ui::Application app{[this](ui::Application& a) { return std::unique_ptr<ui::QtPlatform>(platform = new ScriptedPlatform(a)); }};
+    ui::MainWindow& main = app.mainwindow();
+    Editor& ed = app.editor();
+};
+
+// Serves events until `done` holds (true) or `ms` have passed (false).
+bool wait(int ms, const std::function<bool()>& done = nullptr) {
+    for (QDeadlineTimer end(ms); !(done && done()); QApplication::processEvents(QEventLoop::AllEvents, 10))
+        if (end.hasExpired()) return false;
+    return true;
+}
+
+// A mouse event at canvas units (x, y); unit x is the first of cell x's three pixels.
+void mouse(QWidget* canvas, QEvent::Type type, double x, double y, Qt::MouseButton held = Qt::NoButton) {
+    const QPointF at = QPointF(x - 1, y - 1) * 3;
+    QMouseEvent e(type, at, canvas->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : held, held, {});
+    QApplication::sendEvent(canvas, &e);
+}
+
+// The colour `w` shows at its logical point (x, y), at any pixel density.
+QColor pixel(QWidget* w, double x, double y) {
+    const QImage shot = w->grab().toImage();
+    return shot.pixelColor(int(x * shot.devicePixelRatio()), int(y * shot.devicePixelRatio()));
+}
+
+// The colour buttons shown, a star after each whose face is highlighted white.
+std::string colourbuttons(ui::MainWindow& m) {
+    std::string out;
+    for (const char* name : {"presstruegreen", "presswhite", "pressblue", "pressblack", "pressorange", "pressgreen"})
+        if (QPushButton* b = m.button(name); b->isVisibleTo(&m))
+            out += std::string(out.empty() ? "" : " ") + name + (pixel(b, 4, b->height() / 2) == Qt::white ? "*" : "");
+    return out;
+}
+
+// Run again by CTest at QT_SCALE_FACTOR=2: the canvas keeps its logical size
+// and units, and gets the device pixels with no blending between cells.
+TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditor) {
+    QWidget* canvas = main.canvas();
+    EXPECT_EQ(canvas->width(), Canvas::width);
+    EXPECT_EQ(canvas->grab().toImage().width(), qRound(Canvas::width * main.devicePixelRatioF()));
+    ed.doc.set(10, 5, orange);
+    choose("bgwhite");
+    EXPECT_EQ(pixel(canvas, 29.5, 13), QColor(255, 128, 0)) << "last pixel of cell (10, 5)";
+    EXPECT_EQ(pixel(canvas, 30, 13), QColor(255, 255, 255)) << "white background";
+    choose("bgcasio");
+    choose("bgcasio");  // Qt's own toggle of the checked entry is undone
+    EXPECT_TRUE(main.action("bgcasio")->isChecked());
+    EXPECT_EQ(pixel(canvas, 30, 13), QColor(184, 217, 181)) << "calculator background";
+    choose("new");
+    EXPECT_EQ(pixel(canvas, 29.5, 13), QColor(184, 217, 181)) << "after Nouveau";
+
+    main.button("Command3")->click();  // line
+    mouse(canvas, QEvent::MouseButtonPress, 10, 30, Qt::LeftButton);
+    mouse(canvas, QEvent::MouseMove, 20, 30);
+    EXPECT_EQ(main.label("coordx")->text() + " " + main.label("coordy")->text(), "20 34") << "read-out";
+    EXPECT_EQ(pixel(canvas, 3 * 14, 3 * 29), QColor(0, 0, 192)) << "line preview";
+    mouse(canvas, QEvent::MouseButtonPress, 20, 30, Qt::RightButton);
+    for (int x = 10; x <= 20; ++x) EXPECT_EQ(ed.pixelgrid.get(x, 30), x < 20) << "line cell " << x;
+    // With a button held the pen follows the pointer far outside the widget.
+    main.button("Command2")->click();
+    mouse(canvas, QEvent::MouseButtonPress, 5, 5, Qt::MiddleButton);
+    mouse(canvas, QEvent::MouseMove, 6, 5, Qt::MiddleButton);
+    mouse(canvas, QEvent::MouseMove, -299, 667, Qt::MiddleButton);
+    EXPECT_EQ(ed.pixelgrid.get(6, 5), ink) << "pen drag";
+    EXPECT_EQ(main.label("coordx")->text(), "-299") << "read-out far outside";
+
+    main.button("pressgreen")->click();
+    EXPECT_EQ(colourbuttons(main), "presstruegreen pressblue pressorange pressgreen*") << "green chosen";
+    choose("g100");
+    EXPECT_EQ(colourbuttons(main), "presstruegreen pressblack*") << "Graph 100 chosen";
+    EXPECT_TRUE(main.action("g100")->isChecked() && !main.action("g65")->isChecked()) << "model check marks";
+    EXPECT_EQ(main.label("typcalc")->text(), "Graph 100");
+    EXPECT_EQ(main.action("repblue")->text(), "le noir par le noir");
+    EXPECT_FALSE(main.action("repblue")->isEnabled()) << "black by black";
+    main.button("presstruegreen")->click();
+    EXPECT_EQ(colourbuttons(main), "presstruegreen* pressblack") << "background chosen";
+    EXPECT_TRUE(main.action("repbluesel")->isEnabled()) << "black by background";
+    QPushButton* back = main.button("presstruegreen");
+    EXPECT_EQ(pixel(back, back->width() / 2, back->height() / 2), QColor(184, 217, 181)) << "swatch on the face";
+}
+
+TEST_F(QtBinding, CodeWindowFromTheMenuSelectsTheProgramAndCopiesCrLf) {
+    ed.doc.set(5, 10, orange);
+    platform->answer = "3";
+    auto ran = [&] { return wait(3000, [&] { return !platform->timerenabled(Timer::Code1); }); };
+    choose("fline");
+    ASSERT_TRUE(ran());
+    ui::CodeWindow* code = platform->codewindow();
+    ASSERT_TRUE(code && code->isVisible());
+    EXPECT_EQ(code->windowTitle(), "Code compilé");
+    EXPECT_EQ(code->bytes()->text(), "Il vous faudra un peu moins de 4135 bytes libres");
+    const QString shown = "ClrGraph\nViewWindow 1,127,0,1,63,0\nOrange PxlOn 10,5\nStoPict 3";
+    EXPECT_EQ(code->text()->toPlainText(), shown);
+    EXPECT_EQ(code->text()->textCursor().selectedText().size(), shown.size()) << "all selected";
+    EXPECT_TRUE(code->text()->hasFocus());
+    code->text()->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), QString(shown).replace("\n", "\r\n"));
+
+    code->text()->moveCursor(QTextCursor::End);  // the user's own selection
+    choose("fline");
+    ASSERT_TRUE(ran());
+    EXPECT_EQ(code->text()->textCursor().selectedText().size(), shown.size()) << "reselected, same text";
+    choose("drawstat");
+    ASSERT_TRUE(ran());
+    EXPECT_EQ(platform->codewindow(), code) << "regenerated in the same window";
+    EXPECT_TRUE(code->text()->toPlainText().contains("Dot,Orange ")) << "in the new mode";
+    EXPECT_EQ(code->text()->textCursor().selectedText().size(), code->text()->toPlainText().size()) << "reselected, new text";
+    code->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(ed.Code.has_value());
+}
+
+TEST_F(QtBinding, ImportShowsApercuAndExportWritesTheCanvas) {
+    QTemporaryDir dir;
+    QImage picture(128, 64, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setPixel(30, 20, qRgb(255, 0, 0));
+    ASSERT_TRUE(picture.save(dir.filePath("point.bmp")));
+    platform->answer = dir.filePath("point.bmp").toStdString();
+    choose("importation");
+    EXPECT_EQ(ed.pixelgrid.get(30, 20), orange);
+    QWidget* apercu = platform->window(Window::Apercu);
+    ASSERT_TRUE(apercu && apercu->isVisible());
+    EXPECT_EQ(pixel(apercu, 88.5, 58.5), QColor(255, 0, 0)) << "picture pixel (30, 20) over its cell";
+    EXPECT_EQ(pixel(apercu, Canvas::width - 0.5, 100.5), QColor(184, 217, 181)) << "past unit 128: the back colour";
+    apercu->close();
+    QApplication::processEvents();
+    EXPECT_EQ(platform->window(Window::Apercu), nullptr) << "closed Apercu";
+
+    platform->answer = dir.filePath("copie.gif").toStdString();
+    choose("exportation");
+    EXPECT_EQ(platform->messages, "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"copie.gif", "point.bmp"})) << "exact name, nothing else";
+    const QImage written(dir.filePath("copie.gif"), "BMP");
+    EXPECT_EQ(written.size(), QSize(Canvas::width, Canvas::height));
+    EXPECT_EQ(written.pixelColor(88, 58), QColor(255, 128, 0));
+}
+
+TEST_F(QtBinding, SplashGivesWayOnceAboutIsShownAgainAndQuitEndsAll) {
+    QWidget* splash = platform->window(Window::Preview);
+    ASSERT_TRUE(splash && splash->isVisible());
+    EXPECT_FALSE(wait(600, [&] { return main.isVisible(); })) << "Main too early";
+    EXPECT_TRUE(wait(900, [&] { return main.isVisible() && !splash->isVisible(); })) << "Main after a second";
+    splash->show();
+    EXPECT_FALSE(wait(1300, [&] { return !splash->isVisible(); })) << "a second tick hid the splash";
+
+    auto abouts = [] { return std::ranges::count(QApplication::topLevelWidgets(), QString("Apropos"), &QWidget::objectName); };
+    choose("about");
+    QPointer<QWidget> about = platform->window(Window::Apropos);
+    ASSERT_TRUE(about);
+    about->hide();
+    choose("about");
+    EXPECT_EQ(abouts(), 1) << "about duplicated";
+    EXPECT_TRUE(about && about->isVisible()) << "about shown again";
+    choose("exit");
+    EXPECT_TRUE(platform->endrequested());
+    EXPECT_EQ(abouts(), 0) << "about left after Quitter";
+    for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+}
+
+}  // namespace
+}  // namespace grafipix
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
