@@ -41,7 +41,7 @@ protected:
 // The fold of the one-colour models cannot be undone; choosing the current
 // model again runs every step.
 TEST_F(ModelTest, EachModelFoldsRedrawsHighlightsItsInkAndSetsItsCaptions) {
-    struct Row { const char *before, *model, *typcalc, *ink; std::string options; } rows[] = {
+    struct Row { const char *before, *model, *typcalc, *ink; std::string options; } cases[] = {
         {"g65 bgcasio pressorange", "g65", "Graph 65", "pressblue",
          "(le bleu par le bleu), le vert par le bleu, l'orange par le bleu, le fond par le bleu"},
         {"g65 pressgreen", "g100", "Graph 100", "pressblack",
@@ -49,16 +49,19 @@ TEST_F(ModelTest, EachModelFoldsRedrawsHighlightsItsInkAndSetsItsCaptions) {
         {"g65 bgwhite presswhite", "g85", "Graph 85 (sd)", "pressblue",
          "(le bleu par le bleu), (le vert par le bleu), (l'orange par le bleu), le fond par le bleu"},
     };
-    for (const Row& r : rows) {
+    for (const Row& r : cases) {
         SCOPED_TRACE(r.typcalc);
         play(r.before);
         for (auto [x, code] : {std::pair{10, 2}, {11, 3}, {12, 1}, {128, 3}}) ed.doc.set(x, 10, code);
+        paint(1, 1, 1, 1, 3);  // the first and the last cell of the screen fold too
+        paint(127, 63, 127, 63, 2);
         ed.doc.setbuffer(1, 1, 2);
         markcanvas();
         click(r.model);
         const bool fold = std::string(r.model) != "g65";
         for (auto [x, code] : {std::pair{10, fold ? 1 : 2}, {11, fold ? 1 : 3}, {12, 1}, {13, 0}, {128, 3}})
             EXPECT_EQ(ed.pixelgrid.get(x, 10), code) << "x " << x;
+        EXPECT_EQ(rows(1, 1, 1, 1) + rows(127, 63, 1, 1), fold ? "11" : "32");
         EXPECT_EQ(ed.selgrid.get(1, 1), 2) << "the selection buffer is not folded";
         EXPECT_TRUE(redrawn() && cellis(12, 10, ed.colourof(1)) && cellis(11, 10, fold ? ed.colourof(1) : orangeink));
         EXPECT_EQ(ed.typcalc.caption, r.typcalc);
