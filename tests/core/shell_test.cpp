@@ -6,7 +6,6 @@
 #include <set>
 
 #include "core/main_controls.h"
-#include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {

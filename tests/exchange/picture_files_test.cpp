@@ -10,7 +10,6 @@
 
 #include "exchange/image_exchange.h"
 #include "exchange/picture_io.h"
-#include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
 #include "tests/support/picture_files.h"
 
@@ -64,7 +63,7 @@ TEST_F(Files, SkippedSamplesKeepTheDrawingTheColourStaysAndFinePicturesAverage) 
     importfile(bmp(dots));
     EXPECT_EQ(rows(10, 10, 1, 1) + rows(20, 20, 1, 1) + rows(127, 63, 1, 1), "312");
     EXPECT_EQ(testing::setcells(ed.pixelgrid).size(), 3u);
-    EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown(Window::Apercu));
+    EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown.count(Window::Apercu));
     EXPECT_EQ(std::pair(ed.curcolor, ed.Picture1.forecolor()), std::pair(int16_t(orange), orangeink));
     EXPECT_EQ(platform.filters, std::vector<std::string>{"Images|*.bmp;*.jpg;*.gif"});
 
@@ -88,7 +87,7 @@ TEST_F(Files, AFileThatIsNoPictureIsNamedWithItsReasonAndChangesNothing) {
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'importer l'image « " + path +
                                                           " » : ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)."});
     EXPECT_TRUE(state() == before);
-    EXPECT_FALSE(platform.shown(Window::Apercu));
+    EXPECT_FALSE(platform.shown.count(Window::Apercu));
 }
 
 TEST_F(Files, AnExportIsABitmapOfTheCanvasThatImportsBackToItsCells) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {

@@ -25,7 +25,4 @@ struct CalcRun {
 
 CalcRun runprogram(std::u16string_view program, bool fa124);
 
-// The program text in UTF-8, for messages.
-std::string utf8(std::u16string_view s);
-
 }  // namespace grafipix::testing

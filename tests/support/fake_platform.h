@@ -4,7 +4,7 @@
 
 #include <deque>
 #include <functional>
-#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,22 +15,18 @@ namespace grafipix::testing {
 
 class FakePlatform : public Platform {
 public:
-    void showwindow(Window w) override { note("show", w), visible[w] = true; }
-    void hidewindow(Window w) override { note("hide", w), visible[w] = false; }
+    void showwindow(Window w) override { log.push_back("show " + name(w)), shown.insert(w); }
+    void hidewindow(Window w) override { log.push_back("hide " + name(w)), shown.erase(w); }
     void endprocess() override { ended = true; }
-    void settimer(Timer t, bool enabled, int ms) override {
-        log.push_back(std::string(t == Timer::Main1 ? "timer Main1 " : "timer Code1 ") + (enabled ? "on " : "off ") +
-                      std::to_string(ms));
+    void settimer(Timer t, bool on, int ms) override {
+        log.push_back(std::string(t == Timer::Main1 ? "timer Main1 " : "timer Code1 ") + (on ? "on " : "off ") + std::to_string(ms));
     }
     void messagebox(const std::string& text) override { messages.push_back(text); }
     std::string inputbox(const std::string& prompt, const std::string& title) override {
-        prompts.push_back(prompt + "|" + title);
-        return pop(inputs);
+        return prompts.push_back(prompt + "|" + title), pop(inputs);
     }
     std::string openfile(const std::string& filter) override { return filters.push_back(filter), pop(opens); }
-    std::string savefile(const std::string& filter, const std::string&) override {
-        return filters.push_back(filter), pop(saves);
-    }
+    std::string savefile(const std::string& filter, const std::string&) override { return filters.push_back(filter), pop(saves); }
     bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
         return onload ? onload(path, out, error) : (error = "no loader in this test", false);
     }
@@ -45,10 +41,8 @@ public:
         return r;
     }
 
-    bool shown(Window w) const { return visible.count(w) && visible.at(w); }
-
     std::vector<std::string> log;  // "show Preview", "timer Main1 on 1000", ...
-    std::map<Window, bool> visible;
+    std::set<Window> shown;
     std::vector<std::string> messages, prompts, filters;
     bool ended = false;
     // Answers; an empty queue answers as a cancelled box would.
@@ -60,10 +54,7 @@ public:
     std::function<bool(const std::string&, const Picture&, std::string&)> onsave;
 
 private:
-    void note(const char* what, Window w) {
-        static const char* names[] = {"Main", "Preview", "Apropos", "Apercu", "Code"};
-        log.push_back(std::string(what) + " " + names[static_cast<int>(w)]);
-    }
+    static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }
     static std::string pop(std::deque<std::string>& q) {
         if (q.empty()) return "";
         std::string s = std::move(q.front());

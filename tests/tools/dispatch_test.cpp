@@ -8,7 +8,6 @@
 #include <memory>
 #include <thread>
 
-#include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
 #include "tools/tool_table.h"
 

@@ -5,7 +5,6 @@
 
 #include <array>
 
-#include "tests/support/cells.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {
