@@ -10,7 +10,7 @@ BUILD ?= build
 SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES := cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev \
             xvfb xauth xdotool dpkg-dev file
 # Reports from the sanitizers fail the run; leaks inside the system's own
 # libraries (fonts, Qt's caches) are theirs, not ours. No strict string

@@ -19,9 +19,7 @@ TEST_F(EditorTest, RedrawPaintsEachCellAndLeavesThePenForTheCurrentColour) {
     for (const Row& r : rows) {
         ed.doc.newpicture();
         for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) ed.doc.set(x, y, r.code);
-        ed.inkcolor = r.inkcolor;
-        ed.bgkind = r.bgkind;
-        ed.curcolor = r.curcolor;
+        ed.inkcolor = r.inkcolor, ed.bgkind = r.bgkind, ed.curcolor = r.curcolor;
         ed.redrawcanvas();
         EXPECT_TRUE(cellis(1, 1, r.cell) && cellis(127, 63, r.cell)) << "code " << r.code << " ink " << r.inkcolor;
         EXPECT_EQ(pixelsnot(casioback), 18) << "code " << r.code << ": two cells of nine pixels";
@@ -33,21 +31,18 @@ TEST_F(EditorTest, RedrawPaintsEachCellAndLeavesThePenForTheCurrentColour) {
 // background colour is the current one.
 TEST_F(EditorTest, BackgroundEntriesSwitchButtonsChecksCanvasAndHighlight) {
     ed.doc.set(3, 3, 1);
-    for (bool bgcurrent : {false, true}) {
-        if (bgcurrent) click("presstruegreen");
-        for (bool white : {true, true, false}) {
-            click(white ? "bgwhite" : "bgcasio");
-            SCOPED_TRACE(std::string(bgcurrent ? "background current, " : "blue current, ") + (white ? "white" : "casio"));
-            const wincolour back = white ? whiteback : casioback;
-            EXPECT_TRUE(ed.presswhite.visible == white && ed.presstruegreen.visible == !white && ed.bgwhite.checked == white);
-            EXPECT_TRUE(ed.bgcasio.checked == !white && ed.bgkind == (white ? 1 : 2));
-            EXPECT_TRUE(ed.Picture1.backcolor() == back && cellis(3, 3, blueink) && cellis(4, 3, back));
-            EXPECT_EQ(ed.pressblue.backcolor == highlight, !bgcurrent);
-            EXPECT_EQ(ed.presswhite.backcolor == highlight, bgcurrent && white);
-            EXPECT_EQ(ed.presstruegreen.backcolor == highlight, bgcurrent && !white);
-            EXPECT_EQ(ed.Picture1.forecolor(), bgcurrent ? back : blueink);
-        }
+    for (const char* script : {"bgwhite", "bgwhite", "bgcasio", "presstruegreen bgwhite", "bgwhite", "bgcasio"}) {
+        play(script);
+        const bool white = ed.bgwhite.checked, bgcurrent = ed.curcolor == 0;
+        const wincolour back = white ? whiteback : casioback;
+        EXPECT_TRUE(ed.presswhite.visible == white && ed.presstruegreen.visible == !white && ed.bgcasio.checked == !white) << script;
+        EXPECT_TRUE(ed.bgkind == (white ? 1 : 2) && cellis(3, 3, blueink) && cellis(4, 3, back)) << script;
+        EXPECT_EQ(std::tuple(ed.pressblue.backcolor, ed.presswhite.backcolor, ed.presstruegreen.backcolor),
+                  std::tuple(bgcurrent ? buttonface : highlight, bgcurrent && white ? highlight : buttonface,
+                             bgcurrent && !white ? highlight : buttonface)) << script;
+        EXPECT_EQ(ed.Picture1.forecolor(), bgcurrent ? back : blueink) << script;
     }
+    EXPECT_TRUE(ed.curcolor == 0 && !ed.bgwhite.checked);
 }
 
 }  // namespace
