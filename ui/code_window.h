@@ -19,7 +19,6 @@ class ProgressStrip : public QFrame {
 public:
     explicit ProgressStrip(QWidget* parent);
     void setcolumns(int n);
-    int columns() const { return columns_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -46,8 +45,6 @@ public:
     // The next refresh shows everything again, selection and focus included.
     void invalidate() { shownvalid_ = false; }
 
-    QLabel* label1() const { return label1_; }
-    ProgressStrip* strip() const { return strip_; }
     CodeText* text() const { return text_; }
     QLabel* bytes() const { return bytes_; }
 
