@@ -8,7 +8,7 @@ namespace grafipix::texts {
 inline const std::string appname = "Grafipix";
 inline const std::string authors = "l'équipe Grafipix";
 inline const std::string website = "grafipix.example.org";
-inline const std::string version = "1.0";
+inline const std::string version = GRAFIPIX_VERSION;  // the project's, set by the build
 inline const std::string credit = "Grafipix par " + authors;  // window caption and Label5
 
 // The about text of `Apropos`: three lines, each ended by CR LF.

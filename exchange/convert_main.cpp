@@ -11,6 +11,7 @@
 
 #include "codegen/generator.h"
 #include "core/editor.h"
+#include "core/texts.h"
 #include "exchange/picture_io.h"
 #include "exchange/windows1252.h"
 #include "models/model_table.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat] [--picture N] ENTREE [SORTIE]\n"
     "\n"
-    "Importe l'image ENTREE (BMP, JPEG ou GIF) dans un dessin vide, comme \"Importer image\"\n"
+    "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
     "\n"
     "  --model     calculatrice : g35, g65 (Graph 65/80, par défaut), g85 (texte pour FA-124)\n"
@@ -33,6 +34,7 @@ constexpr std::string_view usage =
     "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour la\n"
     "              g100) ; 0 n'ajoute pas de StoPict\n"
     "  --help      affiche cette aide\n"
+    "  --version   affiche la version\n"
     "\n"
     "Le programme va dans SORTIE, ou sur la sortie standard, en octets Windows-1252 avec des\n"
     "fins de ligne CR LF ; l'estimation de la mémoire libre nécessaire va sur l'erreur standard.\n"
@@ -45,7 +47,7 @@ struct Options {
     CodeMode mode = CodeMode::fline;
     int16_t picture = 0;  // as the prompt's answer; 0 for no StoPict
     std::string input, output;
-    bool help = false;
+    bool help = false, version = false;
 };
 
 QString quoted(const QString& s) { return QString::fromUtf8("« ") + s + QString::fromUtf8(" »"); }
@@ -53,17 +55,21 @@ QString quoted(const QString& s) { return QString::fromUtf8("« ") + s + QString
 // The error of a bad command line, empty when it is good.
 QString parse(const QStringList& arguments, Options& o) {
     QCommandLineParser parser;
-    const QCommandLineOption help(QStringList{"h", "help"}), model("model", {}, "g"), mode("mode", {}, "m"),
-        picture("picture", {}, "n");
-    parser.addOptions({help, model, mode, picture});
+    const QCommandLineOption help(QStringList{"h", "help"}), version("version"), model("model", {}, "g"),
+        mode("mode", {}, "m"), picture("picture", {}, "n");
+    parser.addOptions({help, version, model, mode, picture});
     parser.addPositionalArgument("ENTREE", {});
     parser.addPositionalArgument("SORTIE", {});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) return "option inconnue " + quoted((unknown[0].size() > 1 ? "--" : "-") + unknown[0]);
-        return parser.errorText();
+        for (const QString& a : arguments)
+            if (a.startsWith("--help=") || a.startsWith("--version="))
+                return "l'option " + quoted(a.section('=', 0, 0)) + " ne prend pas de valeur";
+        return "l'option " + quoted(arguments.last()) + " attend une valeur";  // at the end: no value follows
     }
     o.help = parser.isSet(help);
+    o.version = parser.isSet(version);
     if (parser.isSet(model) && !(o.model = findmodel(parser.value(model).toStdString())))
         return "modèle inconnu " + quoted(parser.value(model)) + " (g35, g65, g85 ou g100)";
     if (parser.isSet(mode)) {
@@ -80,7 +86,7 @@ QString parse(const QStringList& arguments, Options& o) {
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 2) return "trop d'arguments";
-    if (!o.help && positional.isEmpty()) return "il manque le fichier image ENTREE";
+    if (!o.help && !o.version && positional.isEmpty()) return "il manque le fichier image ENTREE";
     if (!positional.isEmpty()) o.input = positional[0].toStdString();
     if (positional.size() == 2) o.output = positional[1].toStdString();
     return {};
@@ -161,8 +167,8 @@ int main(int argc, char** argv) {
     QLoggingCategory::setFilterRules("qt.gui.imageio*=false");
     Options options;
     const QString error = parse(QCoreApplication::arguments(), options);
-    if (options.help) {
-        std::cout << usage;
+    if (options.help || options.version) {
+        std::cout << (options.help ? std::string(usage) : "grafipix-convert " + texts::version + "\n");
         return 0;
     }
     if (!error.isEmpty()) {

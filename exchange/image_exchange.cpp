@@ -26,7 +26,7 @@ void Editor::importation_Click() { importimage(); }
 void Editor::exportation_Click() { exportimage(); }
 
 void Editor::importimage() {
-    const std::string path = platform.openfile(exchangetexts::filter);
+    const std::string path = platform.openfile(exchangetexts::importfilter);
     if (path.empty()) return;
     Samples samples;
     std::string reason;
@@ -57,7 +57,7 @@ void Editor::importimage() {
 }
 
 void Editor::exportimage() {
-    const std::string path = platform.savefile(exchangetexts::filter, "");
+    const std::string path = platform.savefile(exchangetexts::exportfilter, "");
     if (path.empty()) return;
     Picture shown = Picture1.image();
     std::string reason;

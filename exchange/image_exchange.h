@@ -12,7 +12,9 @@ namespace grafipix {
 
 namespace exchangetexts {
 
-inline const std::string filter = "Images|*.bmp;*.jpg;*.gif";
+// Every picture the import reads; the export writes BMP data whatever the name.
+inline const std::string importfilter = "Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png";
+inline const std::string exportfilter = "Images|*.bmp;*.jpg;*.gif";
 
 inline std::string importfailed(const std::string& path, const std::string& reason) {
     return "Impossible d'importer l'image « " + path + " » : " + reason + ".";

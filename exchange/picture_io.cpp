@@ -50,9 +50,10 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (!reader.canRead()) return fail(reason, "ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)");
     // Asked before size(): a reader that fails on a header forgets its format.
-    const std::string format = reader.format().toStdString();
+    const std::string format = reader.canRead() ? reader.format().toStdString() : "";
+    if (format != "bmp" && format != "jpeg" && format != "gif" && format != "png")
+        return fail(reason, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)");
     const std::string_view data(bytes.constData(), static_cast<size_t>(bytes.size()));
     const QSize announced = reader.size();
     int64_t width = announced.width(), height = announced.height();

@@ -45,8 +45,8 @@ TEST_F(Converter, WritesTheProgramOfTheCodeWindowAsWindows1252) {
     const QString output = QString::fromStdString(folder.path("programme.txt"));
     EXPECT_TRUE(run(options + QStringList{output}) == 0 && out.empty());
     EXPECT_EQ(readall(output.toStdString()).toStdString(), fa);
-    EXPECT_EQ(run({"--help"}), 0);
-    EXPECT_TRUE(out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
+    EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
+    EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
 }
 
 TEST_F(Converter, BadRequestsExitWithTheirCodeAndLeaveNoOutput) {
@@ -59,7 +59,8 @@ TEST_F(Converter, BadRequestsExitWithTheirCodeAndLeaveNoOutput) {
         {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"},
         {{"--picture=abc", picture, fresh}, 2, "numéro de picture invalide « abc »"},
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
-        {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu"},
+        {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
+        {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
         {{picture, QString::fromStdString(folder.path("absent/sortie.txt"))}, 1, "n'existe pas"},
     };
     for (const auto& [args, status, says] : rows) {

@@ -66,7 +66,7 @@ TEST_F(Files, SkippedSamplesKeepTheDrawingTheColourStaysAndFinePicturesAverage) 
     EXPECT_EQ(testing::setcells(ed.pixelgrid).size(), 3u);
     EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown.count(Window::Apercu));
     EXPECT_EQ(std::pair(ed.curcolor, ed.Picture1.forecolor()), std::pair(int16_t(orange), orangeink));
-    EXPECT_EQ(platform.filters, std::vector<std::string>{"Images|*.bmp;*.jpg;*.gif"});
+    EXPECT_EQ(platform.filters, std::vector<std::string>{"Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png"});
 
     QImage fine(1280, 640, QImage::Format_RGB32);  // each cell averages single-pixel blue and white
     for (int y = 0; y < 640; ++y)
@@ -86,7 +86,7 @@ TEST_F(Files, AFileThatIsNoPictureIsNamedWithItsReasonAndChangesNothing) {
     const std::string path = folder.write("image.bmp", QByteArray(4000, '\x07'));
     importfile(path);
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'importer l'image « " + path +
-                                                          " » : ce n'est pas une image dans un format connu (BMP, JPEG ou GIF)."});
+                                                          " » : ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)."});
     EXPECT_TRUE(state() == before);
     EXPECT_FALSE(platform.shown.count(Window::Apercu));
 }

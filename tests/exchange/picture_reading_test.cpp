@@ -14,7 +14,7 @@ namespace {
 TEST(PictureReading, EachFormatReadsWholeAndRefusesCutOffOrHugeFiles) {
     QImage red(64, 32, QImage::Format_RGB32);
     red.fill(qRgb(255, 0, 0));
-    const QByteArray bmp = testing::encoded(red, "BMP"), jpeg = testing::encoded(red, "JPEG");
+    const QByteArray bmp = testing::encoded(red, "BMP"), jpeg = testing::encoded(red, "JPEG"), png = testing::encoded(red, "PNG");
     // One red pixel: header, two-colour table, image descriptor, LZW data, trailer.
     const QByteArray gif = QByteArray::fromHex("47494638396101000100800000ff00000000002c00000000010001000002024401003b");
     // 60000 in the 16 bits at each offset (BMP's fields are 32 bits, their high half already 0).
@@ -29,6 +29,9 @@ TEST(PictureReading, EachFormatReadsWholeAndRefusesCutOffOrHugeFiles) {
         {"BMP", bmp, ""}, {"BMP cut", bmp.chopped(3), cut}, {"BMP huge", huge(bmp, {18, 22}, false), big},
         {"JPEG", jpeg, ""}, {"JPEG cut", jpeg.chopped(3), cut}, {"JPEG huge", huge(jpeg, {sof + 5, sof + 7}, true), big},
         {"GIF", gif, ""}, {"GIF cut", gif.chopped(3), cut}, {"GIF huge", huge(gif, {6, 8, 24, 26}, false), big},
+        // Qt finds a cut PNG itself; a picture of another format Qt reads is not taken.
+        {"PNG", png, ""}, {"PNG cut", png.chopped(20), "les données de l'image sont endommagées ou illisibles"},
+        {"PPM", testing::encoded(red, "PPM"), "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
     };
     testing::TempFolder folder;
     for (const auto& [name, bytes, refusal] : rows) {
