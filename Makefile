@@ -10,8 +10,8 @@ BUILD ?= build
 SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev \
-            xvfb xauth xdotool dpkg-dev file
+PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra \
+            libgtest-dev libbenchmark-dev xvfb xauth xdotool dpkg-dev file
 # Reports from the sanitizers fail the run; leaks inside the system's own
 # libraries (fonts, Qt's caches) are theirs, not ours. No strict string
 # checks: the X keyboard library hands strndup unterminated buffers.

@@ -1,11 +1,31 @@
 #include "ui/application.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
 
 namespace grafipix::ui {
 
+namespace {
+
+// Qt's own texts, the buttons of the boxes and the file dialogs, in French like
+// the rest; once for the process.
+void frenchtoolkit() {
+    static QTranslator qtbase;
+    static const bool installed =
+        qtbase.load(QLocale(QLocale::French), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(&qtbase);
+    (void)installed;
+}
+
+}  // namespace
+
 Application::Application(const PlatformFactory& makeplatform) {
+    frenchtoolkit();
     platform_ = makeplatform ? makeplatform(*this) : std::make_unique<QtPlatform>(*this);
     editor_ = std::make_unique<Editor>(*platform_);
     main_ = std::make_unique<MainWindow>(*this);

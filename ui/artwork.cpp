@@ -1,5 +1,6 @@
 #include "ui/artwork.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "core/texts.h"
@@ -9,8 +10,35 @@ namespace grafipix::ui {
 
 QColor qcolour(wincolour c) { return QColor(redof(c), greenof(c), blueof(c)); }
 
-QImage titlepicture() {
-    QImage img(360, 232, QImage::Format_RGB32);
+QFont captionfont(int pixels, bool bold) {
+    QFont f("DejaVu Sans Condensed");
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+void setcaptionface(QLabel* label, int pixels, bool bold) {
+    label->setFont(captionfont(pixels, bold));
+    label->setProperty("captionpixels", pixels);
+}
+
+void showcaption(QLabel* label, const QString& text) {
+    if (label->text() == text) return;
+    label->setText(text);
+    QFont f = label->font();
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    for (int px = label->property("captionpixels").toInt(); px >= 6; --px) {
+        f.setPixelSize(px);
+        const QRect need = QFontMetrics(f).boundingRect(QRect(0, 0, label->width(), 10000), flags, text);
+        if (need.width() <= label->width() && need.height() <= label->height()) break;
+    }
+    label->setFont(f);
+}
+
+QImage titlepicture(qreal pixelratio) {
+    // Drawn at the screen's pixel ratio, so it is as sharp as the rest at any scale.
+    QImage img(qRound(360 * pixelratio), qRound(232 * pixelratio), QImage::Format_RGB32);
+    img.setDevicePixelRatio(pixelratio);
     img.fill(qcolour(casioback));
     QPainter p(&img);
     // A few calculator pixels as a border, in the three inks.
@@ -20,10 +48,13 @@ QImage titlepicture() {
         p.fillRect(i * 9, 226, 6, 6, qcolour(inks[(i + 1) % 3]));
     }
     p.setPen(qcolour(blueink));
-    QFont big("Sans Serif", 34, QFont::Bold);
+    QFont big("DejaVu Sans");
+    big.setPixelSize(45);
+    big.setBold(true);
     p.setFont(big);
     p.drawText(QRect(0, 40, 360, 70), Qt::AlignCenter, QString::fromStdString(texts::appname));
-    QFont small("Sans Serif", 11);
+    QFont small("DejaVu Sans");
+    small.setPixelSize(15);
     p.setFont(small);
     p.setPen(Qt::black);
     p.drawText(QRect(0, 115, 360, 24), Qt::AlignCenter,

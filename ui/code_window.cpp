@@ -1,7 +1,6 @@
 #include "ui/code_window.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QMimeData>
 #include <QPainter>
 
@@ -41,21 +40,6 @@ int documentposition(const std::u16string& text, int pos) {
     return pos - pairs;
 }
 
-// The boxes are sized for a narrow 8-point face: a wider one shrinks until
-// the caption fits its box.
-void fitcaption(QLabel* label, const QString& text) {
-    if (label->text() == text) return;
-    label->setText(text);
-    QFont f = label->font();
-    const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    for (qreal points = 8.25; points >= 6.0; points -= 0.25) {
-        f.setPointSizeF(points);
-        const QRect need = QFontMetrics(f).boundingRect(QRect(0, 0, label->width(), 10000), flags, text);
-        if (need.width() <= label->width() && need.height() <= label->height()) break;
-    }
-    label->setFont(f);
-}
-
 }  // namespace
 
 ProgressStrip::ProgressStrip(QWidget* parent) : QFrame(parent) {
@@ -85,6 +69,7 @@ CodeText::CodeText(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::NoWrap);  // one program line, one screen line
     QFont courier("Courier");
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
@@ -109,6 +94,7 @@ CodeWindow::CodeWindow(Application& app) : app_(app) {
     label1_->setTextFormat(Qt::PlainText);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setcaptionface(label1_, 10);
 
     strip_ = new ProgressStrip(this);
     strip_->setGeometry(stripplace.pixels());
@@ -120,11 +106,12 @@ CodeWindow::CodeWindow(Application& app) : app_(app) {
     bytes_->setObjectName("bytes");
     bytes_->setGeometry(bytesplace.pixels());
     bytes_->setTextFormat(Qt::PlainText);
+    setcaptionface(bytes_, 9);  // room for a six-digit estimate
 }
 
 void CodeWindow::refresh(const CodeForm& form) {
-    fitcaption(label1_, QString::fromStdString(form.Label1));
-    fitcaption(bytes_, QString::fromStdString(form.bytes));
+    showcaption(label1_, QString::fromStdString(form.Label1));
+    showcaption(bytes_, QString::fromStdString(form.bytes));
     strip_->setcolumns(form.progress);
 
     const bool textchanged = !shownvalid_ || form.Text1 != showntext_;

@@ -54,10 +54,6 @@ MainWindow::MainWindow(Application& app) : app_(app) {
     setWindowTitle(QString::fromStdString(texts::credit));
     auto* client = new ClientArea();
     client->setObjectName("client");
-    // The labels are sized for a small 8-point face.
-    QFont small = client->font();
-    small.setPointSizeF(8.25);
-    client->setFont(small);
     client->setMinimumSize(mainwidth / twipsperpixel, mainheight / twipsperpixel);
     setCentralWidget(client);
     buildmenus();
@@ -116,11 +112,7 @@ void MainWindow::buildcontrols(QWidget* client) {
         label->setObjectName(l.name);
         label->setGeometry(twips(l.left, l.top, l.width, l.height));
         label->setTextFormat(Qt::PlainText);
-        if (l.bold) {
-            QFont f = label->font();
-            f.setBold(true);
-            label->setFont(f);
-        }
+        setcaptionface(label, 10, l.bold);
         labels_[l.name] = label;
     }
     canvas_ = new CanvasWidget(app_, client);
@@ -148,7 +140,7 @@ void MainWindow::refresh() {
             shown = state.backcolor;
         }
     }
-    for (const LabelRow& l : mainlabels()) labels_.at(l.name)->setText(QString::fromStdString((ed.*l.label).caption));
+    for (const LabelRow& l : mainlabels()) showcaption(labels_.at(l.name), QString::fromStdString((ed.*l.label).caption));
     canvas_->update();
 }
 

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
 
 #include "core/texts.h"
 #include "exchange/picture_io.h"
@@ -29,6 +33,30 @@ QString qtfilter(const std::string& filter) {
 }
 
 int slot(Window w) { return static_cast<int>(w); }
+
+// A secondary window opens beside Main, where the screen has room: to its
+// right, else its left, else below, else above; failing all, to its right as
+// far as the screen allows.
+void placebeside(QWidget* w, const QWidget& main) {
+    const QRect m = main.frameGeometry();
+    const QRect screen = main.screen()->availableGeometry();
+    const QSize size = w->frameGeometry().size();
+    constexpr int gap = 8;
+    const QPoint places[] = {{m.right() + gap, m.top()}, {m.left() - gap - size.width(), m.top()},
+                             {m.left(), m.bottom() + gap}, {m.left(), m.top() - gap - size.height()}};
+    for (const QPoint& p : places)
+        if (screen.contains(QRect(p, size))) return w->move(p);
+    w->move(std::clamp(places[0].x(), screen.left(), std::max(screen.left(), screen.right() - size.width())),
+            std::clamp(places[0].y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height())));
+}
+
+// The folder of the last file chosen in a file dialog, kept between runs.
+const char* const lastfolder = "dossier";
+QString startfolder() { return QSettings("Grafipix", "grafipix").value(lastfolder).toString(); }
+std::string remember(const QString& chosen) {
+    if (!chosen.isEmpty()) QSettings("Grafipix", "grafipix").setValue(lastfolder, QFileInfo(chosen).absolutePath());
+    return chosen.toStdString();
+}
 
 }  // namespace
 
@@ -63,6 +91,7 @@ QWidget* QtPlatform::create(Window w) {
         case Window::Apercu: made = new ApercuWindow(); break;
         default: return nullptr;
     }
+    if (w == Window::Code || w == Window::Apercu) placebeside(made, app_.mainwindow());
     windows_[slot(w)] = made;
     return made;
 }
@@ -108,20 +137,22 @@ void QtPlatform::messagebox(const std::string& text) {
 }
 
 std::string QtPlatform::inputbox(const std::string& prompt, const std::string& title) {
-    bool ok = false;
-    QString answer = QInputDialog::getText(window(Window::Main), qs(title), qs(prompt),
-                                           QLineEdit::Normal, QString(), &ok);
-    return ok ? answer.toStdString() : std::string();
+    QInputDialog box(window(Window::Main));
+    box.setWindowTitle(qs(title));
+    box.setLabelText(qs(prompt));
+    // A long prompt wraps, so the box and its buttons stay on the screen.
+    for (QLabel* label : box.findChildren<QLabel*>()) label->setWordWrap(true);
+    box.setMaximumWidth(maxpromptwidth);
+    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
 std::string QtPlatform::openfile(const std::string& filter) {
-    return QFileDialog::getOpenFileName(window(Window::Main), QString(), QString(), qtfilter(filter))
-        .toStdString();
+    return remember(QFileDialog::getOpenFileName(window(Window::Main), QString(), startfolder(), qtfilter(filter)));
 }
 
 std::string QtPlatform::savefile(const std::string& filter, const std::string& filename) {
-    return QFileDialog::getSaveFileName(window(Window::Main), QString(), qs(filename), qtfilter(filter))
-        .toStdString();
+    const QString start = filename.empty() ? startfolder() : QDir(startfolder()).filePath(qs(filename));
+    return remember(QFileDialog::getSaveFileName(window(Window::Main), QString(), start, qtfilter(filter)));
 }
 
 bool QtPlatform::loadpicture(const std::string& path, Samples& out, std::string& error) {

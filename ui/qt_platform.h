@@ -17,6 +17,8 @@ class CodeWindow;
 
 class QtPlatform : public Platform {
 public:
+    static constexpr int maxpromptwidth = 600;
+
     explicit QtPlatform(Application& app);
     ~QtPlatform() override;
 

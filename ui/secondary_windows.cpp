@@ -23,7 +23,7 @@ void centre(QWidget* w) {
 QLabel* titlelabel(QWidget* parent) {
     auto* image = new QLabel(parent);
     image->setObjectName("Image1");
-    image->setPixmap(QPixmap::fromImage(titlepicture()));
+    image->setPixmap(QPixmap::fromImage(titlepicture(parent->devicePixelRatioF())));
     image->setGeometry(0, 0, 360, 232);
     return image;
 }
@@ -56,7 +56,10 @@ AboutWindow::AboutWindow() {
     text->setGeometry(8, 232, 345, 41);
     text->setReadOnly(true);
     text->setFrameShape(QFrame::NoFrame);
-    text->setPlainText(QString::fromStdString(texts::about).replace("\r\n", "\n"));
+    text->setFont(captionfont(10));
+    text->document()->setDocumentMargin(0);  // the three lines fill the box
+    // Three lines, the last one's line end not starting a fourth.
+    text->setPlainText(QString::fromStdString(texts::about).replace("\r\n", "\n").chopped(1));
     centre(this);
 }
 

@@ -6,12 +6,24 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <functional>
+
+#include "codegen/generator.h"
+#include "models/model_table.h"
+#include "tools/tool_table.h"
 
 #include "ui/application.h"
 #include "ui/canvas_widget.h"
@@ -121,7 +133,13 @@ TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditor) {
     EXPECT_EQ(pixel(back, back->width() / 2, back->height() / 2), QColor(184, 217, 181)) << "swatch on the face";
 }
 
+// A secondary window opens beside Main, on the screen.
+bool beside(QWidget* w, QWidget& main) {
+    return !w->frameGeometry().intersects(main.frameGeometry()) && main.screen()->availableGeometry().contains(w->frameGeometry());
+}
+
 TEST_F(QtBinding, CodeWindowFromTheMenuSelectsTheProgramAndCopiesCrLf) {
+    main.move(0, 0);
     ed.doc.set(5, 10, orange);
     platform->answer = "3";
     auto ran = [&] { return wait(3000, [&] { return !platform->timerenabled(Timer::Code1); }); };
@@ -129,6 +147,7 @@ TEST_F(QtBinding, CodeWindowFromTheMenuSelectsTheProgramAndCopiesCrLf) {
     ASSERT_TRUE(ran());
     ui::CodeWindow* code = platform->codewindow();
     ASSERT_TRUE(code && code->isVisible());
+    EXPECT_TRUE(beside(code, main));
     EXPECT_EQ(code->windowTitle(), "Code compilé");
     EXPECT_EQ(code->bytes()->text(), "Il vous faudra un peu moins de 4135 bytes libres");
     const QString shown = "ClrGraph\nViewWindow 1,127,0,1,63,0\nOrange PxlOn 10,5\nStoPict 3";
@@ -147,6 +166,10 @@ TEST_F(QtBinding, CodeWindowFromTheMenuSelectsTheProgramAndCopiesCrLf) {
     EXPECT_EQ(platform->codewindow(), code) << "regenerated in the same window";
     EXPECT_TRUE(code->text()->toPlainText().contains("Dot,Orange ")) << "in the new mode";
     EXPECT_EQ(code->text()->textCursor().selectedText().size(), code->text()->toPlainText().size()) << "reselected, new text";
+    for (int x = 1; x <= 127; x += 2) ed.doc.set(x, 30, ink);
+    choose("drawstat");
+    ASSERT_TRUE(ran());
+    EXPECT_GT(code->text()->horizontalScrollBar()->maximum(), 0) << "the long list line scrolls, not wraps";
     code->close();
     QApplication::processEvents();
     EXPECT_FALSE(ed.Code.has_value());
@@ -159,10 +182,12 @@ TEST_F(QtBinding, ImportShowsApercuAndExportWritesTheCanvas) {
     picture.setPixel(30, 20, qRgb(255, 0, 0));
     ASSERT_TRUE(picture.save(dir.filePath("point.bmp")));
     platform->answer = dir.filePath("point.bmp").toStdString();
+    main.move(0, 0);
     choose("importation");
     EXPECT_EQ(ed.pixelgrid.get(30, 20), orange);
     QWidget* apercu = platform->window(Window::Apercu);
     ASSERT_TRUE(apercu && apercu->isVisible());
+    EXPECT_TRUE(beside(apercu, main));
     EXPECT_EQ(pixel(apercu, 88.5, 58.5), QColor(255, 0, 0)) << "picture pixel (30, 20) over its cell";
     EXPECT_EQ(pixel(apercu, Canvas::width - 0.5, 100.5), QColor(184, 217, 181)) << "past unit 128: the back colour";
     apercu->close();
@@ -198,6 +223,102 @@ TEST_F(QtBinding, SplashGivesWayOnceAboutIsShownAgainAndQuitEndsAll) {
     EXPECT_TRUE(platform->endrequested());
     EXPECT_EQ(abouts(), 0) << "about left after Quitter";
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+}
+
+// Every caption each label of Main, of the Code window and of the about box
+// can take fits its box in the face chosen for it, at scale 1 and, run again
+// by CTest, at scale 2; a read-out far off the canvas shrinks to fit.
+TEST_F(QtBinding, HighDpiCaptionsFitTheirBoxes) {
+    auto fits = [](QLabel* label, const QString& text) {
+        const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000),
+                                                             Qt::AlignLeft | (label->wordWrap() ? Qt::TextWordWrap : 0), text);
+        return need.width() <= label->width() && need.height() <= label->height();
+    };
+    auto check = [&](const char* name, Label& state, std::vector<std::string> captions, bool shrunk = false) {
+        for (const std::string& caption : captions) {
+            state.caption = caption;
+            app.refresh();
+            QLabel* label = main.label(name);
+            EXPECT_TRUE(fits(label, label->text()) && label->text().toStdString() == caption) << name << ": " << caption;
+            EXPECT_EQ(label->font().pixelSize() < 10, shrunk) << name << ": " << caption;
+        }
+    };
+    std::vector<std::string> status{"Déplacer le curseur puis cliquez"}, models;
+    for (const ToolRow& t : toolrows())
+        for (const ToolStep& step : t.steps) status.insert(status.end(), {t.caption, step.caption ? step.caption : t.caption});
+    for (const Model& m : grafipix::models()) models.push_back(m.typcalc);
+    check("modelbl", ed.modelbl, status);
+    check("typcalc", ed.typcalc, models);
+    check("coordx", ed.coordx, {"129", "-299", "1300", "0.8"});
+    check("coordy", ed.coordy, {"63", "-1", "63.2", "-636"});
+    check("coordx", ed.coordx, {"-1279.3334", "-12.333333"}, true);
+    for (auto [name, label] : {std::pair{"Label1", &ed.Label1}, {"Label4", &ed.Label4}, {"Label2", &ed.Label2},
+                               {"Label3", &ed.Label3}, {"Label5", &ed.Label5}, {"Label6", &ed.Label6}})
+        check(name, *label, {label->caption});
+
+    choose("fline");
+    ASSERT_TRUE(wait(3000, [&] { return !platform->timerenabled(Timer::Code1); }));
+    ui::CodeWindow* code = platform->codewindow();
+    for (const Flavour* f : {&fxinterface, &fa124}) {
+        ed.Code->Label1 = codetexts::instruction(*f), ed.Code->bytes = codetexts::estimate(999999);
+        app.refresh();
+        for (QLabel* label : {code->findChild<QLabel*>("Label1"), code->bytes()})
+            EXPECT_TRUE(fits(label, label->text()) && label->font().pixelSize() >= 9) << label->text().toStdString();
+    }
+    choose("about");
+    auto* about = platform->window(Window::Apropos)->findChild<QPlainTextEdit*>("Text1");
+    QApplication::processEvents();  // lays the box out
+    EXPECT_TRUE(about->document()->blockCount() == 3 && about->verticalScrollBar()->maximum() == 0)
+        << "the three lines of the about box, unscrolled";
+}
+
+// Qt's own texts are French; the picture prompt wraps within 600 pixels; the
+// title picture is drawn at the screen's pixel ratio.
+TEST_F(QtBinding, HighDpiPromptsReadInFrenchAndFitTheScreen) {
+    std::vector<QString> buttons;
+    int width = 0;
+    auto read = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            for (QPushButton* b : box->findChildren<QPushButton*>()) buttons.push_back(b->text().remove('&'));
+            width = box->width();
+            box->close();
+        });
+    };
+    read();
+    platform->QtPlatform::inputbox(codetexts::prompt(20), codetexts::prompttitle);
+    EXPECT_EQ(buttons, (std::vector<QString>{"OK", "Annuler"}));
+    EXPECT_TRUE(width > 200 && width <= 600) << width;
+    buttons.clear();
+    read();
+    platform->QtPlatform::messagebox("opération impossible : aucun pixel sélectionné");
+    EXPECT_EQ(buttons, std::vector<QString>{"OK"});
+    QLabel* title = platform->window(Window::Preview)->findChild<QLabel*>("Image1");
+    EXPECT_EQ(title->pixmap().devicePixelRatio(), main.devicePixelRatioF());
+    EXPECT_EQ(title->pixmap().width(), qRound(360 * main.devicePixelRatioF()));
+}
+
+// The file dialogs start in the folder of the last file chosen, in French.
+TEST_F(QtBinding, FileDialogsStartInTheLastFolderUsed) {
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir first, second;
+    QFile(first.filePath("a.bmp")).open(QIODevice::WriteOnly);
+    QStringList seen;
+    auto answer = [&](const QString& file) {
+        QTimer::singleShot(0, [&, file] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            seen << dialog->directory().absolutePath() + " " + dialog->windowTitle();
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    };
+    answer(first.filePath("a.bmp"));
+    EXPECT_EQ(platform->QtPlatform::openfile("Images|*.bmp"), first.filePath("a.bmp").toStdString());
+    answer(second.filePath("b.bmp"));
+    EXPECT_EQ(platform->QtPlatform::savefile("Images|*.bmp", ""), second.filePath("b.bmp").toStdString());
+    answer(first.filePath("a.bmp"));
+    platform->QtPlatform::openfile("Images|*.bmp");
+    EXPECT_EQ(seen, (QStringList{seen.value(0), first.path() + " Enregistrer sous", second.path() + " Ouvrir"}));
 }
 
 }  // namespace
