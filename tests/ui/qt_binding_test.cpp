@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -298,11 +299,13 @@ TEST_F(QtBinding, HighDpiPromptsReadInFrenchAndFitTheScreen) {
     EXPECT_EQ(title->pixmap().width(), qRound(360 * main.devicePixelRatioF()));
 }
 
-// The file dialogs start in the folder of the last file chosen, in French.
+// The file dialogs start in the folder of the last file chosen, kept between
+// runs (not only in Qt's own memory of this run), and speak French.
 TEST_F(QtBinding, FileDialogsStartInTheLastFolderUsed) {
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir first, second;
-    QFile(first.filePath("a.bmp")).open(QIODevice::WriteOnly);
+    for (const QString& file : {first.filePath("a.bmp"), second.filePath("b.bmp")}) QFile(file).open(QIODevice::WriteOnly);
+    QSettings kept("Grafipix", "grafipix");
     QStringList seen;
     auto answer = [&](const QString& file) {
         QTimer::singleShot(0, [&, file] {
@@ -312,13 +315,16 @@ TEST_F(QtBinding, FileDialogsStartInTheLastFolderUsed) {
             QMetaObject::invokeMethod(dialog, "accept");
         });
     };
-    answer(first.filePath("a.bmp"));
-    EXPECT_EQ(platform->QtPlatform::openfile("Images|*.bmp"), first.filePath("a.bmp").toStdString());
+    kept.setValue("dossier", first.path());  // as an earlier run left it
     answer(second.filePath("b.bmp"));
-    EXPECT_EQ(platform->QtPlatform::savefile("Images|*.bmp", ""), second.filePath("b.bmp").toStdString());
+    EXPECT_EQ(platform->QtPlatform::openfile("Images|*.bmp"), second.filePath("b.bmp").toStdString());
+    answer(second.filePath("c.bmp"));
+    EXPECT_EQ(platform->QtPlatform::savefile("Images|*.bmp", ""), second.filePath("c.bmp").toStdString());
+    kept.setValue("dossier", first.path());
     answer(first.filePath("a.bmp"));
     platform->QtPlatform::openfile("Images|*.bmp");
-    EXPECT_EQ(seen, (QStringList{seen.value(0), first.path() + " Enregistrer sous", second.path() + " Ouvrir"}));
+    EXPECT_EQ(seen, (QStringList{first.path() + " Ouvrir", second.path() + " Enregistrer sous", first.path() + " Ouvrir"}));
+    EXPECT_EQ(kept.value("dossier").toString(), first.path());
 }
 
 }  // namespace
