@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <vector>
 
@@ -19,21 +20,12 @@ namespace {
 
 const std::u16string header = u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n", faheader = u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0Ù\r\n";
 
-// The FA-124 text of an Fx-interface one: "Ù" before every CR LF.
-std::u16string marked(std::u16string_view text) {
-    std::u16string out;
-    for (char16_t ch : text) out += ch == u'\r' ? u"Ù\r" : std::u16string(1, ch);
-    return out;
-}
-
-struct Stroke {
-    int y, x0, x1;
-    int16_t code;
-};
-
-TEST(Scan, BodyLines) {
+// The body lines, and the DrawStat blocks of at most 255 points (the FA-124
+// marks on every line are the round trip's and the converter's to show).
+TEST(Scan, BodyLinesAndDrawStatBlocksOfAtMost255Points) {
     using enum CodeMode;
-    const std::tuple<const char*, std::vector<Stroke>, CodeMode, std::u16string, int> rows[] = {  // ..., cells listed
+    // Name, strokes (row, first and last column, code), mode, lines, cells listed.
+    const std::tuple<const char*, std::vector<std::array<int, 4>>, CodeMode, std::u16string, int> rows[] = {
         {"ink run and an orange cell", {{10, 5, 9, ink}, {10, 20, 20, orange}}, fline, u"F-Line 5,54,9,54\r\nOrange PxlOn 10,20\r\n", 0},
         {"the DrawStat mode lists the cell", {{10, 5, 9, ink}, {10, 20, 20, orange}}, drawstat, u"F-Line 5,54,9,54\r\n", 1},
         {"green over the whole top row", {{1, 1, 127, green}}, fline, u"Green Horizontal 63\r\n", 0},
@@ -43,30 +35,19 @@ TEST(Scan, BodyLines) {
     };
     for (const auto& [name, strokes, mode, lines, listed] : rows) {
         Grid g;
-        for (const Stroke& s : strokes)
-            for (int x = s.x0; x <= s.x1; ++x) g.set(x, s.y, s.code);
-        for (bool fa : {false, true}) {
-            std::u16string text;
-            PointLists points;
-            scanimage(g, mode, fa ? u"Ù" : u"", text, points);
-            EXPECT_EQ(text, fa ? marked(lines) : lines) << name << (fa ? ", FA-124" : "");
-            EXPECT_EQ(points.pointcount(ink) + points.pointcount(green) + points.pointcount(orange), listed) << name;
-        }
+        for (auto [y, x0, x1, code] : strokes)
+            for (int x = x0; x <= x1; ++x) g.set(x, y, int16_t(code));
+        std::u16string text;
+        PointLists points;
+        scanimage(g, mode, u"", text, points);
+        EXPECT_EQ(text, lines) << name;
+        EXPECT_EQ(points.pointcount(ink) + points.pointcount(green) + points.pointcount(orange), listed) << name;
     }
-}
-
-TEST(DrawStat, BlocksInBothFlavoursOfAtMost255Points) {
-    auto blocks = [](const PointLists& p, int c, const Flavour& f) { std::u16string text; emitdrawstat(p, c, f, text); return text; };
-    PointLists p;
-    for (auto [x, y] : {std::pair{10, 44}, {30, 44}, {5, 24}}) addpoint(p, ink, x, y);
-    const std::u16string scatter = u"S-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\n";
-    EXPECT_EQ(blocks(p, ink, fxinterface), u"{10,30,5}ÞList 1\r\n{44,44,24}ÞList 2\r\nS-WindMan\r\n" + scatter + u"DrawStat\r\n");
-    EXPECT_EQ(blocks(p, ink, fa124), u"{10,30,5}ãList 1Ù\r\n{44,44,24}ãList 2Ù\r\nS-WindManÙ\r\n" + scatter + u"DrawStatÙ\r\n")
-        << "the scatter line alone carries no mark";
     for (int n : {255, 256}) {
         PointLists many;
         for (int i = 0; i < n; ++i) addpoint(many, green, 1 + i % 127, 1 + i / 127);
-        const std::u16string text = blocks(many, green, fxinterface);
+        std::u16string text;
+        emitdrawstat(many, green, fxinterface, text);
         EXPECT_EQ(std::count(text.begin(), text.end(), u'{'), n == 255 ? 2 : 4) << n;
         EXPECT_EQ(std::count(text.begin(), text.begin() + text.find(u'}'), u','), 254) << n;
         EXPECT_TRUE(n == 255 || text.ends_with(u"DrawStat\r\n{2}ÞList 1\r\n{3}ÞList 2\r\nS-WindMan\r\n"
@@ -74,53 +55,42 @@ TEST(DrawStat, BlocksInBothFlavoursOfAtMost255Points) {
     }
 }
 
-TEST(Program, EstimatesAndTheClosingStoPict) {
-    const std::tuple<CodeMode, const Flavour*, long> rows[] = {
-        {CodeMode::fline, &fxinterface, 25}, {CodeMode::drawstat, &fxinterface, 29}, {CodeMode::fline, &fa124, 27}, {CodeMode::drawstat, &fa124, 31}};
-    for (const auto& [mode, flavour, bytes] : rows) {
-        const Program empty = generateprogram(Grid{}, mode, *flavour, 0), stored = generateprogram(Grid{}, mode, *flavour, 3);
-        EXPECT_TRUE(empty.text == (flavour == &fa124 ? faheader : header) && empty.bytesest == bytes) << flavour->linkprogram << int(mode);
-        EXPECT_TRUE(stored.text == empty.text + u"StoPict 3" && stored.bytesest == bytes + 4096) << flavour->linkprogram << int(mode);
-    }
-    // 20 bytes per single ink cell below 255 of them, a flat 5100 from there;
-    // green points never count. The blocks come ink, green, orange.
-    for (int n : {254, 255}) {
+// The DrawStat estimate, and the picture number read like the prompt and
+// clamped to the model's memories. The header, the closing StoPict and the
+// other estimates are the Code window's and the converter's to show.
+TEST(Program, DrawStatEstimatesAndPictureNumbers) {
+    // The text's bytes plus 20 a single ink cell below 255 of them, a flat 5100
+    // from there; green points never count. The blocks come ink, green, orange.
+    for (auto [n, estimate] : {std::pair{254, 5561L}, {256, 5657L}}) {
         Grid g;
         for (int i = 0; i < n; ++i) g.set(1 + 2 * (i % 63), 1 + i / 63, ink);
         g.set(2, 60, green);
         g.set(5, 61, orange);
         const Program p = generateprogram(g, CodeMode::drawstat, fxinterface, 0);
-        EXPECT_EQ(p.bytesest, (long(p.text.size()) + (n < 255 ? 20 * n : 5100)) * 8 / 10) << n;
+        EXPECT_EQ(p.bytesest, estimate) << n;
         EXPECT_TRUE(p.text.find(u"Dot,Blue ") < p.text.find(u"Dot,Green ") && p.text.find(u"Dot,Green ") < p.text.find(u"Dot,Orange "));
     }
-}
-
-TEST(Program, PictureNumbersReadLikeThePromptAndClampToTheModel) {
-    const std::tuple<const char*, int, int> rows[] = {  // answer, memory on 1..6, on 1..20 (0: none)
+    const std::tuple<const char*, int, int> answers[] = {  // answer, memory on 1..6, on 1..20 (0: none)
         {"0", 0, 0}, {"", 0, 0}, {"-5", 1, 1}, {"9", 6, 9}, {"35", 6, 20}, {"2.5", 2, 2}, {"3,5", 4, 4},
         {" 7 ", 6, 7}, {"abc", 0, 0}, {"32767", 6, 20}, {"32768", 0, 0}, {"-32768", 1, 1}, {"1e3", 0, 0}};
-    for (const auto& [answer, six, twenty] : rows) {
+    for (const auto& [answer, six, twenty] : answers) {
         const int16_t n = readpictnum(answer).value_or(0);
         EXPECT_TRUE(pictmemory(n, 6) == six && pictmemory(n, 20) == twenty) << '"' << answer << '"';
     }
 }
 
-// Scattered cells, dense noise, or runs of every length in all four codes,
+// Scattered cells or dense noise, then runs of every length in all four codes,
 // off-screen column 128 and row 64 and unused column and row 0 included.
 Grid randompicture(std::mt19937& rng) {
     Grid g;
-    const int style = static_cast<int>(rng() % 3);
-    if (style < 2) {
-        std::bernoulli_distribution drawn(style == 0 ? 0.08 : 0.85);
-        for (int y = 0; y <= 64; ++y)
-            for (int x = 0; x <= 128; ++x)
-                if (drawn(rng)) g.set(x, y, static_cast<int16_t>(1 + rng() % 3));
-    } else {
-        for (int i = 0; i < 150; ++i) {  // one run in four from the left edge, to meet full rows
-            const int y = int(rng() % 65), x0 = int(rng() % 4 ? rng() % 129 : rng() % 3), len = 1 + int(rng() % 130);
-            const int16_t c = static_cast<int16_t>(rng() % 4);
-            for (int x = x0; x < x0 + len; ++x) g.set(x, y, c);
-        }
+    std::bernoulli_distribution drawn(rng() % 2 ? 0.08 : 0.85);
+    for (int y = 0; y <= 64; ++y)
+        for (int x = 0; x <= 128; ++x)
+            if (drawn(rng)) g.set(x, y, static_cast<int16_t>(1 + rng() % 3));
+    for (int i = 0; i < 60; ++i) {  // one run in four from the left edge, to meet full rows
+        const int y = int(rng() % 65), x0 = int(rng() % 4 ? rng() % 129 : rng() % 3), len = 1 + int(rng() % 130);
+        const int16_t c = static_cast<int16_t>(rng() % 4);
+        for (int x = x0; x < x0 + len; ++x) g.set(x, y, c);
     }
     return g;
 }
@@ -140,9 +110,8 @@ TEST(RoundTrip, RandomPicturesComeBackInBothModesAndFlavours) {
                 int wrong = 0;
                 for (int y = 1; y <= 63; ++y)
                     for (int x = 1; x <= 127; ++x)
-                        if (run.at(x, y) != g.get(x, y) && ++wrong <= 3)
-                            ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.at(x, y) << " instead of " << g.get(x, y);
-                EXPECT_EQ(wrong, 0);
+                        if (run.screen[y][x] != g.get(x, y) && ++wrong <= 3)
+                            ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.screen[y][x] << " instead of " << g.get(x, y);
                 EXPECT_TRUE(mode == CodeMode::fline ? run.drawstats == 0 : p.text.find(u"PxlOn") == std::u16string::npos);
             }
     }
@@ -159,7 +128,7 @@ TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextS
         platform.inputs.push_back("9");
         play(model + " fline");
         ed.handle(Event::tick(Timer::Code1));
-        EXPECT_EQ(ed.Code->Text1, (fa ? marked(header + u"PxlOn 20,20\r\n") : header + u"PxlOn 20,20\r\n") + (black ? u"StoPict 9" : u"StoPict 6"));
+        EXPECT_EQ(ed.Code->Text1, (fa ? faheader + u"PxlOn 20,20Ù\r\n" : header + u"PxlOn 20,20\r\n") + (black ? u"StoPict 9" : u"StoPict 6"));
         EXPECT_EQ(platform.prompts.back(), "Si vous voulez que votre image se sauvegarde sur un picture (une fois le "
                                            "programme executé sur la calculatrice), indiquez le numéro du picture (1 à " +
                                                std::string(black ? "20" : "6") + ") :|Picture");
@@ -171,15 +140,12 @@ TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextS
         EXPECT_TRUE(ed.Code->focus && ed.Code->progress == 221 && ed.Code->selstart == 0) << model;
         EXPECT_EQ(ed.Code->sellength, int(ed.Code->Text1.size())) << model;
     }
-    play("drawstat");
-    ed.handle(Event::tick(Timer::Code1));
-    EXPECT_NE(ed.Code->Text1.find(u"DrawStat"), std::u16string::npos);
-    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "show Code"), 4);
+    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "show Code"), 3);
 
     play("fline");  // closed with its tick pending: the window goes, nothing is asked
     ed.handle(Event::unload(Window::Code));
     ed.handle(Event::tick(Timer::Code1));
-    EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 4u);
+    EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 3u);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <set>
 
 #include "core/main_controls.h"
 #include "tests/support/editor_fixture.h"
@@ -33,24 +32,23 @@ TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
 }
 
 // Each code on exactly its 3 x 3 pixels in the model's ink, the border cells
-// never, and the pen left for the current colour.
-TEST_F(EditorTest, RedrawPaintsEachCellAndLeavesThePenForTheCurrentColour) {
-    struct Row { int16_t code; int inkcolor, bgkind; int16_t curcolor; wincolour cell, pen; } rows[] = {
-        {1, 1, 2, 1, blueink, blueink}, {1, 2, 1, 1, blackink, blackink}, {2, 1, 2, 0, greenink, casioback},
-        {3, 2, 1, 0, orangeink, whiteback}, {2, 1, 2, 3, greenink, orangeink},
-    };
+// never (the pen each colour leaves is the colour buttons' test to show).
+TEST_F(EditorTest, RedrawPaintsEachCellInTheModelsInkAndNeverTheBorders) {
+    struct Row { int16_t code; int inkcolor, bgkind; wincolour cell; } rows[] = {
+        {1, 1, 2, blueink}, {1, 2, 1, blackink}, {2, 1, 2, greenink}, {3, 2, 1, orangeink}};
     for (const Row& r : rows) {
         ed.doc.newpicture();
         for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) ed.doc.set(x, y, r.code);
-        ed.inkcolor = r.inkcolor, ed.bgkind = r.bgkind, ed.curcolor = r.curcolor;
+        ed.inkcolor = r.inkcolor, ed.bgkind = r.bgkind;
         ed.redrawcanvas();
         EXPECT_TRUE(cellis(1, 1, r.cell) && cellis(127, 63, r.cell)) << "code " << r.code << " ink " << r.inkcolor;
         EXPECT_EQ(pixelsnot(casioback), 18) << "code " << r.code << ": two cells of nine pixels";
-        EXPECT_EQ(ed.Picture1.forecolor(), r.pen) << "curcolor " << r.curcolor;
     }
 }
 
-TEST_F(EditorTest, StartValuesAndDesignStateOfTheControls) {
+// What the user cannot reach is refused: hidden buttons, disabled entries and
+// entries of a disabled menu, entries that only open a submenu.
+TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"show Preview", "hide Main", "timer Main1 on 1000"}));
     EXPECT_TRUE(ed.curtool == (ToolCode{1, 0}) && ed.inkcolor == 1 && ed.bgkind == 2 && ed.curcolor == 1 && ed.opaquedup == 1);
     EXPECT_TRUE(ed.codemode == CodeMode::none && ed.doc == Document{} && !ed.Code.has_value());
@@ -58,18 +56,20 @@ TEST_F(EditorTest, StartValuesAndDesignStateOfTheControls) {
     for (auto [label, caption] : {std::pair{"modelbl", "Point"}, {"typcalc", "Graph 65"}, {"Label3", "Y :"}, {"coordx", ""}})
         EXPECT_EQ(ed.label(label)->caption, caption) << label;
     EXPECT_EQ(ed.Label5.caption.rfind("Grafipix par ", 0), 0u);
-    std::set<std::string> checked, disabled, lit, hidden;
-    for (const MenuRow& m : menutree()) {
-        if ((ed.*m.entry).checked) checked.insert(m.name);
-        if (!(ed.*m.entry).enabled) disabled.insert(m.name);
-    }
-    for (const ButtonRow& b : mainbuttons()) {
-        if (ed.button(b.name)->backcolor == highlight) lit.insert(b.name);
-        if (!ed.button(b.name)->visible) hidden.insert(b.name);
-    }
-    EXPECT_EQ(checked, (std::set<std::string>{"g65", "bgcasio", "opyes"}));
-    EXPECT_EQ(disabled, (std::set<std::string>{"selection", "repbluesel", "repblue"}));
-    EXPECT_TRUE(lit == std::set<std::string>{"pressblue"} && hidden == (std::set<std::string>{"presswhite", "pressblack"}));
+    std::string marks;  // in table order: entries checked (+) or disabled (-), buttons lit (*) or hidden (~)
+    for (const MenuRow& m : menutree())
+        if (const MenuEntry& e = ed.*m.entry; e.checked || !e.enabled)
+            marks += m.name + std::string(e.checked ? "+" : "") + (e.enabled ? " " : "- ");
+    for (const ButtonRow& b : mainbuttons())
+        if (const Button& c = *ed.button(b.name); c.backcolor == highlight || !c.visible)
+            marks += b.name + std::string(c.backcolor == highlight ? "*" : "") + (c.visible ? " " : "~ ");
+    EXPECT_EQ(marks, "selection- repbluesel- g65+ bgcasio+ opyes+ repblue- presswhite~ pressblue* pressblack~ ");
+    for (const char* name : {"pressblack", "presswhite", "repblue", "desel", "selvert", "calc", "Command4", "nothing"})
+        EXPECT_TRUE(!click(name) && ed.doc == Document{} && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
+    play("g100 pressblack");
+    EXPECT_TRUE(!click("pressblue") && !click("pressgreen") && !platform.ended);
+    ed.handle(Event::unload(Window::Main));
+    EXPECT_TRUE(platform.ended);
 }
 
 // "Nouveau" empties the picture and its background picture, nothing else.
@@ -88,20 +88,6 @@ TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
     EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && ed.curcolor == 3 && ed.pressorange.backcolor == highlight);
     EXPECT_TRUE(ed.g65.checked && ed.bgwhite.checked && ed.opyes.checked);
     EXPECT_TRUE(ed.Picture1.picture().empty() && pixelsnot(whiteback) == 0);
-}
-
-// What the user cannot reach is refused: hidden buttons, disabled entries and
-// entries of a disabled menu, entries that only open a submenu.
-TEST_F(EditorTest, TheFunnelRefusesWhatCannotBeChosenAndUnloadEndsTheProcess) {
-    for (const char* name : {"pressblack", "presswhite", "repblue", "desel", "selvert", "calc", "Command4", "nothing"}) {
-        const Document before = ed.doc;
-        EXPECT_FALSE(click(name)) << name;
-        EXPECT_TRUE(ed.doc == before && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
-    }
-    play("g100 pressblack");
-    EXPECT_TRUE(!click("pressblue") && !click("pressgreen") && !platform.ended);
-    ed.handle(Event::unload(Window::Main));
-    EXPECT_TRUE(platform.ended);
 }
 
 }  // namespace

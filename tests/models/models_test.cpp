@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/main_controls.h"
 #include "tests/support/editor_fixture.h"
 
@@ -10,12 +12,11 @@ namespace {
 
 class ModelTest : public testing::EditorTest {
 protected:
-    // A mark drawn straight on the canvas survives until the next redraw.
+    // A mark drawn straight on the canvas survives until the next redraw; the
+    // pen is left on its colour, so the click under test must set it.
     void markcanvas() {
-        const wincolour pen = ed.Picture1.forecolor();
         ed.Picture1.setforecolor(0x123456);
         ed.Picture1.line(100, 50, 101, 50);
-        ed.Picture1.setforecolor(pen);
     }
     bool redrawn() const { return ed.Picture1.pixel(297, 147) != 0x123456; }
 
@@ -39,9 +40,10 @@ protected:
 };
 
 // The fold of the one-colour models cannot be undone; choosing the current
-// model again runs every step.
-TEST_F(ModelTest, EachModelFoldsRedrawsHighlightsItsInkAndSetsItsCaptions) {
-    struct Row { const char *before, *model, *typcalc, *ink; std::string options; } cases[] = {
+// model again runs every step. Then each colour button sets the colour, the
+// pen, the highlight and the captions, redrawing or not.
+TEST_F(ModelTest, EachModelFoldsAndEachButtonSetsItsColourHighlightAndCaptions) {
+    struct Switch { const char *before, *model, *typcalc, *ink; std::string options; } cases[] = {
         {"g65 bgcasio pressorange", "g65", "Graph 65", "pressblue",
          "(le bleu par le bleu), le vert par le bleu, l'orange par le bleu, le fond par le bleu"},
         {"g65 pressgreen", "g100", "Graph 100", "pressblack",
@@ -49,19 +51,18 @@ TEST_F(ModelTest, EachModelFoldsRedrawsHighlightsItsInkAndSetsItsCaptions) {
         {"g65 bgwhite presswhite", "g85", "Graph 85 (sd)", "pressblue",
          "(le bleu par le bleu), (le vert par le bleu), (l'orange par le bleu), le fond par le bleu"},
     };
-    for (const Row& r : cases) {
+    for (const Switch& r : cases) {
         SCOPED_TRACE(r.typcalc);
         play(r.before);
-        for (auto [x, code] : {std::pair{10, 2}, {11, 3}, {12, 1}, {128, 3}}) ed.doc.set(x, 10, code);
-        paint(1, 1, 1, 1, 3);  // the first and the last cell of the screen fold too
-        paint(127, 63, 127, 63, 2);
+        // The first and the last cell of the screen fold too, column 128 never.
+        for (auto [x, y, code] : {std::array{10, 10, 2}, {11, 10, 3}, {12, 10, 1}, {128, 10, 3}, {1, 1, 3}, {127, 63, 2}}) ed.doc.set(x, y, code);
         ed.doc.setbuffer(1, 1, 2);
         markcanvas();
         click(r.model);
         const bool fold = std::string(r.model) != "g65";
-        for (auto [x, code] : {std::pair{10, fold ? 1 : 2}, {11, fold ? 1 : 3}, {12, 1}, {13, 0}, {128, 3}})
-            EXPECT_EQ(ed.pixelgrid.get(x, 10), code) << "x " << x;
-        EXPECT_EQ(rows(1, 1, 1, 1) + rows(127, 63, 1, 1), fold ? "11" : "32");
+        for (auto [x, y, code] : {std::array{10, 10, fold ? 1 : 2}, {11, 10, fold ? 1 : 3}, {12, 10, 1}, {13, 10, 0}, {128, 10, 3},
+                                  {1, 1, fold ? 1 : 3}, {127, 63, fold ? 1 : 2}})
+            EXPECT_EQ(ed.pixelgrid.get(x, y), code) << x << "," << y;
         EXPECT_EQ(ed.selgrid.get(1, 1), 2) << "the selection buffer is not folded";
         EXPECT_TRUE(redrawn() && cellis(12, 10, ed.colourof(1)) && cellis(11, 10, fold ? ed.colourof(1) : orangeink));
         EXPECT_EQ(ed.typcalc.caption, r.typcalc);
@@ -72,11 +73,9 @@ TEST_F(ModelTest, EachModelFoldsRedrawsHighlightsItsInkAndSetsItsCaptions) {
         click("g65");
         EXPECT_EQ(ed.pixelgrid.get(10, 10), fold ? 1 : 2) << "coming back keeps them ink";
     }
-}
 
-// In this order from the start state: green first, orange from the white background.
-TEST_F(ModelTest, EachButtonSetsColourPenRedrawAndCaptions) {
-    struct Row { const char *before, *name; int16_t code; wincolour pen; bool redraws; std::string options; } rows[] = {
+    // Each colour button, in this order: green first, orange from the white background.
+    struct Press { const char *before, *name; int16_t code; wincolour pen; bool redraws; std::string options; } presses[] = {
         {"", "pressgreen", 2, greenink, false, "le bleu par le vert, (le vert par le vert), l'orange par le vert, le fond par le vert"},
         {"bgwhite", "presswhite", 0, whiteback, true, "le bleu par le fond, le vert par le fond, l'orange par le fond, (le fond par le fond)"},
         {"", "pressorange", 3, orangeink, false, "le bleu par l'orange, le vert par l'orange, (l'orange par l'orange), le fond par l'orange"},
@@ -84,8 +83,7 @@ TEST_F(ModelTest, EachButtonSetsColourPenRedrawAndCaptions) {
         {"g35", "presswhite", 0, whiteback, true, "le bleu par le fond, (le vert par le fond), (l'orange par le fond), (le fond par le fond)"},
         {"g85 bgcasio", "presstruegreen", 0, casioback, true, "le bleu par le fond, (le vert par le fond), (l'orange par le fond), (le fond par le fond)"},
     };
-    ed.doc.set(2, 2, 1);
-    for (const Row& r : rows) {
+    for (const Press& r : presses) {
         SCOPED_TRACE(r.name);
         play(r.before);
         ed.typcalc.caption = "";

@@ -13,7 +13,7 @@ using testing::setcells;
 using SelectionTest = testing::EditorTest;
 const std::vector<std::string> refused{"opération impossible : aucun pixel sélectionné"};
 
-TEST_F(SelectionTest, FrameThenCaptureOfTheOrderedBlock) {
+TEST_F(SelectionTest, FrameCaptureDeleteDuplicateAndPasteOpaqueOrTransparent) {
     // Each cell's code follows its column and row, so a copy shows where it came from.
     for (int y = 1; y <= 63; ++y)
         for (int x = 1; x <= 127; ++x) ed.doc.set(x, y, static_cast<int16_t>((x + 2 * y) % 4));
@@ -28,12 +28,10 @@ TEST_F(SelectionTest, FrameThenCaptureOfTheOrderedBlock) {
     for (int j = 1; j <= 11; ++j)
         for (int i = 1; i <= 6; ++i)
             ASSERT_EQ(ed.selgrid.get(j, i), j <= 10 && i <= 5 ? ed.pixelgrid.get(9 + j, 9 + i) : 0) << j << "," << i;
-    EXPECT_TRUE(ed.selection.enabled && ed.curtool == (ToolCode{6, 0}));
-}
 
-// "Supprimer" then "Dupliquer" puts the block back; pastes are clipped, opaque
-// or transparent, and go on after "Déselectionner".
-TEST_F(SelectionTest, DeleteDuplicateAndPasteOpaqueOrTransparent) {
+    // "Supprimer" then "Dupliquer" puts the block back; pastes are clipped, opaque
+    // or transparent, and go on after "Déselectionner".
+    click("new");
     paint(10, 10, 19, 14, ink);
     ed.doc.set(10, 12, 0);  // a background hole in the first column
     const Grid drawn = ed.pixelgrid;
@@ -60,7 +58,7 @@ TEST_F(SelectionTest, DeleteDuplicateAndPasteOpaqueOrTransparent) {
 
 // a b c / d e f = 1 2 3 / 0 3 1 at (20, 30). The buffer is read, not the
 // picture: a second run gives the same, and a one-cell block comes back as copied.
-TEST_F(SelectionTest, MirrorsAndHalfTurnWriteTheBufferTransformed) {
+TEST_F(SelectionTest, MirrorsAndHalfTurnWriteTheBufferTransformedAndRefuseAnEmptyOne) {
     for (auto [command, expected] : {std::pair{"selhoriz", "321/130"}, {"selvert", "031/123"}, {"rotate180", "130/321"}}) {
         const int16_t codes[] = {1, 2, 3, 0, 3, 1};
         for (int k = 0; k < 6; ++k) ed.doc.set(20 + k % 3, 30 + k / 3, codes[k]);
@@ -77,9 +75,9 @@ TEST_F(SelectionTest, MirrorsAndHalfTurnWriteTheBufferTransformed) {
         EXPECT_EQ(ed.pixelgrid.get(40, 40), 0) << command;
     }
     EXPECT_TRUE(platform.messages.empty());
-}
 
-TEST_F(SelectionTest, EmptyBufferIsRefusedExceptByTheHalfTurn) {
+    // An empty buffer is refused by every command but the half turn.
+    click("new");
     ed.doc.set(60, 20, 1);
     play("Command11 d10,10 d20,15");
     ed.doc.set(12, 12, 2);  // drawn after: the buffer stays empty

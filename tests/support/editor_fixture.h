@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <sstream>
@@ -56,21 +57,15 @@ protected:
         return out;
     }
 
-    // The colours of the 3 x 3 screen pixels of cell (x, y) that the canvas shows.
-    std::set<wincolour> cellcolours(int x, int y) const {
-        std::set<wincolour> out;
-        for (int py = 3 * (y - 1); py < 3 * y; ++py)
-            for (int px = 3 * (x - 1); px < 3 * x; ++px)
-                if (px >= 0 && px < Canvas::width && py >= 0 && py < Canvas::height) out.insert(ed.Picture1.pixel(px, py));
-        return out;
+    // Whether all 3 x 3 screen pixels of cell (x, y), 1..127 by 1..63, show colour c.
+    bool cellis(int x, int y, wincolour c) const {
+        for (int p = 0; p < 9; ++p)
+            if (ed.Picture1.pixel(3 * x - 3 + p % 3, 3 * y - 3 + p / 3) != c) return false;
+        return true;
     }
-    bool cellis(int x, int y, wincolour c) const { return cellcolours(x, y) == std::set<wincolour>{c}; }
     // Number of canvas pixels not of colour c.
     int pixelsnot(wincolour c) const {
-        int n = 0;
-        for (int py = 0; py < Canvas::height; ++py)
-            for (int px = 0; px < Canvas::width; ++px) n += ed.Picture1.pixel(px, py) != c;
-        return n;
+        return int(std::ranges::count_if(ed.Picture1.image().pixels, [c](uint32_t p) { return fromargb(p) != c; }));
     }
 
     FakePlatform platform;

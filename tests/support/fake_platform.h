@@ -35,10 +35,7 @@ public:
     }
     float rnd() override {
         ++rndcalls;
-        if (randoms.empty()) return source_.next();
-        const float r = randoms.front();
-        randoms.pop_front();
-        return r;
+        return randoms.empty() ? source_.next() : pop(randoms);
     }
 
     std::vector<std::string> log;  // "show Preview", "timer Main1 on 1000", ...
@@ -55,9 +52,10 @@ public:
 
 private:
     static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }
-    static std::string pop(std::deque<std::string>& q) {
-        if (q.empty()) return "";
-        std::string s = std::move(q.front());
+    template <class T>
+    static T pop(std::deque<T>& q) {
+        if (q.empty()) return T();
+        T s = std::move(q.front());
         q.pop_front();
         return s;
     }

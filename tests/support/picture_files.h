@@ -2,6 +2,7 @@
 // Picture files made by the tests themselves, in a temporary folder.
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -11,8 +12,7 @@ namespace grafipix::testing {
 
 inline QByteArray encoded(const QImage& image, const char* format) {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer(&bytes);  // opened by the writer
     image.save(&buffer, format);
     return bytes;
 }
@@ -26,7 +26,7 @@ public:
         f.write(bytes);
         return path(name);
     }
-    std::string root() const { return dir_.path().toStdString(); }
+    QStringList names() const { return QDir(dir_.path()).entryList(QDir::Files); }
 
 private:
     QTemporaryDir dir_;

@@ -1,10 +1,11 @@
 // Import and export with real picture files: the conversion, what a failure
-// says and leaves, what the export writes, and an export read back.
+// says and leaves, what the export writes, and an export read back; the
+// grafipix-convert program run as a user runs it.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <QDir>
+#include <QProcess>
 #include <csignal>
 #include <tuple>
 
@@ -28,28 +29,15 @@ protected:
     void importfile(const std::string& path) { platform.opens.push_back(path), click("importation"); }
     void exportfile(const std::string& path) { platform.messages.clear(), platform.saves.push_back(path), click("exportation"); }
     std::string bmp(const QImage& img) { return folder.write("image.bmp", testing::encoded(img, "BMP")); }
-    QStringList files() const { return QDir(QString::fromStdString(folder.root())).entryList(QDir::Files); }
     testing::TempFolder folder;
 };
 
-TEST(SampleCode, FlatColoursFollowTheConversionTable) {
-    const int skipped = -1;
-    const std::tuple<const char*, wincolour, int, int> rows[] = {  // three colours, two colours
-        {"pure blue", rgb(0, 0, 255), ink, ink},          {"pure red", rgb(255, 0, 0), orange, ink},
-        {"pure green", rgb(0, 255, 0), green, ink},       {"yellow", rgb(255, 255, 0), orange, ink},
-        {"mid-grey", rgb(128, 128, 128), ink, skipped},   {"white", rgb(255, 255, 255), skipped, skipped},
-        {"screen green", casioback, skipped, skipped},
-    };
-    for (const auto& [name, colour, three, two] : rows)
-        EXPECT_TRUE(samplecode(colour, true).value_or(skipped) == three && samplecode(colour, false).value_or(skipped) == two) << name;
-}
-
 // Reading each picture format: whole, cut off, and announcing more pixels than
 // the import decodes.
-TEST(PictureReading, EachFormatReadsWholeAndRefusesCutOffOrHugeFiles) {
+TEST_F(Files, EachFormatReadsWholeAndRefusesCutOffOrHugeFiles) {
     QImage red(64, 32, QImage::Format_RGB32);
     red.fill(qRgb(255, 0, 0));
-    const QByteArray bmp = testing::encoded(red, "BMP"), jpeg = testing::encoded(red, "JPEG"), png = testing::encoded(red, "PNG");
+    const QByteArray bitmap = testing::encoded(red, "BMP"), jpeg = testing::encoded(red, "JPEG"), png = testing::encoded(red, "PNG");
     // One red pixel: header, two-colour table, image descriptor, LZW data, trailer.
     const QByteArray gif = QByteArray::fromHex("47494638396101000100800000ff00000000002c00000000010001000002024401003b");
     // 60000 in the 16 bits at each offset (BMP's fields are 32 bits, their high half already 0).
@@ -60,31 +48,36 @@ TEST(PictureReading, EachFormatReadsWholeAndRefusesCutOffOrHugeFiles) {
     const qsizetype sof = jpeg.indexOf("\xFF\xC0");
     const std::string cut = "le fichier est incomplet, l'image y est tronquée",
                       big = "l'image annonce 60000 × 60000 pixels, plus que les 33554432 pixels que l'importation peut décoder";
-    const std::tuple<const char*, QByteArray, std::string> rows[] = {
-        {"BMP", bmp, ""}, {"BMP cut", bmp.chopped(3), cut}, {"BMP huge", huge(bmp, {18, 22}, false), big},
+    const std::tuple<const char*, QByteArray, std::string> files[] = {
+        {"BMP", bitmap, ""}, {"BMP cut", bitmap.chopped(3), cut}, {"BMP huge", huge(bitmap, {18, 22}, false), big},
         {"JPEG", jpeg, ""}, {"JPEG cut", jpeg.chopped(3), cut}, {"JPEG huge", huge(jpeg, {sof + 5, sof + 7}, true), big},
         {"GIF", gif, ""}, {"GIF cut", gif.chopped(3), cut}, {"GIF huge", huge(gif, {6, 8, 24, 26}, false), big},
         // Qt finds a cut PNG itself; a picture of another format Qt reads is not taken.
         {"PNG", png, ""}, {"PNG cut", png.chopped(20), "les données de l'image sont endommagées ou illisibles"},
         {"PPM", testing::encoded(red, "PPM"), "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
     };
-    testing::TempFolder folder;
-    for (const auto& [name, bytes, refusal] : rows) {
+    for (const auto& [name, bytes, refusal] : files) {
         QImage picture;
         std::string reason;
         const bool read = exchange::readpicture(folder.write("image", bytes), picture, reason);
         EXPECT_EQ(read ? "" : reason, refusal) << name;
-        const QRgb p = read ? picture.pixel(0, 0) : 0;
-        if (read) {
-            EXPECT_LT(255 - qRed(p) + qGreen(p) + qBlue(p), 12) << name << ": " << std::hex << p;
-        }
+        const QRgb p = read ? picture.pixel(0, 0) : qRgb(255, 0, 0);
+        EXPECT_LT(255 - qRed(p) + qGreen(p) + qBlue(p), 12) << name << ": " << std::hex << p;
     }
 }
 
-// Samples the import skips keep the drawing; the colour in use comes back
-// after the import; a large picture is averaged over each cell; a file that is
-// no picture is named with its reason and changes nothing.
-TEST_F(Files, SkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesChangeNothing) {
+// Flat colours follow the conversion table; samples the import skips keep the
+// drawing; the colour in use comes back after the import; a large picture is
+// averaged over each cell; a file that is no picture is named with its reason
+// and changes nothing.
+TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesChangeNothing) {
+    using Code = std::optional<int16_t>;  // none: the sample is skipped
+    const std::tuple<const char*, wincolour, Code, Code> table[] = {  // three colours, two colours
+        {"pure blue", rgb(0, 0, 255), ink, ink},     {"pure red", rgb(255, 0, 0), orange, ink},
+        {"pure green", rgb(0, 255, 0), green, ink},  {"yellow", rgb(255, 255, 0), orange, ink},
+        {"mid-grey", rgb(128, 128, 128), ink, {}},   {"white", rgb(255, 255, 255), {}, {}},  {"screen green", casioback, {}, {}}};
+    for (const auto& [name, colour, three, two] : table)
+        EXPECT_TRUE(samplecode(colour, true) == three && samplecode(colour, false) == two) << name;
     paint(10, 10, 10, 10, orange);
     paint(20, 20, 20, 20, green);
     click("pressorange");
@@ -119,12 +112,11 @@ TEST_F(Files, SkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesChangeNothing
 // A cell written by any tool shows as the redraw shows it, so an export taken
 // with no redraw since the cells were written imports back whole, for every
 // model, background and colour.
-TEST_F(Files, AnExportImportsBackToItsCellsForEveryToolColourBackgroundAndModel) {
+TEST_F(Files, AnExportImportsBackWholeAndAFailedOneSaysWhyAndLeavesTheOldFile) {
+    // Bitmap data whatever the name says; the export becomes the background picture.
     const std::string path = folder.path("dessin.jpg");
     exportfile(path);
-    const QImage empty(QString::fromStdString(path), "BMP");  // bitmap data, whatever the name says
-    ASSERT_EQ(empty.size(), QSize(Canvas::width, Canvas::height));
-    EXPECT_TRUE(empty.pixel(200, 100) == toargb(casioback) && ed.Picture1.picture() == ed.Picture1.image());
+    EXPECT_TRUE(ed.Picture1.picture() == ed.Picture1.image() && !QImage(QString::fromStdString(path), "BMP").isNull());
     for (const std::string model : {"g35", "g65", "g85", "g100"})
         for (const std::string background : {"bgcasio", "bgwhite"}) {
             play(model + " " + background + " new");
@@ -144,29 +136,76 @@ TEST_F(Files, AnExportImportsBackToItsCellsForEveryToolColourBackgroundAndModel)
             exportfile(path);
             click("new");
             importfile(path);
-            EXPECT_EQ(testing::setcells(ed.pixelgrid), testing::setcells(drawn)) << model << " " << background;
             EXPECT_TRUE(ed.pixelgrid == drawn && ed.Picture1.picture().empty() && platform.messages.empty()) << model << " " << background;
         }
-    EXPECT_EQ(files(), QStringList{"dessin.jpg"});
-}
 
-TEST_F(Files, AFullDiskOrMissingFolderSaysWhyAndLeavesTheOldFileIntact) {
+    // A full disk or a missing folder says why and leaves the old file intact.
     const std::string old = folder.write("ancien.bmp", QByteArray("l'ancien dessin"));
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;  // the bitmap is some 200 kB; root is not exempt
+    const rlimit small{1000, saved.rlim_max};  // the bitmap is some 200 kB; root is not exempt
     setrlimit(RLIMIT_FSIZE, &small);
     exportfile(old);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{exchangetexts::exportfailed(old, "l'écriture a échoué (disque plein ?)")});
-    EXPECT_TRUE(testing::readall(old) == "l'ancien dessin" && ed.Picture1.picture().empty() && files() == QStringList{"ancien.bmp"});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'enregistrer l'image « " + old + " » : l'écriture a échoué (disque plein ?)."});
+    EXPECT_TRUE(testing::readall(old) == "l'ancien dessin" && ed.Picture1.picture().empty() && folder.names() == (QStringList{"ancien.bmp", "dessin.jpg"}));
     exportfile(folder.path("absent/dessin.bmp"));  // a missing folder is named, and no success is reported
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("n'existe pas"), std::string::npos) << platform.messages[0];
     EXPECT_TRUE(ed.Picture1.picture().empty());
+}
+
+// grafipix-convert run as a user runs it: the program of the Code window in
+// Windows-1252; bad requests exit with their code, say why and leave no output.
+TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput) {
+    QImage img(128, 64, QImage::Format_RGB32);
+    img.fill(qRgb(255, 255, 255));
+    img.setPixel(5, 10, qRgb(0, 0, 255));
+    for (int x = 20; x <= 25; ++x) img.setPixel(x, 30, qRgb(255, 0, 0));
+    img.setPixel(7, 40, qRgb(0, 255, 0));
+    const QString picture = QString::fromStdString(bmp(img));
+    std::string out, err;
+    auto run = [&](const QStringList& args) {
+        QProcess p;
+        p.start(GRAFIPIX_CONVERT, args);
+        p.waitForFinished();
+        out = p.readAllStandardOutput().toStdString(), err = p.readAllStandardError().toStdString();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    const std::string fa = "ClrGraph\xD9\r\nViewWindow 1,127,0,1,63,0\xD9\r\nF-Line 20,34,25,34\xD9\r\n{5,7}\xE3List 1\xD9\r\n"
+                           "{54,24}\xE3List 2\xD9\r\nS-WindMan\xD9\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\n"
+                           "DrawStat\xD9\r\nStoPict 6";
+    const QStringList options{"--model", "g85", "--mode=drawstat", "--picture", "9", picture};  // 9 clamped to 6
+    EXPECT_EQ(run(options), 0);
+    EXPECT_EQ(out, fa);
+    // (164 characters + 20 for each of the two ink points) x 0.8, and the picture's 4096.
+    EXPECT_EQ(err, "Il vous faudra un peu moins de 4259 bytes libres\n");
+    const QString output = QString::fromStdString(folder.path("programme.txt"));
+    EXPECT_TRUE(run(options + QStringList{output}) == 0 && out.empty());
+    EXPECT_EQ(testing::readall(output.toStdString()).toStdString(), fa);
+    EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
+    EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
+    const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
+    const std::string kept = folder.write("gardé.txt", QByteArray("déjà là"));
+    const QString fresh = QString::fromStdString(folder.path("nouveau.txt"));
+    const std::tuple<QStringList, int, const char*> requests[] = {
+        {{}, 2, "il manque le fichier image ENTREE"},
+        {{"--model", "g70", picture, fresh}, 2, "modèle inconnu « g70 »"},
+        {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"},
+        {{"--picture=abc", picture, fresh}, 2, "numéro de picture invalide « abc »"},
+        {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
+        {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
+        {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
+        {{picture, QString::fromStdString(folder.path("absent/sortie.txt"))}, 1, "n'existe pas"},
+    };
+    for (const auto& [args, status, says] : requests) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        EXPECT_EQ(run(args), status);
+        EXPECT_TRUE(out.empty() && !QFile::exists(fresh) && testing::readall(kept) == "déjà là");
+        EXPECT_NE(err.find(says), std::string::npos) << err;
+    }
 }
 
 }  // namespace
