@@ -19,6 +19,12 @@ Program generateprogram(const Grid& grid, CodeMode mode, const Flavour& flavour,
                         const ProgressFn& progress) {
     Program p;
     std::u16string& text = p.text;
+    // Room for the longest line a drawn cell can give, so the text is not
+    // copied over and over as it grows.
+    long drawn = 0;
+    for (int y = 1; y <= screenrows; ++y)
+        for (int x = 1; x <= screencolumns; ++x) drawn += grid.get(x, y) != 0;
+    text.reserve(64 + 24 * static_cast<size_t>(drawn));
     text = u"ClrGraph";
     endline(text, flavour.eolmark);
     text += u"ViewWindow 1,127,0,1,63,0";
