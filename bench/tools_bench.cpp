@@ -41,4 +41,25 @@ void BM_FillWholeEmptyCanvas(benchmark::State& state) {
 }
 BENCHMARK(BM_FillWholeEmptyCanvas)->Unit(benchmark::kMicrosecond);
 
+// Shapes started far off the canvas, the slowest of each kind: every stroke
+// must finish well inside 10 ms.
+void BM_ShapeStartedFarOff(benchmark::State& state) {
+    struct Stroke { const char* tool; float x1, y1, x2, y2; };
+    static constexpr Stroke strokes[] = {
+        {"Command3", -1e9f, 30, 50, 30}, {"Command3", 1e9f, 30, 50, 30}, {"Command3", 40, 1e9f, 40, 20},
+        {"Command3", 60, 1e9f, 50, 0},   {"Command3", 1e9f, 1e9f, 10, 10}, {"Command9", -1e9f, -1e9f, 50, 20},
+    };
+    const Stroke& s = strokes[state.range(0)];
+    testing::FakePlatform platform;
+    Editor ed(platform);
+    ed.handle(Event::load());
+    ed.handle(Event::click(s.tool));
+    for (auto _ : state) {
+        ed.handle(Event::down(s.x1, s.y1));
+        ed.handle(Event::down(s.x2, s.y2));
+        benchmark::DoNotOptimize(ed.pixelgrid);
+    }
+}
+BENCHMARK(BM_ShapeStartedFarOff)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

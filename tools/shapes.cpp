@@ -1,6 +1,7 @@
 // Ligne, Rectangle and Cercle: the final shapes with plotcell and their
 // rubber-band previews with previewcell, walked exactly alike.
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -15,28 +16,46 @@ void mark(Drawing& d, float x, float y, bool preview) {
     else d.plotcell(x, y);
 }
 
+// A walk starting far off the canvas goes one cell at a time over cells that
+// are neither shown nor stored, and single precision cannot even count them
+// beyond 2^24, where adding 1 changes nothing. So it takes those steps at
+// once: `ahead` moves v by whole steps of `dir` towards `edge`, as many as
+// leave it still beyond the edge (at most `most`), computed exactly. An
+// infinite v lands one step before the edge, so the visible part is drawn.
+float ahead(float v, float edge, float dir, double most) {
+    const double gap = (static_cast<double>(edge) - v) * dir;
+    if (!(gap > 1.0)) return v;  // near or past the edge, or NaN
+    const double steps = std::min(std::ceil(gap) - 1.0, most);
+    if (!(steps >= 1.0)) return v;
+    if (std::isinf(steps)) return edge - dir;
+    return static_cast<float>(v + dir * steps);
+}
+
+// Steps of 1 from `from` that keep `from + k * dir` strictly before `end`.
+double before(float from, float end, float dir) {
+    const double gap = (static_cast<double>(end) - from) * dir;
+    return gap > 0.0 ? std::ceil(gap) - 1.0 : 0.0;
+}
+
 // The walk moves a column at a time and fills the rows between two columns
 // inside the first of them; it stops before column x2, so the second point
-// is never drawn.
+// is never drawn. The skips ahead leave every cell on the canvas as the
+// step-by-step walk draws it: after a step into a column the row depends on
+// that column alone, and the rows move one way only.
 void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) {
-    long steps = 0;
     if (x2 == x1) {
+        const float dir = y1 > y2 ? -1.0f : 1.0f;
         float y = y1;
-        if (y1 > y2) {
-            do {
-                mark(d, x2, y, preview);
-                y = y - 1.0f;
-            } while (y > y2 && y >= fartop && ++steps < maxwalksteps);
-        } else {
-            do {
-                mark(d, x2, y, preview);
-                y = y + 1.0f;
-            } while (y < y2 && y <= farbottom && ++steps < maxwalksteps);
-        }
+        do {
+            mark(d, x2, y, preview);
+            y = y + dir;
+            y = ahead(y, dir > 0 ? fartop : farbottom, dir, before(y, y2, dir));
+        } while ((dir > 0 ? y < y2 && y <= farbottom : y > y2 && y >= fartop));
         return;
     }
     const float m = (y2 - y1) / (x2 - x1);
     const float b = y2 - m * x2;
+    const auto onscreen = [](float row) { return row >= 1.0f && row <= 63.0f; };
     float x = x1, y = y1;
     if (x1 < x2) {
         do {
@@ -48,20 +67,31 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) 
                 x = x + 1.0f;
                 y = std::floor(m * x + b);
             }
-        } while (y >= 1.0f && y <= 63.0f && x < x2 && x <= farright && ++steps < maxwalksteps);
+            const float skipped = ahead(x, farleft, 1.0f, before(x, x2, 1.0f));
+            if (skipped != x && onscreen(y)) {
+                // The rows between stay on the screen only if both ends do.
+                x = skipped;
+                y = std::floor(m * x + b);
+                if (!onscreen(y)) return;
+            }
+        } while (onscreen(y) && x < x2 && x <= farright);
     } else {
         // Walking left has no test on the row; it only stops early once the
         // rows run off the canvas for good.
+        const bool rising = m > 0.0f;  // rows fall as the walk goes left
         do {
             mark(d, x, y, preview);
             const float next = std::floor(m * (x - 1.0f) + b);
-            if (m > 0.0f ? next < y - 1.0f : next > y + 1.0f) {
-                y = m > 0.0f ? y - 1.0f : y + 1.0f;
+            if (rising ? next < y - 1.0f : next > y + 1.0f) {
+                const float dir = rising ? -1.0f : 1.0f;
+                y = y + dir;
+                y = ahead(y, rising ? farbottom : fartop, dir, before(y, next, dir));
             } else {
                 x = x - 1.0f;
+                x = ahead(x, farright, -1.0f, before(x, x2, -1.0f));
                 y = std::floor(m * x + b);
             }
-        } while (x > x2 && x >= farleft && !(m > 0.0f ? y < fartop : y > farbottom) && ++steps < maxwalksteps);
+        } while (x > x2 && x >= farleft && !(rising ? y < fartop : y > farbottom));
     }
 }
 
@@ -73,21 +103,21 @@ void walkrectangle(Drawing& d, float x2, float y2, bool preview) {
         d.anchorx = x1;
         d.anchory = y1;
     }
-    long steps = 0;
     float x = x1;
     do {
         mark(d, x, y2, preview);
         mark(d, x, y1, preview);
         x = x + 1.0f;
-    } while (x < x2 + 1.0f && x <= farright && ++steps < maxwalksteps);
+        x = ahead(x, farleft, 1.0f, before(x, x2 + 1.0f, 1.0f));
+    } while (x < x2 + 1.0f && x <= farright);
     // Rows y1 to y2 - 1: the corners of row y2 came with the edges above.
-    steps = 0;
     float y = y1;
     do {
         mark(d, x2, y, preview);
         mark(d, x1, y, preview);
         y = y + 1.0f;
-    } while (y < y2 && y <= farbottom && ++steps < maxwalksteps);
+        y = ahead(y, fartop, 1.0f, before(y, y2, 1.0f));
+    } while (y < y2 && y <= farbottom);
 }
 
 // The angle runs in radians: the final circle's 3600 samples go about 57

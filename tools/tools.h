@@ -6,12 +6,9 @@
 
 namespace grafipix {
 
-// Positions that no pointer delivers (a fraction of a unit apart, millions of
-// units away) could make a walk run for ever; no real walk comes near this.
-inline constexpr long maxwalksteps = 1L << 20;
-
 // Cells beyond these lines are neither shown (the canvas ends at 128.5 and
-// 64.5) nor stored: a walk heading further out can stop.
+// 64.5) nor stored: a walk heading further out can stop, and one coming in
+// from further out can jump to them.
 inline constexpr float farleft = -2.0f, farright = 130.0f, fartop = -2.0f, farbottom = 66.0f;
 
 // freehand.cpp: Point, the pen, the brush and the airbrush, and the first

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <limits>
+#include <string>
 
 #include "tests/support/editor_fixture.h"
 #include "tools/tool_table.h"
@@ -151,6 +152,28 @@ TEST_F(ToolTest, ShapesStoreExactlyTheirCellsAndPreviewsNone) {
     EXPECT_EQ(ed.Picture1.pixel(27, 12), casioback) << "the next move wipes the previous preview";
     play("Command10 d64,32 m84,32");
     EXPECT_EQ(ed.Picture1.pixel(249, 93), blueink) << "circle preview through (84, 32)";
+    // Shapes started millions of units away draw their visible part whole,
+    // single precision's 2^24 included.
+    for (const char* far : {"1e6", "2e6", "1e7", "1e9"}) {
+        const std::string f = far;
+        const std::pair<std::string, Cells> farrows[] = {
+            {"Command3 d-" + f + ",30 d50,30", block(1, 30, 49, 30)},
+            {"Command3 d" + f + ",30 d50,30", block(51, 30, 127, 30)},
+            {"Command3 d40,-" + f + " d40,20", block(40, 1, 40, 19)},
+            {"Command3 d40," + f + " d40,20", block(40, 21, 40, 63)},
+            {"Command3 d" + f + "," + f + " d10,10", [] { Cells c; for (int k = 11; k <= 63; ++k) c.insert({k, k}); return c; }()},
+            {"Command3 d60," + f + " d50,0", block(51, 1, 51, 63)},
+            {"Command9 d-" + f + ",10 d50,20", block(1, 10, 50, 10, block(1, 20, 50, 20, block(50, 10, 50, 20)))},
+            {"Command9 d" + f + ",10 d50,20", block(50, 10, 127, 10, block(50, 20, 127, 20, block(50, 10, 50, 20)))},
+            {"Command9 d30,-" + f + " d50,20", block(30, 1, 30, 20, block(50, 1, 50, 20, block(30, 20, 50, 20)))},
+        };
+        for (const auto& [script, expected] : farrows) {
+            ed.doc.newpicture();
+            play(script);
+            EXPECT_EQ(setcells(ed.pixelgrid), expected) << script;
+        }
+    }
+    ed.doc.newpicture();
     play("Command3 d120,30 m1e6,30");
     EXPECT_EQ(ed.Picture1.pixel(382, 87), blueink) << "far outside: drawn where the canvas shows";
     EXPECT_EQ(setcells(ed.pixelgrid), Cells{});
