@@ -6,6 +6,8 @@
 #include <sys/resource.h>
 
 #include <QProcess>
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <tuple>
 
@@ -109,6 +111,64 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
     EXPECT_TRUE(state() == before && !platform.shown.count(Window::Apercu));
 }
 
+// Dithered, a grey ramp and a radial gradient keep their shading: in every
+// 8 x 8 block the share of ink is within 10 points of the block's darkness on
+// the canvas's scale from back colour to ink; the plain import misses that on
+// the ramp. White adds nothing to the drawing and black is all ink on every
+// model; a file gives the same cells every time; the chosen colour stays.
+TEST_F(Files, DitheredImportKeepsTheShadingAndTheDrawingUnderLightAreas) {
+    auto picture = [this](const std::string& name, auto grey) {
+        QImage img(128, 64, QImage::Format_RGB32);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 128; ++x) img.setPixel(x, y, qRgb(grey(x, y), grey(x, y), grey(x, y)));
+        return folder.write(name, testing::encoded(img, "BMP"));
+    };
+    const auto ramp = [](int x, int) { return 255 * x / 127; };
+    const auto radial = [](int x, int y) { return std::min(255, int(4 * std::hypot(x - 64, y - 32))); };
+    const std::string rampfile = picture("ramp.bmp", ramp), radialfile = picture("radial.bmp", radial),
+                      white = picture("white.bmp", [](int, int) { return 255; }), black = picture("black.bmp", [](int, int) { return 0; });
+    auto worstgap = [this](auto grey) {  // in points
+        const auto lum = [](wincolour c) { return 0.299 * redof(c) + 0.587 * greenof(c) + 0.114 * blueof(c); };
+        const double darkest = lum(ed.colourof(ink)), lightest = lum(ed.colourof(background));
+        double worst = 0;
+        for (int bx = 1; bx <= 120; bx += 8)
+            for (int by = 1; by <= 56; by += 8) {
+                double gap = 0;
+                for (int i = 0; i < 64; ++i)
+                    gap += (ed.pixelgrid.get(bx + i % 8, by + i / 8) == ink) - std::clamp((lightest - grey(bx + i % 8, by + i / 8)) / (lightest - darkest), 0.0, 1.0);
+                worst = std::max(worst, std::abs(gap) * 100 / 64);
+            }
+        return worst;
+    };
+    for (const std::string setup : {"g35", "g100 bgwhite"}) {
+        play(setup + " new");
+        importfile(rampfile);
+        EXPECT_GT(worstgap(ramp), 10) << setup << " plain";
+        play("new dither");
+        importfile(rampfile);
+        EXPECT_LE(worstgap(ramp), 10) << setup;
+        play("new");
+        importfile(radialfile);
+        EXPECT_LE(worstgap(radial), 10) << setup;
+        const Grid first = ed.pixelgrid;
+        play("new");
+        importfile(radialfile);
+        EXPECT_TRUE(ed.pixelgrid == first && ed.dither.checked && click("dither") && !ed.dither.checked) << setup;
+    }
+    click("dither");
+    for (const std::string model : {"g35", "g65", "g85", "g100"}) {
+        play(model + " new");
+        paint(10, 10, 12, 12, orange);
+        importfile(white);
+        EXPECT_TRUE(rows(10, 10, 3, 3) == "333/333/333" && testing::setcells(ed.pixelgrid).size() == 9) << model;
+        importfile(black);
+        EXPECT_TRUE(testing::setcells(ed.pixelgrid).size() == 127 * 63 && rows(1, 1, 127, 63).find_first_of("023") == std::string::npos) << model;
+    }
+    play("g65 pressgreen");
+    importfile(radialfile);
+    EXPECT_TRUE(ed.curcolor == green && ed.Picture1.forecolor() == greenink);
+}
+
 // A cell written by any tool shows as the redraw shows it, so an export taken
 // with no redraw since the cells were written imports back whole, for every
 // model, background and colour.
@@ -185,6 +245,9 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     const QString output = QString::fromStdString(folder.path("programme.txt"));
     EXPECT_TRUE(run(options + QStringList{output}) == 0 && out.empty());
     EXPECT_EQ(testing::readall(output.toStdString()).toStdString(), fa);
+    // Dithered, the red run (70 % dark between the screen green and the ink) loses a cell and the light green point goes.
+    EXPECT_TRUE(run({"--dither", "--model=g85", picture}) == 0 &&
+                out.ends_with("0\xD9\r\nPxlOn 10,5\xD9\r\nF-Line 20,34,21,34\xD9\r\nF-Line 23,34,25,34\xD9\r\n")) << out;
     EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
     EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
     const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
@@ -196,6 +259,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
         {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"},
         {{"--picture=abc", picture, fresh}, 2, "numéro de picture invalide « abc »"},
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
+        {{"--dither=1", picture, fresh}, 2, "l'option « --dither » ne prend pas de valeur"},
         {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
         {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
         {{picture, QString::fromStdString(folder.path("absent/sortie.txt"))}, 1, "n'existe pas"},
