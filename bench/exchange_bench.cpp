@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "core/editor.h"
+#include "exchange/image_exchange.h"
 #include "exchange/picture_io.h"
 #include "tests/support/fake_platform.h"
 
@@ -93,5 +94,18 @@ void BM_ImportThreeColours(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ImportThreeColours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The error diffusion alone, over a photo's worth of samples: range 0 for
+// two colours, 1 for the three-colour model.
+void BM_DitherSamples(benchmark::State& state) {
+    Samples s;
+    for (int x = 0; x < 128; ++x)
+        for (int y = 0; y < 64; ++y) s.colour[x][y] = static_cast<wincolour>((x * 2) | (y * 4) << 8 | ((x + y) % 256) << 16);
+    for (auto _ : state) {
+        SampleCodes codes = dithercodes(s, state.range(0) == 1, 1, 2);
+        benchmark::DoNotOptimize(codes[64][32]);
+    }
+}
+BENCHMARK(BM_DitherSamples)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
