@@ -63,7 +63,9 @@ SampleCodes dithercodes(const Samples& samples, bool threecolours, int inkcolor,
                 v[i] += here[y][i];
                 if (threecolours) v[i] = std::clamp(v[i], 0.0f, 255.0f);
             }
-            // Ties go to the lower code, so black is ink rather than green.
+            // On luminance alone the nearer shade is the one on the sample's side
+            // of their midpoint. Ties go to the lower code: the midpoint itself
+            // is back colour, and black is ink rather than the green as near.
             int best = 0;
             float nearest = std::numeric_limits<float>::max();
             for (int code = 0; code < count; ++code) {

@@ -1,6 +1,7 @@
 #pragma once
 // The import and export commands' shared pieces: the dialog filter, the
-// conversion of one sample to a colour code, and the texts of the failures.
+// conversion of one sample to a colour code, the dithered conversion of a
+// whole picture, and the texts of the failures.
 
 #include <array>
 #include <cstdint>
