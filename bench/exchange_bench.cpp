@@ -1,6 +1,7 @@
-// The import: a whole import of a photo-sized JPEG beside Qt's decode of the
-// same file alone, then its two halves: stretching the picture to one sample
-// per cell, and converting a full picture of samples into cells.
+// The import: a whole import of a photo-sized JPEG, plain and dithered, beside
+// Qt's decode of the same file alone, then its two halves: stretching the
+// picture to one sample per cell, and converting a full picture of samples
+// into cells.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "core/editor.h"
+#include "exchange/image_exchange.h"
 #include "exchange/picture_io.h"
 #include "tests/support/fake_platform.h"
 
@@ -44,10 +46,12 @@ void BM_QtDecodeLargeJpeg(benchmark::State& state) {
 }
 BENCHMARK(BM_QtDecodeLargeJpeg)->Unit(benchmark::kMillisecond);
 
+// The plain import (range 0) and the dithered one (range 1).
 void BM_ImportLargeJpeg(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
     ed.handle(Event::load());
+    if (state.range(0) == 1) ed.handle(Event::click("dither"));
     platform.onload = [](const std::string& path, Samples& out, std::string& reason) {
         return exchange::loadsamples(path, out, reason);
     };
@@ -59,7 +63,7 @@ void BM_ImportLargeJpeg(benchmark::State& state) {
     if (!platform.messages.empty()) state.SkipWithError(platform.messages.front().c_str());
     state.SetLabel("baseline: BM_QtDecodeLargeJpeg");
 }
-BENCHMARK(BM_ImportLargeJpeg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportLargeJpeg)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_SampleLargePicture(benchmark::State& state) {
     const QImage picture = photo();
@@ -70,10 +74,12 @@ void BM_SampleLargePicture(benchmark::State& state) {
 }
 BENCHMARK(BM_SampleLargePicture)->Unit(benchmark::kMillisecond);
 
+// Plain (0) and dithered (1).
 void BM_ImportThreeColours(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
     ed.handle(Event::load());
+    if (state.range(0) == 1) ed.handle(Event::click("dither"));
     Samples s;
     for (int x = 0; x < 128; ++x)
         for (int y = 0; y < 64; ++y) s.colour[x][y] = (x + y) % 3 == 0 ? 0x0000FFu : (x + y) % 3 == 1 ? 0x00FF00u : 0xFF0000u;
@@ -87,6 +93,19 @@ void BM_ImportThreeColours(benchmark::State& state) {
         benchmark::DoNotOptimize(ed.pixelgrid.get(64, 32));
     }
 }
-BENCHMARK(BM_ImportThreeColours)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportThreeColours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The error diffusion alone, over a photo's worth of samples: range 0 for
+// two colours, 1 for the three-colour model.
+void BM_DitherSamples(benchmark::State& state) {
+    Samples s;
+    for (int x = 0; x < 128; ++x)
+        for (int y = 0; y < 64; ++y) s.colour[x][y] = static_cast<wincolour>((x * 2) | (y * 4) << 8 | ((x + y) % 256) << 16);
+    for (auto _ : state) {
+        SampleCodes codes = dithercodes(s, state.range(0) == 1, 1, 2);
+        benchmark::DoNotOptimize(codes[64][32]);
+    }
+}
+BENCHMARK(BM_DitherSamples)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -60,6 +60,7 @@ public:
     MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
     MenuEntry options, calc, g35, g65, g85, g100, bground, bgwhite, bgcasio, opyes;
     MenuEntry remplace, repblue, repgreen, reporange, repbg;
+    MenuEntry dither;  // last of "Options"
     MenuEntry aide, about;
 
     // The controls by name, nullptr for an unknown name.
@@ -137,6 +138,7 @@ public:
 
     // ---- picture exchange (exchange/) ----
     void importation_Click();
+    void dither_Click();
     void exportation_Click();
     void importimage();
     void exportimage();

@@ -50,6 +50,7 @@ const std::array menus{
     MenuRow{"repgreen", &E::repgreen, 2, "le vert par le bleu", "", true, false, &E::repgreen_Click},
     MenuRow{"reporange", &E::reporange, 2, "l'orange par le bleu", "", true, false, &E::reporange_Click},
     MenuRow{"repbg", &E::repbg, 2, "le fond par le bleu", "", true, false, &E::repbg_Click},
+    MenuRow{"dither", &E::dither, 1, "Importation tramée", "", true, false, &E::dither_Click},
     MenuRow{"aide", &E::aide, 0, "?", "", true, false, nullptr},
     MenuRow{"about", &E::about, 1, "A propos de Pixatelier", "", true, false, &E::about_Click},
 };

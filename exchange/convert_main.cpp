@@ -21,7 +21,8 @@ namespace grafipix {
 namespace {
 
 constexpr std::string_view usage =
-    "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat] [--picture N] ENTREE [SORTIE]\n"
+    "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat] [--picture N]\n"
+    "                        [--dither] ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
@@ -33,6 +34,8 @@ constexpr std::string_view usage =
     "              réponse à la question de l'éditeur : un nombre entier de -32768 à 32767 (une\n"
     "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour la\n"
     "              g100) ; 0 n'ajoute pas de StoPict\n"
+    "  --dither    importation tramée, pour les photos : les nuances deviennent des points\n"
+    "              plus ou moins serrés, comme Options > Importation tramée\n"
     "  --help      affiche cette aide\n"
     "  --version   affiche la version\n"
     "\n"
@@ -48,6 +51,7 @@ struct Options {
     int16_t picture = 0;  // as the prompt's answer; 0 for no StoPict
     std::string input, output;
     bool help = false, version = false;
+    bool dither = false;
 };
 
 QString quoted(const QString& s) { return QString::fromUtf8("« ") + s + QString::fromUtf8(" »"); }
@@ -57,19 +61,21 @@ QString parse(const QStringList& arguments, Options& o) {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{"h", "help"}), version("version"), model("model", {}, "g"),
         mode("mode", {}, "m"), picture("picture", {}, "n");
-    parser.addOptions({help, version, model, mode, picture});
+    const QCommandLineOption dither("dither");
+    parser.addOptions({help, version, model, mode, picture, dither});
     parser.addPositionalArgument("ENTREE", {});
     parser.addPositionalArgument("SORTIE", {});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) return "option inconnue " + quoted((unknown[0].size() > 1 ? "--" : "-") + unknown[0]);
         for (const QString& a : arguments)
-            if (a.startsWith("--help=") || a.startsWith("--version="))
+            if (a.startsWith("--help=") || a.startsWith("--version=") || a.startsWith("--dither="))
                 return "l'option " + quoted(a.section('=', 0, 0)) + " ne prend pas de valeur";
         return "l'option " + quoted(arguments.last()) + " attend une valeur";  // at the end: no value follows
     }
     o.help = parser.isSet(help);
     o.version = parser.isSet(version);
+    o.dither = parser.isSet(dither);
     if (parser.isSet(model) && !(o.model = findmodel(parser.value(model).toStdString())))
         return "modèle inconnu " + quoted(parser.value(model)) + " (g35, g65, g85 ou g100)";
     if (parser.isSet(mode)) {
@@ -126,6 +132,7 @@ int convert(const Options& o) {
     Editor ed(platform);
     ed.handle(Event::load());
     ed.handle(Event::click(o.model->name));
+    if (o.dither) ed.handle(Event::click("dither"));
     ed.handle(Event::click("importation"));
     if (!platform.failure.empty()) {
         std::cerr << name << platform.failure << '\n';

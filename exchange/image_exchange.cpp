@@ -3,6 +3,10 @@
 
 #include "exchange/image_exchange.h"
 
+#include <algorithm>
+#include <limits>
+#include <utility>
+
 #include "core/editor.h"
 #include "models/model_table.h"
 
@@ -21,7 +25,71 @@ std::optional<int16_t> samplecode(wincolour sample, bool threecolours) {
     return ink;
 }
 
+namespace {
+
+// R, G, B, or on the two-colour models the luminance alone.
+using Tone = std::array<float, 3>;
+
+Tone toneof(wincolour c, bool threecolours) {
+    const auto r = static_cast<float>(redof(c)), g = static_cast<float>(greenof(c)), b = static_cast<float>(blueof(c));
+    if (threecolours) return {r, g, b};
+    return {0.299f * r + 0.587f * g + 0.114f * b, 0.0f, 0.0f};
+}
+
+}  // namespace
+
+SampleCodes dithercodes(const Samples& samples, bool threecolours, int inkcolor, int bgkind) {
+    const int count = threecolours ? 4 : 2;
+    std::array<Tone, 4> shades{};
+    for (int code = 0; code < count; ++code) shades[code] = toneof(codecolour(code, inkcolor, bgkind), threecolours);
+    // A tone beyond what the shades span would pile up error without end and
+    // then blank (or fill) whatever follows it: the luminance is held between
+    // the ink's and the back colour's. Four colours span no such range, so
+    // there each component with its error is held to 0..255.
+    const float darkest = std::min(shades[0][0], shades[1][0]), lightest = std::max(shades[0][0], shades[1][0]);
+
+    // Error waiting in the column being visited and in the next one, with a
+    // spare place at each end for what falls off the picture.
+    std::array<Tone, Grid::maxy + 1> here{}, next{};
+    SampleCodes out;
+    // Floyd-Steinberg with the columns as lines: every column is visited top
+    // to bottom, as the plain import visits it, never alternating direction.
+    for (int x = 1; x < Grid::maxx; ++x) {
+        for (int y = 1; y < Grid::maxy; ++y) {
+            if (samples.colour[x][y] == casioback) continue;  // transparent there: no error taken or passed on
+            Tone v = toneof(samples.colour[x][y], threecolours);
+            if (!threecolours) v[0] = std::clamp(v[0], darkest, lightest);
+            for (int i = 0; i < 3; ++i) {
+                v[i] += here[y][i];
+                if (threecolours) v[i] = std::clamp(v[i], 0.0f, 255.0f);
+            }
+            // On luminance alone the nearer shade is the one on the sample's side
+            // of their midpoint. Ties go to the lower code: the midpoint itself
+            // is back colour, and black is ink rather than the green as near.
+            int best = 0;
+            float nearest = std::numeric_limits<float>::max();
+            for (int code = 0; code < count; ++code) {
+                float d = 0.0f;
+                for (int i = 0; i < 3; ++i) d += (v[i] - shades[code][i]) * (v[i] - shades[code][i]);
+                if (d < nearest) best = code, nearest = d;
+            }
+            for (int i = 0; i < 3; ++i) {
+                const float error = (v[i] - shades[best][i]) / 16.0f;
+                here[y + 1][i] += 7.0f * error;
+                next[y - 1][i] += 3.0f * error;
+                next[y][i] += 5.0f * error;
+                next[y + 1][i] += error;
+            }
+            if (best != background) out[x][y] = static_cast<int16_t>(best);
+        }
+        here = std::exchange(next, {});
+    }
+    return out;
+}
+
 void Editor::importation_Click() { importimage(); }
+
+void Editor::dither_Click() { dither.checked = !dither.checked; }
 
 void Editor::exportation_Click() { exportimage(); }
 
@@ -38,6 +106,7 @@ void Editor::importimage() {
     Picture1.setpicture(Picture{});
 
     const bool threecolours = currentmodel().threecolours;
+    const SampleCodes dithered = dither.checked ? dithercodes(samples, threecolours, inkcolor, bgkind) : SampleCodes{};
     // The import draws through `curcolor`; the colour the user chose comes back
     // afterwards, so the highlighted button is still the colour of the next stroke.
     const int16_t chosen = curcolor;
@@ -45,7 +114,7 @@ void Editor::importimage() {
     // counted from 0, and those cells are never stored anyway.
     for (int x = 1; x < Grid::maxx; ++x)
         for (int y = 1; y < Grid::maxy; ++y) {
-            const std::optional<int16_t> code = samplecode(samples.colour[x][y], threecolours);
+            const std::optional<int16_t> code = dither.checked ? dithered[x][y] : samplecode(samples.colour[x][y], threecolours);
             if (!code) continue;
             curcolor = *code;
             Picture1.setforecolor(colourof(curcolor));

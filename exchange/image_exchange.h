@@ -1,12 +1,15 @@
 #pragma once
 // The import and export commands' shared pieces: the dialog filter, the
-// conversion of one sample to a colour code, and the texts of the failures.
+// conversion of one sample to a colour code, the dithered conversion of a
+// whole picture, and the texts of the failures.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "core/colours.h"
+#include "core/platform.h"
 
 namespace grafipix {
 
@@ -29,5 +32,16 @@ inline std::string exportfailed(const std::string& path, const std::string& reas
 // the cell keeps what it holds. The three-colour conversion is the one of the
 // Graph 65/80.
 std::optional<int16_t> samplecode(wincolour sample, bool threecolours);
+
+// A code for each sample, indexed as the samples; nothing where the cell keeps
+// what it holds.
+using SampleCodes = std::array<std::array<std::optional<int16_t>, 64>, 128>;
+
+// The dithered import: each sample becomes the code whose colour, as the
+// canvas shows it with this ink and background, is nearest once the error of
+// the samples before it is added, and passes its own error on. Two-colour
+// models compare luminance only; the three-colour one takes the nearest of
+// its four colours in RGB. The back colour leaves the cell as it was.
+SampleCodes dithercodes(const Samples& samples, bool threecolours, int inkcolor, int bgkind);
 
 }  // namespace grafipix

@@ -87,8 +87,11 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
     for (auto [x, y, c] : {std::tuple{20, 20, 0u}, {0, 5, 0u}, {5, 0, 0u}, {127, 63, qRgb(0, 255, 0)}}) dots.setPixel(x, y, c);
     importfile(bmp(dots));
     EXPECT_TRUE(rows(10, 10, 1, 1) + rows(20, 20, 1, 1) + rows(127, 63, 1, 1) == "312" && testing::setcells(ed.pixelgrid).size() == 3);
-    EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown.count(Window::Apercu) && ed.curcolor == orange);
-    EXPECT_TRUE(ed.Picture1.forecolor() == orangeink && platform.filters == std::vector<std::string>{"Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png"});
+    EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown.count(Window::Apercu) && platform.filters == std::vector<std::string>{"Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png"});
+    // Dithered over four colours, the same cells; the colour still the chosen one after both.
+    const Grid plain = ed.pixelgrid;
+    paint(20, 20, 20, 20, green), ed.doc.set(127, 63, background), play("dither"), importfile(bmp(dots)), click("dither");
+    EXPECT_TRUE(ed.pixelgrid == plain && ed.curcolor == orange && ed.Picture1.forecolor() == orangeink);
 
     QImage fine(1280, 640, QImage::Format_RGB32);  // each cell averages single-pixel blue and white
     for (int y = 0; y < 640; ++y)
@@ -107,6 +110,35 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'importer l'image « " + noise +
                                                           " » : ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)."});
     EXPECT_TRUE(state() == before && !platform.shown.count(Window::Apercu));
+}
+
+// Dithered, every 8 x 8 block of a grey ramp and of a radial gradient holds as
+// much ink as it is dark between the back colour and the ink, where the plain
+// import misses on the ramp; the same picture gives the same cells again, white
+// keeps the drawing and black is all ink.
+TEST_F(Files, DitheredImportKeepsTheShadingAndTheDrawingUnderLightAreas) {
+    using Grey = int (*)(int, int);
+    const Grey ramp = [](int x, int) { return 255 * x / 127; }, radial = [](int x, int y) { return std::min(255, int(4 * std::hypot(x - 64, y - 32))); };
+    auto worstgap = [this](const std::string& script, Grey grey) {  // after the script and an import of that picture, in points
+        QImage img(128, 64, QImage::Format_RGB32);
+        for (int i = 0; i < 128 * 64; ++i) img.setPixel(i % 128, i / 128, 0x10101u * grey(i % 128, i / 128));
+        play(script), importfile(bmp(img));
+        const auto lum = [this](int code) { const wincolour c = ed.colourof(code); return 0.299 * redof(c) + 0.587 * greenof(c) + 0.114 * blueof(c); };
+        std::array<double, 15 * 7> gaps{};  // the whole blocks from cell (1, 1)
+        for (int x = 1; x <= 120; ++x)
+            for (int y = 1; y <= 56; ++y)
+                gaps[(x - 1) / 8 + (y - 1) / 8 * 15] += (ed.pixelgrid.get(x, y) == ink) - std::clamp((lum(0) - grey(x, y)) / (lum(0) - lum(1)), 0.0, 1.0);
+        return std::abs(*std::ranges::max_element(gaps, {}, [](double gap) { return std::abs(gap); })) * 100 / 64;
+    };
+    for (const std::string setup : {"g35", "g100 bgwhite"}) {
+        EXPECT_GT(worstgap(setup + " new", ramp), 10) << setup;
+        EXPECT_LE(worstgap("new dither", ramp), 10) << setup;
+        EXPECT_LE(worstgap("new", radial), 10) << setup;
+        const Grid first = ed.pixelgrid;
+        worstgap("", radial), worstgap("", [](int, int) { return 255; });
+        EXPECT_TRUE(ed.pixelgrid == first && worstgap("", [](int, int) { return 0; }) == 0 && click("dither")) << setup;
+    }
+    EXPECT_EQ(worstgap("g65 new dither", [](int, int) { return 0; }), 0) << "black is ink, not the green as near";
 }
 
 // A cell written by any tool shows as the redraw shows it, so an export taken
@@ -185,6 +217,8 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     const QString output = QString::fromStdString(folder.path("programme.txt"));
     EXPECT_TRUE(run(options + QStringList{output}) == 0 && out.empty());
     EXPECT_EQ(testing::readall(output.toStdString()).toStdString(), fa);
+    // Dithered, the red run (70 % dark between the screen green and the ink) loses a cell and the light green point goes.
+    EXPECT_TRUE(run({"--dither", "--model=g85", picture}) == 0 && out.ends_with(",0\xD9\r\nPxlOn 10,5\xD9\r\nF-Line 20,34,21,34\xD9\r\nF-Line 23,34,25,34\xD9\r\n")) << out;
     EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
     EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
     const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
