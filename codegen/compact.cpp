@@ -27,17 +27,27 @@ Statement runstatement(const Run& r, int first, int last) {
 // cheapest solution is a minimum cut between the row runs and the column runs.
 class MinCut {
 public:
-    explicit MinCut(size_t nodes) : head_(nodes, -1), level_(nodes), next_(nodes) {}
+    MinCut(size_t nodes, size_t edges) : head_(nodes, -1), level_(nodes), next_(nodes) { edges_.reserve(2 * edges); }
 
-    void addedge(int from, int to, int64_t capacity) {
+    void addedge(int from, int to, int capacity) {
         edges_.push_back({to, head_[from], capacity});
         head_[from] = static_cast<int>(edges_.size()) - 1;
         edges_.push_back({from, head_[to], 0});
         head_[to] = static_cast<int>(edges_.size()) - 1;
     }
 
-    // Dinic's blocking flows until the sink is out of reach.
+    // Dinic's blocking flows until the sink is out of reach, after the flow
+    // that goes straight through one middle edge, which is most of it.
     void run(int source, int sink) {
+        std::vector<int> tosink(head_.size(), -1);
+        for (int e = head_[sink]; e >= 0; e = edges_[e].next) tosink[edges_[e].to] = e ^ 1;
+        for (int e = head_[source]; e >= 0; e = edges_[e].next)
+            for (int m = head_[edges_[e].to]; m >= 0 && edges_[e].capacity > 0; m = edges_[m].next)
+                if (const int last = tosink[edges_[m].to]; last >= 0 && edges_[m].capacity > 0)
+                    for (const int flow = std::min(edges_[e].capacity, edges_[last].capacity); int step : {e, m, last}) {
+                        edges_[step].capacity -= flow;
+                        edges_[step ^ 1].capacity += flow;
+                    }
         while (levels(source, sink)) augment(source, sink);
     }
 
@@ -46,15 +56,15 @@ public:
 
 private:
     struct Edge {
-        int to, next;
-        int64_t capacity;
+        int to, next, capacity;
     };
 
     bool levels(int source, int sink) {
         std::fill(level_.begin(), level_.end(), -1);
         queue_.assign(1, source);
         level_[source] = 0;
-        for (size_t i = 0; i < queue_.size(); ++i)
+        // Nodes as far as the sink or further lead nowhere shorter.
+        for (size_t i = 0; i < queue_.size() && (level_[sink] < 0 || level_[queue_[i]] < level_[sink]); ++i)
             for (int e = head_[queue_[i]]; e >= 0; e = edges_[e].next)
                 if (edges_[e].capacity > 0 && level_[edges_[e].to] < 0) {
                     level_[edges_[e].to] = level_[queue_[i]] + 1;
@@ -70,7 +80,7 @@ private:
         int v = source;
         for (;;) {
             if (v == sink) {
-                int64_t flow = std::numeric_limits<int64_t>::max();
+                int flow = std::numeric_limits<int>::max();
                 for (int e : path) flow = std::min(flow, edges_[e].capacity);
                 for (int e : path) {
                     edges_[e].capacity -= flow;
@@ -110,8 +120,12 @@ std::vector<Statement> compactcover(const Grid& grid) {
         return c >= ink && c <= orange ? c : int16_t{0};
     };
     // The row runs first, in scan order: they are mode 1's lines as they stand.
-    std::vector<Run> runs;
     std::vector<int> across(width * (screenrows + 1), -1), down(across.size(), -1);
+    size_t drawn = 0;  // at most one row run and one column run each
+    for (int y = 1; y <= screenrows; ++y)
+        for (int x = 1; x <= screencolumns; ++x) drawn += colour(x, y) != 0;
+    std::vector<Run> runs;
+    runs.reserve(2 * drawn);
     for (int y = 1; y <= screenrows; ++y)
         for (int x = 1; x <= screencolumns; ++x)
             if (const int16_t c = colour(x, y)) {
@@ -131,22 +145,26 @@ std::vector<Statement> compactcover(const Grid& grid) {
     // Weights in bytes; among covers of one size the one with fewer lines
     // wins (each runs slowly on the calculator), then the one with fewer
     // column lines, so a full tie keeps mode 1's rows.
-    constexpr int64_t scale = 1 << 16, uncut = std::numeric_limits<int64_t>::max() / 4;
+    // No flow ever exceeds one line's weight, so int is wide enough.
+    constexpr int scale = 1 << 16, uncut = std::numeric_limits<int>::max() / 2;
+    // A cell alone in its row and its column is a PxlOn either way: it stays
+    // out of the cut, which leaves it to its row run.
+    const auto alone = [&](int cell) {
+        return runs[across[cell]].first == runs[across[cell]].last && runs[down[cell]].first == runs[down[cell]].last;
+    };
     const int source = static_cast<int>(runs.size()), sink = source + 1;
-    MinCut cut(runs.size() + 2);
+    MinCut cut(runs.size() + 2, runs.size() + across.size());
     int64_t linebytes = 0;
     for (size_t i = 0; i < runs.size(); ++i) {
         const Run& r = runs[i];
         const int bytes = statementbytes(runstatement(r, r.first, r.last));
-        if (r.vertical) {
-            cut.addedge(static_cast<int>(i), sink, bytes * scale + 3);
-        } else {
-            cut.addedge(source, static_cast<int>(i), bytes * scale + 2);
-            linebytes += bytes;
-        }
+        if (!r.vertical) linebytes += bytes;
+        if (r.first == r.last && alone(r.vertical ? at(r.line, r.first) : at(r.first, r.line))) continue;
+        if (r.vertical) cut.addedge(static_cast<int>(i), sink, bytes * scale + 3);
+        else cut.addedge(source, static_cast<int>(i), bytes * scale + 2);
     }
     for (size_t cell = 0; cell < across.size(); ++cell)
-        if (across[cell] >= 0) cut.addedge(across[cell], down[cell], uncut);
+        if (across[cell] >= 0 && !alone(static_cast<int>(cell))) cut.addedge(across[cell], down[cell], uncut);
     cut.run(source, sink);
     const auto chosen = [&](size_t i) { return runs[i].vertical == cut.sourceside(static_cast<int>(i)); };
 
@@ -156,6 +174,7 @@ std::vector<Statement> compactcover(const Grid& grid) {
     for (size_t cell = 0; cell < across.size(); ++cell)
         if (across[cell] >= 0) drawers[cell] = uint8_t(chosen(across[cell]) + chosen(down[cell]));
     std::vector<Statement> cover;
+    cover.reserve(drawn);  // every line kept draws a cell no other line draws
     int64_t coverbytes = 0;
     for (size_t n = 0; n < runs.size(); ++n) {
         const size_t i = (n + rowruns) % runs.size();
