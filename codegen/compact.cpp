@@ -119,11 +119,11 @@ std::vector<Statement> compactcover(const Grid& grid) {
         const int16_t c = grid.get(x, y);
         return c >= ink && c <= orange ? c : int16_t{0};
     };
-    // The row runs first, in scan order: they are mode 1's lines as they stand.
     std::vector<int> across(width * (screenrows + 1), -1), down(across.size(), -1);
     size_t drawn = 0;  // at most one row run and one column run each
     for (int y = 1; y <= screenrows; ++y)
         for (int x = 1; x <= screencolumns; ++x) drawn += colour(x, y) != 0;
+    // The row runs first, in scan order: they are mode 1's lines as they stand.
     std::vector<Run> runs;
     runs.reserve(2 * drawn);
     for (int y = 1; y <= screenrows; ++y)
@@ -152,21 +152,26 @@ std::vector<Statement> compactcover(const Grid& grid) {
     const auto alone = [&](int cell) {
         return runs[across[cell]].first == runs[across[cell]].last && runs[down[cell]].first == runs[down[cell]].last;
     };
-    const int source = static_cast<int>(runs.size()), sink = source + 1;
-    MinCut cut(runs.size() + 2, runs.size() + across.size());
+    // Only the runs that meet another run are nodes of the cut.
+    std::vector<int> node(runs.size(), -1), bytes(runs.size());
+    int nodes = 2;
+    const int source = 0, sink = 1;
     int64_t linebytes = 0;
     for (size_t i = 0; i < runs.size(); ++i) {
         const Run& r = runs[i];
-        const int bytes = statementbytes(runstatement(r, r.first, r.last));
-        if (!r.vertical) linebytes += bytes;
-        if (r.first == r.last && alone(r.vertical ? at(r.line, r.first) : at(r.first, r.line))) continue;
-        if (r.vertical) cut.addedge(static_cast<int>(i), sink, bytes * scale + 3);
-        else cut.addedge(source, static_cast<int>(i), bytes * scale + 2);
+        bytes[i] = statementbytes(runstatement(r, r.first, r.last));
+        if (!r.vertical) linebytes += bytes[i];
+        if (r.first != r.last || !alone(r.vertical ? at(r.line, r.first) : at(r.first, r.line))) node[i] = nodes++;
     }
+    MinCut cut(nodes, nodes + across.size());
+    for (size_t i = 0; i < runs.size(); ++i)
+        if (node[i] >= 0 && runs[i].vertical) cut.addedge(node[i], sink, bytes[i] * scale + 3);
+        else if (node[i] >= 0) cut.addedge(source, node[i], bytes[i] * scale + 2);
     for (size_t cell = 0; cell < across.size(); ++cell)
-        if (across[cell] >= 0 && !alone(static_cast<int>(cell))) cut.addedge(across[cell], down[cell], uncut);
+        if (across[cell] >= 0 && !alone(static_cast<int>(cell))) cut.addedge(node[across[cell]], node[down[cell]], uncut);
     cut.run(source, sink);
-    const auto chosen = [&](size_t i) { return runs[i].vertical == cut.sourceside(static_cast<int>(i)); };
+    // Outside the cut a cell's row run draws it.
+    const auto chosen = [&](size_t i) { return node[i] < 0 ? !runs[i].vertical : runs[i].vertical == cut.sourceside(node[i]); };
 
     // Each chosen run is cut back to the cells no other chosen run draws,
     // where fewer digits make that shorter; the column runs give way first.
@@ -186,13 +191,16 @@ std::vector<Statement> compactcover(const Grid& grid) {
         while (need2 >= need1 && drawers[cellof(need2)] > 1) --need2;
         int from = r.first, to = r.first - 1;  // nothing kept unless a cell needs the run
         if (need1 <= need2) {
-            int bytes = std::numeric_limits<int>::max();
+            int least = bytes[i];
+            std::tie(from, to) = std::pair(r.first, r.last);
             for (int a : {r.first, need1})
-                for (int b : {r.last, need2})
-                    if (const int size = statementbytes(runstatement(r, a, b)); size < bytes)
-                        std::tie(from, to, bytes) = std::tuple(a, b, size);
+                for (int b : {r.last, need2}) {
+                    if (a == r.first && b == r.last) continue;  // weighed already
+                    if (const int size = statementbytes(runstatement(r, a, b)); size < least)
+                        std::tie(from, to, least) = std::tuple(a, b, size);
+                }
             cover.push_back(runstatement(r, from, to));
-            coverbytes += bytes;
+            coverbytes += least;
         }
         for (int k = r.first; k <= r.last; ++k)
             if (k < from || k > to) --drawers[cellof(k)];
