@@ -182,10 +182,16 @@ TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextS
     }
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "show Code"), 3);
 
+    ed.doc.set(20, 21, ink);  // a column of two, one line in the compact mode
+    platform.inputs.push_back("");
+    play("compact");
+    ed.handle(Event::tick(Timer::Code1));
+    EXPECT_EQ(ed.Code->Text1, faheader + u"F-Line 20,44,20,43Ù\r\n");
+
     play("fline");  // closed with its tick pending: the window goes, nothing is asked
     ed.handle(Event::unload(Window::Code));
     ed.handle(Event::tick(Timer::Code1));
-    EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 3u);
+    EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 4u);
 }
 
 }  // namespace

@@ -185,6 +185,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     const QString output = QString::fromStdString(folder.path("programme.txt"));
     EXPECT_TRUE(run(options + QStringList{output}) == 0 && out.empty());
     EXPECT_EQ(testing::readall(output.toStdString()).toStdString(), fa);
+    EXPECT_TRUE(run({"--mode", "compact", "--model", "g35", picture}) == 0 && out.ends_with("\nPxlOn 10,5\r\nF-Line 20,34,25,34\r\nPxlOn 40,7\r\n")) << out;
     EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
     EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
     const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
@@ -193,6 +194,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     const std::tuple<QStringList, int, const char*> requests[] = {
         {{}, 2, "il manque le fichier image ENTREE"},
         {{"--model", "g70", picture, fresh}, 2, "modèle inconnu « g70 »"},
+        {{"--mode", "lignes", picture, fresh}, 2, "mode inconnu « lignes » (fline, drawstat ou compact)"},
         {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"},
         {{"--picture=abc", picture, fresh}, 2, "numéro de picture invalide « abc »"},
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
