@@ -1,4 +1,4 @@
-// The two generate commands, the `Code` window's timer tick that runs the
+// The three generate commands, the `Code` window's timer tick that runs the
 // generator, and the progress strip.
 
 #include <algorithm>
@@ -31,6 +31,8 @@ void generatecode(Editor& ed, CodeMode mode) {
 void Editor::fline_Click() { generatecode(*this, CodeMode::fline); }
 
 void Editor::drawstat_Click() { generatecode(*this, CodeMode::drawstat); }
+
+void Editor::compact_Click() { generatecode(*this, CodeMode::compact); }
 
 void Editor::Code_Unload() {
     Code.reset();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "codegen/compact.h"
 #include "codegen/drawstat.h"
 #include "core/texts.h"
 
@@ -31,10 +32,11 @@ Program generateprogram(const Grid& grid, CodeMode mode, const Flavour& flavour,
     endline(text, flavour.eolmark);
 
     PointLists points;
-    scanimage(grid, mode, flavour.eolmark, text, points, progress);
+    if (mode == CodeMode::compact) compactbody(grid, flavour.eolmark, text, progress);
+    else scanimage(grid, mode, flavour.eolmark, text, points, progress);
 
     // Whole parts of 0.7 x and 0.8 x, taken in integers so that 0.7 x 90 is 63.
-    if (mode == CodeMode::fline) p.bytesest = static_cast<long>(text.size()) * 7 / 10;
+    if (mode == CodeMode::fline || mode == CodeMode::compact) p.bytesest = static_cast<long>(text.size()) * 7 / 10;
     if (mode == CodeMode::drawstat) {
         for (int c = ink; c <= orange; ++c) emitdrawstat(points, c, flavour, text);
         const long inkpoints = points.pointcount(ink);

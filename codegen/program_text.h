@@ -11,8 +11,9 @@
 namespace grafipix {
 
 // Which program the code window builds: single cells as PxlOn lines, or as
-// DrawStat point lists. `none` until a generate command has been chosen.
-enum class CodeMode : uint8_t { none, fline, drawstat };
+// DrawStat point lists, or the compact mode's rows, columns and PxlOn lines.
+// `none` until a generate command has been chosen.
+enum class CodeMode : uint8_t { none, fline, drawstat, compact };
 
 // The characters that differ between the two link programs.
 struct Flavour {

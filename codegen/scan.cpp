@@ -1,18 +1,12 @@
 #include "codegen/scan.h"
 
+#include "codegen/statement.h"
+
 namespace grafipix {
 
 namespace {
 
 constexpr double progresstotal = 8192;  // 128 x 64 cells of the grid
-
-std::u16string_view colourword(int c) {
-    switch (c) {
-        case green: return u"Green ";
-        case orange: return u"Orange ";
-        default: return u"";  // ink carries no word
-    }
-}
 
 }  // namespace
 
@@ -31,33 +25,11 @@ void scanimage(const Grid& grid, CodeMode codemode, std::u16string_view eolmark,
             }
             int runlen = 1;
             while (x + runlen <= screencolumns && grid.get(x + runlen, y) == c) ++runlen;
-            if (runlen >= 2) {
-                text += colourword(c);
-                // Horizontal draws the whole row, so only a run over all of it may use it.
-                if (runlen == screencolumns) {
-                    text += u"Horizontal ";
-                    appendnumber(text, gy);
-                } else {
-                    text += u"F-Line ";
-                    appendnumber(text, x);
-                    text += u',';
-                    appendnumber(text, gy);
-                    text += u',';
-                    appendnumber(text, x + runlen - 1);
-                    text += u',';
-                    appendnumber(text, gy);
-                }
-                endline(text, eolmark);
-            } else if (codemode == CodeMode::fline) {
-                text += colourword(c);
-                text += u"PxlOn ";
-                appendnumber(text, y);
-                text += u',';
-                appendnumber(text, x);
-                endline(text, eolmark);
-            } else if (codemode == CodeMode::drawstat) {
+            // A single cell is a PxlOn line in mode 1 and a list point in mode 2.
+            if (runlen >= 2 || codemode == CodeMode::fline)
+                appendstatement(text, rowstatement(c, y, x, x + runlen - 1), eolmark);
+            else if (codemode == CodeMode::drawstat)
                 addpoint(points, c, x, gy);
-            }
             x += runlen;
         }
     }

@@ -55,7 +55,7 @@ public:
     Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
     Button presstruegreen, presswhite, pressblue, pressblack, pressorange, pressgreen;
     std::vector<Button> toolbuttons;  // one per row of the tool table, in its order
-    MenuEntry file, new_, importation, exportation, generate, fline, drawstat, exit;
+    MenuEntry file, new_, importation, exportation, generate, fline, drawstat, compact, exit;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
     MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
     MenuEntry options, calc, g35, g65, g85, g100, bground, bgwhite, bgcasio, opyes;
@@ -132,6 +132,7 @@ public:
     // ---- code generation (codegen/) ----
     void fline_Click();
     void drawstat_Click();
+    void compact_Click();
     void Code_Timer1_Timer();
     void Code_Unload();
     void showprogress(double done, double total);

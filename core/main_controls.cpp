@@ -21,6 +21,7 @@ const std::array menus{
     MenuRow{"generate", &E::generate, 1, "Générer le code", "", true, false, nullptr},
     MenuRow{"fline", &E::fline, 2, "Mode F-line/Pxlon", "", true, false, &E::fline_Click},
     MenuRow{"drawstat", &E::drawstat, 2, "Mode F-line et drawstat", "", true, false, &E::drawstat_Click},
+    MenuRow{"compact", &E::compact, 2, "Mode compact", "", true, false, &E::compact_Click},
     MenuRow{"exit", &E::exit, 1, "Quitter", "Ctrl+Q", true, false, &E::exit_Click},
     MenuRow{"selection", &E::selection, 0, "Sélection", "", false, false, nullptr},
     MenuRow{"desel", &E::desel, 1, "Déselectionner", "", true, false, &E::desel_Click},

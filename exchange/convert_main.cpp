@@ -21,7 +21,7 @@ namespace grafipix {
 namespace {
 
 constexpr std::string_view usage =
-    "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat] [--picture N]\n"
+    "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat|compact] [--picture N]\n"
     "                        [--dither] ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
@@ -29,7 +29,8 @@ constexpr std::string_view usage =
     "\n"
     "  --model     calculatrice : g35, g65 (Graph 65/80, par défaut), g85 (texte pour FA-124)\n"
     "              ou g100\n"
-    "  --mode      fline (F-Line et PxlOn, par défaut) ou drawstat (F-Line et DrawStat)\n"
+    "  --mode      fline (F-Line et PxlOn, par défaut), drawstat (F-Line et DrawStat) ou compact\n"
+    "              (lignes et colonnes en F-Line, Horizontal et PxlOn, le programme le plus court)\n"
     "  --picture   numéro du picture où la calculatrice garde l'image (StoPict), lu comme la\n"
     "              réponse à la question de l'éditeur : un nombre entier de -32768 à 32767 (une\n"
     "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour la\n"
@@ -80,8 +81,10 @@ QString parse(const QStringList& arguments, Options& o) {
         return "modèle inconnu " + quoted(parser.value(model)) + " (g35, g65, g85 ou g100)";
     if (parser.isSet(mode)) {
         const QString word = parser.value(mode);
-        if (word != "fline" && word != "drawstat") return "mode inconnu " + quoted(word) + " (fline ou drawstat)";
-        o.mode = word == "fline" ? CodeMode::fline : CodeMode::drawstat;
+        if (word == "fline") o.mode = CodeMode::fline;
+        else if (word == "drawstat") o.mode = CodeMode::drawstat;
+        else if (word == "compact") o.mode = CodeMode::compact;
+        else return "mode inconnu " + quoted(word) + " (fline, drawstat ou compact)";
     }
     if (parser.isSet(picture)) {
         const std::optional<int16_t> n = readpictnum(parser.value(picture).toStdString());

@@ -12,6 +12,7 @@
 
 #include "codegen/drawstat.h"
 #include "codegen/generator.h"
+#include "models/model_table.h"
 #include "tests/support/calc_interpreter.h"
 #include "tests/support/editor_fixture.h"
 
@@ -79,8 +80,8 @@ TEST(Program, DrawStatEstimatesAndPictureNumbers) {
     }
 }
 
-// Scattered cells or dense noise, then runs of every length in all four codes,
-// off-screen column 128 and row 64 and unused column and row 0 included.
+// Scattered cells or dense noise, then row and column runs of every length in
+// all four codes, off-screen column 128 and row 64 and unused column and row 0 included.
 Grid randompicture(std::mt19937& rng) {
     Grid g;
     std::bernoulli_distribution drawn(rng() % 2 ? 0.08 : 0.85);
@@ -90,30 +91,69 @@ Grid randompicture(std::mt19937& rng) {
     for (int i = 0; i < 60; ++i) {  // one run in four from the left edge, to meet full rows
         const int y = int(rng() % 65), x0 = int(rng() % 4 ? rng() % 129 : rng() % 3), len = 1 + int(rng() % 130);
         const int16_t c = static_cast<int16_t>(rng() % 4);
-        for (int x = x0; x < x0 + len; ++x) g.set(x, y, c);
+        for (int x = x0; x < x0 + len; ++x)  // every other run down column 2y, half as long
+            i % 2 ? g.set(y * 2, x / 2, c) : g.set(x, y, c);
     }
     return g;
 }
 
-TEST(RoundTrip, RandomPicturesComeBackInBothModesAndFlavours) {
+// Calculator bytes: command names and colour words are 2-byte tokens, the
+// line end one byte whatever the flavour.
+size_t calcbytes(std::u16string_view text) {
+    size_t bytes = text.size();
+    for (std::u16string_view word : {u"F-Line ", u"Horizontal ", u"PxlOn ", u"Green ", u"Orange ", u"\r\n", u"Ù"})
+        for (size_t at = text.find(word); at != text.npos; at = text.find(word, at + 1)) bytes -= word.size() > 2 ? word.size() - 2 : 1;
+    return bytes;
+}
+
+TEST(RoundTrip, RandomPicturesComeBackInEveryModelAndModeTheCompactOneNeverLonger) {
     std::mt19937 rng(20240501);
     for (int picture = 0; picture < 24; ++picture) {
-        const Grid g = randompicture(rng);
-        for (CodeMode mode : {CodeMode::fline, CodeMode::drawstat})
-            for (const Flavour* flavour : {&fxinterface, &fa124}) {
-                SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)) + " " + flavour->linkprogram);
-                const int pict = 1 + picture % 6;
-                const Program p = generateprogram(g, mode, *flavour, pict);
-                const testing::CalcRun run = testing::runprogram(p.text, flavour == &fa124);
-                ASSERT_EQ(run.error, "");
-                EXPECT_EQ(run.pict, pict);
-                int wrong = 0;
-                for (int y = 1; y <= 63; ++y)
-                    for (int x = 1; x <= 127; ++x)
-                        if (run.screen[y][x] != g.get(x, y) && ++wrong <= 3)
-                            ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.screen[y][x] << " instead of " << g.get(x, y);
-                EXPECT_TRUE(mode == CodeMode::fline ? run.drawstats == 0 : p.text.find(u"PxlOn") == std::u16string::npos);
+        const Model& model = models()[picture % models().size()];
+        Grid g = randompicture(rng);
+        for (int y = 0; y <= 64 && !model.threecolours; ++y)
+            for (int x = 0; x <= 128; ++x) g.set(x, y, std::min(g.get(x, y), int16_t(ink)));
+        for (CodeMode mode : {CodeMode::fline, CodeMode::drawstat, CodeMode::compact}) {
+            SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)) + " " + model.name);
+            const int pict = 1 + picture % 6;
+            const Program p = generateprogram(g, mode, *model.flavour, pict);
+            const testing::CalcRun run = testing::runprogram(p.text, model.flavour == &fa124);
+            ASSERT_EQ(run.error, "");
+            EXPECT_EQ(run.pict, pict);
+            int wrong = 0;
+            for (int y = 1; y <= 63; ++y)
+                for (int x = 1; x <= 127; ++x)
+                    if (run.screen[y][x] != g.get(x, y) && ++wrong <= 3)
+                        ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.screen[y][x] << " instead of " << g.get(x, y);
+            EXPECT_TRUE(mode == CodeMode::drawstat ? p.text.find(u"PxlOn") == std::u16string::npos : run.drawstats == 0);
+            if (mode == CodeMode::compact) {
+                EXPECT_LE(calcbytes(p.text), calcbytes(generateprogram(g, CodeMode::fline, *model.flavour, pict).text));
             }
+        }
+    }
+}
+
+// Columns where they take fewer bytes, or as many in fewer lines; rows where
+// they are shorter or tie in both; a shared cell left to the line it saves a digit in.
+TEST(Compact, ColumnsWinLoseAndTie) {
+    const std::tuple<const char*, std::vector<std::array<int, 5>>, std::u16string> cases[] = {  // filled rectangles x0, y0, x1, y1, code
+        {"a column of two wins", {{10, 20, 10, 21, ink}}, u"F-Line 10,44,10,43\r\n"},
+        {"a column ties two PxlOn in bytes, in fewer lines", {{5, 5, 5, 6, ink}}, u"F-Line 5,59,5,58\r\n"},
+        {"three columns lose to two rows", {{10, 20, 12, 21, green}}, u"Green F-Line 10,44,12,44\r\nGreen F-Line 10,43,12,43\r\n"},
+        {"two columns tie two rows", {{10, 20, 11, 21, orange}}, u"Orange F-Line 10,44,11,44\r\nOrange F-Line 10,43,11,43\r\n"},
+        {"an outline", {{5, 5, 14, 5, ink}, {5, 14, 14, 14, ink}, {5, 5, 5, 14, ink}, {14, 5, 14, 14, ink}},
+         u"F-Line 5,59,14,59\r\nF-Line 5,59,5,50\r\nF-Line 14,59,14,50\r\nF-Line 5,50,14,50\r\n"},
+        {"the column gives up the corner", {{3, 54, 20, 54, ink}, {3, 54, 3, 60, ink}}, u"F-Line 3,10,20,10\r\nF-Line 3,9,3,4\r\n"},
+        {"full rows and a column", {{1, 1, 127, 2, ink}, {64, 1, 64, 63, ink}}, u"Horizontal 63\r\nF-Line 64,63,64,1\r\nHorizontal 62\r\n"},
+    };
+    for (const auto& [name, rectangles, body] : cases) {
+        Grid g;
+        for (auto [x0, y0, x1, y1, code] : rectangles)
+            for (int y = y0; y <= y1; ++y)
+                for (int x = x0; x <= x1; ++x) g.set(x, y, int16_t(code));
+        const Program p = generateprogram(g, CodeMode::compact, fxinterface, 0);
+        EXPECT_EQ(p.text, header + body) << name;
+        EXPECT_EQ(p.bytesest, long(p.text.size()) * 7 / 10) << name;
     }
 }
 
@@ -142,10 +182,16 @@ TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextS
     }
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "show Code"), 3);
 
+    ed.doc.set(20, 21, ink);  // a column of two, one line in the compact mode
+    platform.inputs.push_back("");
+    play("compact");
+    ed.handle(Event::tick(Timer::Code1));
+    EXPECT_EQ(ed.Code->Text1, faheader + u"F-Line 20,44,20,43Ù\r\n");
+
     play("fline");  // closed with its tick pending: the window goes, nothing is asked
     ed.handle(Event::unload(Window::Code));
     ed.handle(Event::tick(Timer::Code1));
-    EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 3u);
+    EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 4u);
 }
 
 }  // namespace

@@ -219,6 +219,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     EXPECT_EQ(testing::readall(output.toStdString()).toStdString(), fa);
     // Dithered, the red run (70 % dark between the screen green and the ink) loses a cell and the light green point goes.
     EXPECT_TRUE(run({"--dither", "--model=g85", picture}) == 0 && out.ends_with(",0\xD9\r\nPxlOn 10,5\xD9\r\nF-Line 20,34,21,34\xD9\r\nF-Line 23,34,25,34\xD9\r\n")) << out;
+    EXPECT_TRUE(run({"--mode", "compact", "--model", "g35", picture}) == 0 && out.ends_with("\nPxlOn 10,5\r\nF-Line 20,34,25,34\r\nPxlOn 40,7\r\n")) << out;
     EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
     EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
     const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
@@ -227,6 +228,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     const std::tuple<QStringList, int, const char*> requests[] = {
         {{}, 2, "il manque le fichier image ENTREE"},
         {{"--model", "g70", picture, fresh}, 2, "modèle inconnu « g70 »"},
+        {{"--mode", "lignes", picture, fresh}, 2, "mode inconnu « lignes » (fline, drawstat ou compact)"},
         {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"},
         {{"--picture=abc", picture, fresh}, 2, "numéro de picture invalide « abc »"},
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},

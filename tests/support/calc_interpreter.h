@@ -113,9 +113,11 @@ inline CalcRun runprogram(std::u16string_view program, bool fa124) {
                 run.screen[a[0]][a[1]] = colour;
             } else if (const bool full = take(drawn, "Horizontal "); full || take(drawn, "F-Line ")) {
                 // "Horizontal gy" draws the whole row: "F-Line 1,gy,127,gy".
-                const std::vector<int> a = full ? std::vector{1, numbers(drawn, 1, 1, 63)[0], 127, 0} : numbers(drawn, 4, 1, 127);
-                need(view && (full || a[1] == a[3]) && a[1] <= 63, "not a row of the screen under the view window");
-                for (int x = std::min(a[0], a[2]); x <= std::max(a[0], a[2]); ++x) run.screen[64 - a[1]][x] = colour;
+                std::vector<int> a = full ? numbers(drawn, 1, 1, 63) : numbers(drawn, 4, 1, 127);
+                if (full) a = {1, a[0], 127, a[0]};
+                need(view && (a[1] == a[3] || a[0] == a[2]) && std::max(a[1], a[3]) <= 63, "not a row or column of the screen under the view window");
+                for (int x = std::min(a[0], a[2]); x <= std::max(a[0], a[2]); ++x)
+                    for (int gy = std::min(a[1], a[3]); gy <= std::max(a[1], a[3]); ++gy) run.screen[64 - gy][x] = colour;
             } else if (s != "S-WindMan") {  // where it stands in a block is the exact texts' to show
                 throw std::runtime_error("unknown command");
             }

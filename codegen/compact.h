@@ -1,0 +1,24 @@
+#pragma once
+// The compact body: the cells of each colour covered by horizontal and
+// vertical runs, full rows and single cells, the cover taking the fewest
+// calculator bytes. A run only ever crosses cells of its own colour, so the
+// lines may come in any order and still draw exactly the picture.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codegen/scan.h"
+#include "codegen/statement.h"
+#include "core/grid.h"
+
+namespace grafipix {
+
+// The cover's lines from the top left down; mode 1's lines instead when the
+// cover is not shorter.
+std::vector<Statement> compactcover(const Grid& grid);
+
+void compactbody(const Grid& grid, std::u16string_view eolmark, std::u16string& text,
+                 const ProgressFn& showprogress = {});
+
+}  // namespace grafipix
