@@ -190,6 +190,13 @@ bool writereplacing(const std::string& path, const std::function<bool(QIODevice&
     return true;
 }
 
+bool writebytes(const std::string& path, const std::string& bytes, std::string& reason) {
+    const auto write = [&bytes](QIODevice& device) {
+        return device.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+    };
+    return writereplacing(path, write, reason);
+}
+
 bool writebitmap(const std::string& path, const Picture& p, std::string& reason) {
     if (p.empty() || p.pixels.size() != static_cast<size_t>(p.width) * static_cast<size_t>(p.height))
         return fail(reason, "il n'y a pas d'image à enregistrer");

@@ -12,7 +12,7 @@
 
 #include "codegen/drawstat.h"
 #include "codegen/generator.h"
-#include "tests/support/calc_interpreter.h"
+#include "codegen/calc_interpreter.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {
@@ -104,7 +104,7 @@ TEST(RoundTrip, RandomPicturesComeBackInBothModesAndFlavours) {
                 SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)) + " " + flavour->linkprogram);
                 const int pict = 1 + picture % 6;
                 const Program p = generateprogram(g, mode, *flavour, pict);
-                const testing::CalcRun run = testing::runprogram(p.text, flavour == &fa124);
+                const CalcRun run = runprogram(p.text, flavour == &fa124);
                 ASSERT_EQ(run.error, "");
                 EXPECT_EQ(run.pict, pict);
                 int wrong = 0;
