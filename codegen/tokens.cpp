@@ -59,9 +59,14 @@ Tokens tokenize(std::u16string_view text) {
         if (line.ends_with(u'\u00D9')) line.remove_suffix(1);  // FA-124's line-end mark
         line = withoutcolour(line);
         while (!line.empty()) {
+            // Every command begins with a capital; no command begins another.
             const Word* found = nullptr;
-            for (const Word& w : words)
-                if (line.starts_with(w.text)) found = &w;
+            if (line[0] >= u'A' && line[0] <= u'Z')
+                for (const Word& w : words)
+                    if (line.starts_with(w.text)) {
+                        found = &w;
+                        break;
+                    }
             if (found) {
                 t.bytes += found->bytes;
                 line.remove_prefix(found->text.size());

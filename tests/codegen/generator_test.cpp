@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "codegen/drawstat.h"
+#include "codegen/g1m.h"
 #include "codegen/generator.h"
+#include "codegen/tokens.h"
+#include "exchange/windows1252.h"
 #include "codegen/calc_interpreter.h"
 #include "tests/support/editor_fixture.h"
 
@@ -114,6 +117,81 @@ TEST(RoundTrip, RandomPicturesComeBackInBothModesAndFlavours) {
                             ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.screen[y][x] << " instead of " << g.get(x, y);
                 EXPECT_TRUE(mode == CodeMode::fline ? run.drawstats == 0 : p.text.find(u"PxlOn") == std::u16string::npos);
             }
+    }
+}
+
+// Every token of the generator, byte for byte as the calculator's own files
+// hold them, and a program file's header and subheader written out by hand.
+TEST(G1m, TokensHeaderAndSubheaderAreTheCalculatorsBytes) {
+    const Tokens t = tokenize(u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0Ù\r\nGreen F-Line 5,54,9,54Ù\r\nHorizontal 1\r\nOrange PxlOn 10,20\r\n"
+                              u"{5,7}ãList 1Ù\r\nS-WindMan\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\nDrawStat\r\nStoPict 6");
+    EXPECT_EQ(t.bytes, std::string("\xF7\x19\r\xEB" "1,127,0,1,63,0\r\xF7\xA7" "5,54,9,54\r\xF7\xA4" "1\r\xF7\xAB" "10,20\r{5,7}\x0E\x7F\x51" "1\r"
+                               "\xF7\x61\r\xF7\x4A\xF7\xCC,\xF7\x50,\x7F\x51" "1,\x7F\x51" "2,1,\xF7\x4F\r\xF7\x23\r\xF7\x93" "6"));
+    EXPECT_EQ(t.statements, 10);
+    EXPECT_EQ(tokenize(u"ClrGraph\r\nPxlOn 1,é\r\n").error, "la ligne 2 contient ce que la calculatrice ne connaît pas");
+    EXPECT_EQ(calculatorsize(u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n"), 32);  // 10 + 19 tokens + 3
+    EXPECT_EQ(calculatorsize(u"PxlOn 10,2"), 20);  // 10 + 6 tokens: 4 more bytes, never none
+
+    std::string head = std::string("USBPower\x31\x00\x10\x00\x10\x00\xAD\x01\x00\x00\x00\x6C\x24", 21) + std::string(9, '\xFF') + std::string("\x00\x01", 2);
+    for (char& c : head) c = static_cast<char>(~c);
+    const std::string file = g1m::writefile({g1m::programobject("GRAFIPIX", tokenize(header).bytes)});
+    EXPECT_EQ(file.substr(0, 76), head + std::string("PROGRAM\0\0\0\0\0\0\0\0\0\0\0\0\1system\0\0GRAFIPIX\x01\0\0\0\x20\0\0\0", 44));
+    Grid corners;  // top-left is the first sheet's first bit, the most significant
+    for (auto [x, y] : {std::pair{1, 1}, {9, 2}, {127, 63}}) corners.set(x, y, ink);
+    const std::string sheet = g1m::pictureobject(corners, 1).body;
+    EXPECT_TRUE(sheet[0] == '\x80' && sheet[17] == '\x80' && sheet[62 * 16 + 15] == '\x02' && std::count(sheet.begin(), sheet.end(), 0) == 2045);
+    std::string fault;
+    for (size_t i = 0; i < 32; ++i) {  // every header byte is checked
+        std::string bad = file;
+        bad[i] ^= 0x04;
+        EXPECT_FALSE(g1m::readfile(bad, fault)) << "byte " << i;
+    }
+    EXPECT_FALSE(g1m::readfile(file.substr(0, 100), fault) || g1m::readfile(file + '\0', fault));
+    for (auto [name, good] : {std::pair{"GRAFIPIX", true}, {"A.B~'9 Z", true}, {"", false}, {" A", false}, {"NEUFLETTRE", false}, {"dessin", false}, {"É", false}})
+        EXPECT_EQ(g1m::validname(name), good) << name;
+}
+
+// Random pictures through both objects: the program read back is the
+// generator's text without its colour words, whatever the flavour, and the
+// picture's first sheet is the grid's drawn screen cells, the second zero.
+TEST(G1m, ProgramsAndPicturesReadBackAsTheGeneratorsTextAndTheGrid) {
+    std::mt19937 rng(16);
+    for (int picture = 0; picture < 8; ++picture) {
+        const Grid g = randompicture(rng);
+        for (CodeMode mode : {CodeMode::fline, CodeMode::drawstat}) {
+            SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)));
+            const std::u16string fx = generateprogram(g, mode, fxinterface, 1 + picture).text;
+            const Tokens t = tokenize(fx);
+            EXPECT_EQ(t.bytes, tokenize(generateprogram(g, mode, fa124, 1 + picture).text).bytes);
+            std::string fault;
+            const auto objects = g1m::readfile(g1m::writefile({g1m::programobject("P1", t.bytes), g1m::pictureobject(g, 1 + picture)}), fault);
+            ASSERT_TRUE(objects) << fault;
+            ASSERT_EQ(objects->size(), 2u);
+            const g1m::Object &program = (*objects)[0], &pict = (*objects)[1];
+            EXPECT_TRUE(program.type == "PROGRAM" && program.folder == "system" && program.name == "P1" && program.kind == 1);
+            EXPECT_TRUE(pict.type == "PICTURE " + std::to_string(1 + picture) && pict.folder == "main" &&
+                        pict.name == "PICT" + std::to_string(1 + picture) && pict.kind == 7 && pict.body.size() == 2048u);
+            const size_t end = program.body.find_last_not_of('\0') + 1;
+            EXPECT_TRUE(program.body.size() % 4 == 0 && program.body.size() - end >= 1 && program.body.size() - end <= 4 &&
+                        program.body.find_first_not_of('\0') == 10);
+            std::u16string back, expected;
+            ASSERT_TRUE(detokenize(std::string_view(program.body).substr(10, end - 10), back));
+            for (size_t at = 0, next; at < fx.size(); at = next) {  // the text less its colour words
+                next = std::min(fx.find(u"\r\n", at), fx.size() - 2) + 2;
+                std::u16string line = fx.substr(at, next - at);
+                for (std::u16string w : {u",Blue ", u",Green ", u",Orange ", u"Green ", u"Orange "})
+                    if (line.starts_with(w) || line.ends_with(w + u"\r\n")) {
+                        line.erase(line.starts_with(w) ? 0 : line.size() - w.size() - 2, w.size());
+                        break;
+                    }
+                expected += line;
+            }
+            EXPECT_EQ(back, expected);
+            for (int y = 1; y <= 64; ++y)
+                for (int x = 1; x <= 128; ++x)
+                    ASSERT_EQ(g1m::pixel(pict.body, x, y), x <= 127 && y <= 63 && g.get(x, y) != 0) << x << "," << y;
+            EXPECT_EQ(pict.body.find_first_not_of('\0', 1024), std::string::npos);
+        }
     }
 }
 

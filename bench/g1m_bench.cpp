@@ -1,0 +1,48 @@
+// Writing the .g1m files of the worst picture for them, a checkerboard of ink:
+// every drawn cell a statement of its own. The program file from the text the
+// Code window shows (tokenizing included), and the picture file from the grid.
+
+#include <benchmark/benchmark.h>
+
+#include "codegen/g1m.h"
+#include "codegen/generator.h"
+#include "codegen/tokens.h"
+
+namespace {
+
+using namespace grafipix;
+
+Grid checkerboard() {
+    Grid g;
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1; x <= 127; ++x) g.set(x, y, static_cast<int16_t>((x + y) % 2));
+    return g;
+}
+
+void programfile(benchmark::State& state, CodeMode mode) {
+    const std::u16string text = generateprogram(checkerboard(), mode, fa124, 20).text;
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string file = g1m::writefile({g1m::programobject(g1m::defaultname, tokenize(text).bytes)});
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+
+void BM_G1mProgramCheckerboardPxlOn(benchmark::State& state) { programfile(state, CodeMode::fline); }
+void BM_G1mProgramCheckerboardDrawStat(benchmark::State& state) { programfile(state, CodeMode::drawstat); }
+
+void BM_G1mPictureCheckerboard(benchmark::State& state) {
+    const Grid g = checkerboard();
+    for (auto _ : state) {
+        const std::string file = g1m::writefile({g1m::pictureobject(g, 1)});
+        benchmark::DoNotOptimize(file.data());
+    }
+}
+
+BENCHMARK(BM_G1mProgramCheckerboardPxlOn)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_G1mProgramCheckerboardDrawStat)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_G1mPictureCheckerboard)->Unit(benchmark::kMillisecond);
+
+}  // namespace
