@@ -181,7 +181,9 @@ bool writereplacing(const std::string& path, const std::function<bool(QIODevice&
         return fail(reason, "le dossier « " + info.absolutePath().toStdString() + " » n'existe pas");
     QSaveFile file(qpath(path));
     if (!file.open(QIODevice::WriteOnly)) return fail(reason, "cet emplacement n'accepte pas l'écriture");
-    if (!write(file)) {
+    // A short write (a file-size limit, a disk that fills up) can leave the
+    // buffer flushed without an error: what reached the file must be all of it.
+    if (!write(file) || !file.flush() || file.size() != file.pos()) {
         file.cancelWriting();
         file.commit();  // discards the unfinished file
         return fail(reason, "l'écriture a échoué (disque plein ?)");

@@ -226,5 +226,45 @@ TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextS
     EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 3u);
 }
 
+// The calculator screen and cost beside the text; the text and the .g1m
+// files, the latter only where the model's calculators take them, under a name
+// asked again until it fits.
+TEST_F(CodeWindow, PreviewsAndSavesTheTextAndTheCalculatorFiles) {
+    paint(3, 5, 9, 5, ink);
+    ed.doc.set(20, 20, ink);
+    play("fline");
+    ed.handle(Event::tick(Timer::Code1));
+    int drawn = 0;
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1; x <= 127; ++x) drawn += ed.Code->preview.screen[y][x] != 0;
+    EXPECT_TRUE(drawn == 8 && ed.Code->preview.screen[5][9] == ink && ed.Code->preview.screen[20][20] == ink);
+    EXPECT_EQ(ed.Code->previewinfo, "4 instructions, 52 octets sur la calculatrice");  // 10 + 39 tokens + 3
+    EXPECT_FALSE(click("savecalc") || click("exportcalc"));
+    EXPECT_EQ(ed.Code->savecalc.tooltip, "La Graph 65/80 ne lit pas les fichiers .g1m : seules les Graph 35 et Graph 85 les lisent.");
+    platform.saves = {"p.txt"};
+    EXPECT_TRUE(click("savetext") && platform.files["p.txt"] == towindows1252(ed.Code->Text1));
+
+    play("g85");  // the window stays open; its buttons follow the model
+    platform.inputs = {"dessin", "NEUF CHARS", "JEU.2"};
+    platform.saves = {"p.g1m"};
+    EXPECT_TRUE(click("savecalc"));
+    EXPECT_EQ(platform.messages, (std::vector{g1m::badname("dessin"), g1m::badname("NEUF CHARS")}));
+    EXPECT_TRUE(platform.prompts.back().ends_with("|Programme|NEUF CHARS") && platform.prompts.end()[-3].ends_with("|Programme|GRAFIPIX"));
+    std::string fault;
+    const auto program = g1m::readfile(platform.files["p.g1m"], fault);
+    ASSERT_TRUE(program && program->size() == 1u) << fault;
+    EXPECT_TRUE((*program)[0].name == "JEU.2" && (*program)[0].body.substr(10, 39) == tokenize(ed.Code->Text1).bytes);
+    platform.saves = {"annule.g1m"};
+    EXPECT_TRUE(click("savecalc") && platform.files.size() == 2u && platform.saves.size() == 1u);  // Cancel writes nothing
+
+    platform.inputs = {"25", "abc"};
+    platform.saves = {"pict.g1m"};
+    play("exportcalc exportcalc");
+    const auto pict = g1m::readfile(platform.files["pict.g1m"], fault);
+    ASSERT_TRUE(pict && (*pict)[0].type == "PICTURE 20" && g1m::pixel((*pict)[0].body, 20, 20)) << fault;
+    EXPECT_EQ(platform.messages.back(), "« abc » n'est pas un numéro de picture de 1 à 20 : rien n'est enregistré.");
+    EXPECT_EQ(platform.files.size(), 3u);
+}
+
 }  // namespace
 }  // namespace grafipix
