@@ -15,7 +15,7 @@ namespace grafipix::ui {
 namespace {
 
 // Places in twips, 15 to the pixel.
-constexpr int clientwidth = 7590, clientheight = 8490;
+constexpr int clientwidth = 7590, clientheight = 7545;
 struct Place {
     int left, top, width, height;
     QRect pixels() const {
@@ -24,12 +24,13 @@ struct Place {
 };
 constexpr Place label1place{120, 120, 3375, 1095};
 constexpr Place stripplace{120, 1320, 3375, 255};
-constexpr Place textplace{120, 1680, 3375, 5415};
-constexpr Place bytesplace{120, 7200, 3495, 255};
-// The buttons under the text; the calculator screen beside it, 2 x 127 by 2 x 63
-// pixels in a frame of 2, and under the screen what the program costs there.
-constexpr Place savetextplace{120, 7560, 3375, 375};
-constexpr Place savecalcplace{120, 7995, 3375, 375};
+// The text gives up the room of the two buttons under it; the calculator
+// screen is beside it, 2 x 127 by 2 x 63 pixels in a frame of 2, and under the
+// screen what the program costs there.
+constexpr Place textplace{120, 1680, 3375, 4545};
+constexpr Place bytesplace{120, 6330, 3495, 255};
+constexpr Place savetextplace{120, 6690, 3375, 375};
+constexpr Place savecalcplace{120, 7125, 3375, 375};
 constexpr Place screenlabelplace{3600, 1320, 3870, 255};
 constexpr Place screenplace{3600, 1680, 3870, 1950};
 constexpr Place previewinfoplace{3600, 3750, 3870, 510};
