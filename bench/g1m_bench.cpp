@@ -1,9 +1,11 @@
 // Writing the .g1m files of the worst picture for them, a checkerboard of ink:
 // every drawn cell a statement of its own. The program file from the text the
-// Code window shows (tokenizing included), and the picture file from the grid.
+// Code window shows (tokenizing included), the picture file from the grid, and
+// the Code window's preview of that program.
 
 #include <benchmark/benchmark.h>
 
+#include "codegen/calc_interpreter.h"
 #include "codegen/g1m.h"
 #include "codegen/generator.h"
 #include "codegen/tokens.h"
@@ -41,8 +43,19 @@ void BM_G1mPictureCheckerboard(benchmark::State& state) {
     }
 }
 
+// What the Code window adds to a run for its preview: the program run on the
+// screen model and its statements and size counted.
+void BM_PreviewCheckerboardPxlOn(benchmark::State& state) {
+    const std::u16string text = generateprogram(checkerboard(), CodeMode::fline, fa124, 20).text;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(runprogram(text, true).drawstats);
+        benchmark::DoNotOptimize(tokenize(text).statements);
+    }
+}
+
 BENCHMARK(BM_G1mProgramCheckerboardPxlOn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_G1mProgramCheckerboardDrawStat)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_G1mPictureCheckerboard)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewCheckerboardPxlOn)->Unit(benchmark::kMillisecond);
 
 }  // namespace
