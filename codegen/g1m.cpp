@@ -47,7 +47,7 @@ std::nullopt_t fails(std::string& fault, std::string why) {
 }  // namespace
 
 bool validname(std::string_view name) {
-    if (name.empty() || name.size() > 8 || name[0] == ' ') return false;
+    if (name.empty() || name.size() > 8 || name.front() == ' ' || name.back() == ' ') return false;
     for (char c : name)
         if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' || c == '~' || c == '.' || c == '\''))
             return false;
@@ -59,7 +59,7 @@ std::string nameprompt() { return "Nom du programme sur la calculatrice (8 carac
 std::string badname(std::string_view name) {
     return "Le nom « " + std::string(name) +
            " » ne convient pas : il faut de 1 à 8 caractères parmi les lettres majuscules A à Z, les chiffres, "
-           "l'espace (pas en premier) et ~ . '";
+           "l'espace (ni au début ni à la fin) et ~ . '";
 }
 
 Object programobject(std::string_view name, std::string_view tokens) {

@@ -29,7 +29,8 @@ struct Object {
 };
 
 // Whether a program can be called so on the calculator: 1 to 8 characters,
-// capital letters, digits, space, "~", "." and "'", not starting with a space.
+// capital letters, digits, space, "~", "." and "'", no space first or last
+// (the name is padded with zeros, and a blank there would not show).
 bool validname(std::string_view name);
 // The question asked for the name and what a refused answer gets.
 std::string nameprompt();

@@ -40,7 +40,7 @@ constexpr std::string_view usage =
     "              .g1m) ou picture (le dessin en picture dans un fichier .g1m, numéro donné par\n"
     "              --picture, 1 sans lui, ramené à 1..20) ; g1m et picture pour g35 ou g85\n"
     "  --name      nom du programme dans le fichier g1m (GRAFIPIX par défaut) : de 1 à 8\n"
-    "              caractères parmi A-Z, 0-9, l'espace (pas en premier) et ~ . '\n"
+    "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
     "  --help      affiche cette aide\n"
     "  --version   affiche la version\n"
     "\n"
