@@ -79,7 +79,8 @@ CalcScreen::CalcScreen(QWidget* parent) : QFrame(parent), screen_(127, 63, QImag
     screen_.fill(qcolour(casioback));
 }
 
-void CalcScreen::show(const CalcRun& run, int inkcolor) {
+void CalcScreen::setscreen(const CalcRun& run, int inkcolor) {
+    inkcolor_ = inkcolor;
     for (int y = 1; y <= 63; ++y)
         for (int x = 1; x <= 127; ++x) screen_.setPixel(x - 1, y - 1, qcolour(codecolour(run.screen[y][x], inkcolor, 2)).rgb());
     update();
@@ -172,10 +173,9 @@ void CodeWindow::refresh(const CodeForm& form) {
     showcaption(previewinfo_, QString::fromStdString(form.previewinfo));
 
     const bool textchanged = !shownvalid_ || form.Text1 != showntext_;
-    if (textchanged) {
-        text_->setPlainText(qs(form.Text1));
-        screen_->show(form.preview, app_.editor().inkcolor);
-    }
+    if (textchanged) text_->setPlainText(qs(form.Text1));
+    // A model switch may change the ink and not the text.
+    if (textchanged || app_.editor().inkcolor != screen_->inkcolor()) screen_->setscreen(form.preview, app_.editor().inkcolor);
     if (textchanged || form.selstart != shownstart_ || form.sellength != shownlength_) {
         QTextCursor cursor = text_->textCursor();
         cursor.setPosition(documentposition(form.Text1, form.selstart));

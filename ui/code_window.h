@@ -43,13 +43,15 @@ class CalcScreen : public QFrame {
 public:
     static constexpr int scale = 2;
     explicit CalcScreen(QWidget* parent);
-    void show(const CalcRun& run, int inkcolor);
+    void setscreen(const CalcRun& run, int inkcolor);
+    int inkcolor() const { return inkcolor_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     QImage screen_;
+    int inkcolor_ = 0;
 };
 
 class CodeWindow : public QWidget {
