@@ -48,6 +48,12 @@ bool Editor::click(std::string_view name) {
             (this->*b.click)();
             return true;
         }
+    if (name == "savetext" || name == "savecalc") {
+        const bool text = name == "savetext";
+        if (!Code || !(text ? Code->savetext : Code->savecalc).enabled) return false;
+        text ? savetext_Click() : savecalc_Click();
+        return true;
+    }
     const ToolRow* tool = findtool(name);
     if (!tool || !button(name)->visible) return false;
     choosetool(*tool);

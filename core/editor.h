@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "codegen/calc_interpreter.h"
 #include "codegen/program_text.h"
 #include "core/controls.h"
 #include "core/drawing.h"
@@ -20,6 +21,13 @@ namespace grafipix {
 struct Model;
 struct ToolRow;
 
+// A command button of the `Code` window.
+struct CodeButton {
+    std::string caption;
+    bool enabled = false;
+    std::string tooltip;
+};
+
 // The `Code` window's controls while the window exists.
 struct CodeForm {
     std::string Label1;
@@ -29,6 +37,9 @@ struct CodeForm {
     int sellength = 0;
     bool focus = false;
     std::string bytes;
+    CodeButton savetext{"Enregistrer le texte...", false, ""}, savecalc{"Enregistrer pour la calculatrice...", false, ""};
+    CalcRun preview;          // the calculator screen the program draws
+    std::string previewinfo;  // its statements and its size on the calculator
 };
 
 class Editor : public Drawing {
@@ -55,7 +66,7 @@ public:
     Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
     Button presstruegreen, presswhite, pressblue, pressblack, pressorange, pressgreen;
     std::vector<Button> toolbuttons;  // one per row of the tool table, in its order
-    MenuEntry file, new_, importation, exportation, generate, fline, drawstat, compact, exit;
+    MenuEntry file, new_, importation, exportation, exportcalc, generate, fline, drawstat, compact, exit;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
     MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
     MenuEntry options, calc, g35, g65, g85, g100, bground, bgwhite, bgcasio, opyes;
@@ -136,6 +147,11 @@ public:
     void Code_Timer1_Timer();
     void Code_Unload();
     void showprogress(double done, double total);
+    void savetext_Click();
+    void savecalc_Click();
+    void exportcalc_Click();
+    // The .g1m commands follow the model: enabled where its calculators take the files.
+    void calcfilesstate();
 
     // ---- picture exchange (exchange/) ----
     void importation_Click();

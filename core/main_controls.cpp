@@ -18,6 +18,7 @@ const std::array menus{
     MenuRow{"new", &E::new_, 1, "Nouveau", "Ctrl+N", true, false, &E::new_Click},
     MenuRow{"importation", &E::importation, 1, "Importer image", "", true, false, &E::importation_Click},
     MenuRow{"exportation", &E::exportation, 1, "Exporter image", "", true, false, &E::exportation_Click},
+    MenuRow{"exportcalc", &E::exportcalc, 1, "Exporter pour la calculatrice...", "", false, false, &E::exportcalc_Click},
     MenuRow{"generate", &E::generate, 1, "Générer le code", "", true, false, nullptr},
     MenuRow{"fline", &E::fline, 2, "Mode F-line/Pxlon", "", true, false, &E::fline_Click},
     MenuRow{"drawstat", &E::drawstat, 2, "Mode F-line et drawstat", "", true, false, &E::drawstat_Click},

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/canvas.h"
@@ -37,6 +38,11 @@ public:
     // Modal; the typed text, empty on Cancel.
     virtual std::string inputbox(const std::string& prompt, const std::string& title) = 0;
 
+    // The same with `initial` typed in already; nothing on Cancel, so that an
+    // empty answer can be told from it.
+    virtual std::optional<std::string> inputboxwith(const std::string& prompt, const std::string& title,
+                                                    const std::string& initial) = 0;
+
     // Common file dialog; the chosen path, empty when cancelled.
     virtual std::string openfile(const std::string& filter) = 0;
     virtual std::string savefile(const std::string& filter, const std::string& filename) = 0;
@@ -47,6 +53,10 @@ public:
     virtual bool loadpicture(const std::string& path, Samples& out, std::string& error) = 0;
     // Save a picture as BMP data under exactly `path`; false with a French reason.
     virtual bool savebitmap(const std::string& path, const Picture& p, std::string& error) = 0;
+
+    // Bytes under exactly `path`, replacing a file there only once all are
+    // written; false with a French reason, and then no file is left.
+    virtual bool savebytes(const std::string& path, const std::string& bytes, std::string& error) = 0;
 
     // Uniform in [0, 1), the same sequence at every start.
     virtual float rnd() = 0;

@@ -9,7 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "codegen/g1m.h"
 #include "codegen/generator.h"
+#include "codegen/tokens.h"
 #include "core/editor.h"
 #include "core/texts.h"
 #include "exchange/picture_io.h"
@@ -22,7 +24,7 @@ namespace {
 
 constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat|compact] [--picture N]\n"
-    "                        [--dither] ENTREE [SORTIE]\n"
+    "                        [--dither] [--format text|g1m|picture] [--name NOM] ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
@@ -37,6 +39,11 @@ constexpr std::string_view usage =
     "              g100) ; 0 n'ajoute pas de StoPict\n"
     "  --dither    importation tramée, pour les photos : les nuances deviennent des points\n"
     "              plus ou moins serrés, comme Options > Importation tramée\n"
+    "  --format    text (le texte du programme, par défaut), g1m (le programme dans un fichier\n"
+    "              .g1m) ou picture (le dessin en picture dans un fichier .g1m, numéro donné par\n"
+    "              --picture, 1 sans lui, ramené à 1..20) ; g1m et picture pour g35 ou g85\n"
+    "  --name      nom du programme dans le fichier g1m (GRAFIPIX par défaut) : de 1 à 8\n"
+    "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
     "  --help      affiche cette aide\n"
     "  --version   affiche la version\n"
     "\n"
@@ -46,8 +53,12 @@ constexpr std::string_view usage =
 
 constexpr std::string_view name = "grafipix-convert: ";
 
+enum class Format { text, g1m, picture };
+
 struct Options {
     const Model* model = findmodel("g65");
+    Format format = Format::text;
+    std::string programname = g1m::defaultname;
     CodeMode mode = CodeMode::fline;
     int16_t picture = 0;  // as the prompt's answer; 0 for no StoPict
     std::string input, output;
@@ -61,9 +72,9 @@ QString quoted(const QString& s) { return QString::fromUtf8("« ") + s + QString
 QString parse(const QStringList& arguments, Options& o) {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{"h", "help"}), version("version"), model("model", {}, "g"),
-        mode("mode", {}, "m"), picture("picture", {}, "n");
+        mode("mode", {}, "m"), picture("picture", {}, "n"), format("format", {}, "f"), programname("name", {}, "n");
     const QCommandLineOption dither("dither");
-    parser.addOptions({help, version, model, mode, picture, dither});
+    parser.addOptions({help, version, model, mode, picture, dither, format, programname});
     parser.addPositionalArgument("ENTREE", {});
     parser.addPositionalArgument("SORTIE", {});
     if (!parser.parse(arguments)) {
@@ -93,6 +104,18 @@ QString parse(const QStringList& arguments, Options& o) {
                    " : un nombre entier de -32768 à 32767 est attendu";
         o.picture = *n;
     }
+    if (parser.isSet(format)) {
+        const QString word = parser.value(format);
+        if (word != "text" && word != "g1m" && word != "picture")
+            return "format inconnu " + quoted(word) + " (text, g1m ou picture)";
+        o.format = word == "text" ? Format::text : word == "g1m" ? Format::g1m : Format::picture;
+    }
+    if (o.format != Format::text && std::string_view(o.model->calcfiles) != "g1m")
+        return "le modèle " + quoted(o.model->name) + " ne lit pas les fichiers .g1m (--model g35 ou g85)";
+    if (parser.isSet(programname)) {
+        o.programname = parser.value(programname).toStdString();
+        if (!g1m::validname(o.programname)) return QString::fromStdString(g1m::badname(o.programname));
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 2) return "trop d'arguments";
     if (!o.help && !o.version && positional.isEmpty()) return "il manque le fichier image ENTREE";
@@ -113,6 +136,9 @@ public:
     void settimer(Timer, bool, int) override {}
     void messagebox(const std::string& text) override { failure = text; }
     std::string inputbox(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> inputboxwith(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     std::string openfile(const std::string&) override { return input_; }
     std::string savefile(const std::string&, const std::string&) override { return {}; }
     bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
@@ -120,6 +146,10 @@ public:
     }
     bool savebitmap(const std::string&, const Picture&, std::string& error) override {
         error = "pas d'exportation ici";
+        return false;
+    }
+    bool savebytes(const std::string&, const std::string&, std::string& error) override {
+        error = "pas d'enregistrement ici";
         return false;
     }
     float rnd() override { return 0.0f; }
@@ -143,7 +173,18 @@ int convert(const Options& o) {
     }
     const Program program = generateprogram(ed.pixelgrid, o.mode, *o.model->flavour,
                                             pictmemory(o.picture, o.model->lastpicture));
-    const std::string bytes = towindows1252(program.text);
+    std::string bytes;
+    if (o.format == Format::text) bytes = towindows1252(program.text);
+    if (o.format == Format::g1m) {
+        const Tokens tokens = tokenize(program.text);
+        if (!tokens.error.empty()) {
+            std::cerr << name << tokens.error << '\n';
+            return 1;
+        }
+        bytes = g1m::writefile({g1m::programobject(o.programname, tokens.bytes)});
+    }
+    if (o.format == Format::picture)
+        bytes = g1m::writefile({g1m::pictureobject(ed.pixelgrid, o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1)});
 
     if (o.output.empty()) {
         std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -154,15 +195,12 @@ int convert(const Options& o) {
         }
     } else {
         std::string reason;
-        const auto write = [&bytes](QIODevice& device) {
-            return device.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
-        };
-        if (!exchange::writereplacing(o.output, write, reason)) {
+        if (!exchange::writebytes(o.output, bytes, reason)) {
             std::cerr << name << "impossible d'écrire « " << o.output << " » : " << reason << ".\n";
             return 1;
         }
     }
-    std::cerr << codetexts::estimate(program.bytesest) << '\n';
+    if (o.format != Format::picture) std::cerr << codetexts::estimate(program.bytesest) << '\n';
     return 0;
 }
 

@@ -179,15 +179,32 @@ bool writereplacing(const std::string& path, const std::function<bool(QIODevice&
     if (info.isDir()) return fail(reason, "c'est le nom d'un dossier");
     if (!info.absoluteDir().exists())
         return fail(reason, "le dossier « " + info.absolutePath().toStdString() + " » n'existe pas");
+    if (info.exists() && !info.isFile()) {
+        // A device or a pipe (/dev/null, /dev/stdout) is written to, never
+        // replaced by a file of that name.
+        QFile device(qpath(path));
+        if (!device.open(QIODevice::WriteOnly)) return fail(reason, "cet emplacement n'accepte pas l'écriture");
+        if (!write(device) || !device.flush()) return fail(reason, "l'écriture a échoué (disque plein ?)");
+        return true;
+    }
     QSaveFile file(qpath(path));
     if (!file.open(QIODevice::WriteOnly)) return fail(reason, "cet emplacement n'accepte pas l'écriture");
-    if (!write(file)) {
+    // A short write (a file-size limit, a disk that fills up) can leave the
+    // buffer flushed without an error: what reached the file must be all of it.
+    if (!write(file) || !file.flush() || file.size() != file.pos()) {
         file.cancelWriting();
         file.commit();  // discards the unfinished file
         return fail(reason, "l'écriture a échoué (disque plein ?)");
     }
     if (!file.commit()) return fail(reason, "l'écriture a échoué (disque plein ?)");
     return true;
+}
+
+bool writebytes(const std::string& path, const std::string& bytes, std::string& reason) {
+    const auto write = [&bytes](QIODevice& device) {
+        return device.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+    };
+    return writereplacing(path, write, reason);
 }
 
 bool writebitmap(const std::string& path, const Picture& p, std::string& reason) {

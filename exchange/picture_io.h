@@ -34,6 +34,9 @@ QImage toqimage(const Picture& p);
 bool writereplacing(const std::string& path, const std::function<bool(QIODevice&)>& write,
                     std::string& reason);
 
+// `bytes` under exactly `path`, through writereplacing.
+bool writebytes(const std::string& path, const std::string& bytes, std::string& reason);
+
 // BMP data under exactly `path`, whatever its extension.
 bool writebitmap(const std::string& path, const Picture& p, std::string& reason);
 

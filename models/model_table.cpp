@@ -7,7 +7,7 @@ namespace grafipix {
 namespace {
 
 constexpr std::array<Model, 4> rows{{
-    {"g35", "Graph 35", 1, false, &fxinterface, 6, ""},
+    {"g35", "Graph 35", 1, false, &fxinterface, 6, "g1m"},
     {"g65", "Graph 65", 1, true, &fxinterface, 6, ""},
     {"g85", "Graph 85 (sd)", 1, false, &fa124, 6, "g1m"},
     {"g100", "Graph 100", 2, false, &fxinterface, 20, ""},

@@ -16,7 +16,7 @@ struct Model {
     bool threecolours;    // green and orange besides the ink, and the three-colour import
     const Flavour* flavour;  // the text for its link program
     int lastpicture;         // picture memories 1..lastpicture
-    const char* calcfiles;   // the file its link program opens, "" for none we write
+    const char* calcfiles;   // "g1m" where the calculators take the files we write, "" for none
 };
 
 std::span<const Model> models();

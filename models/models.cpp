@@ -32,6 +32,7 @@ void choose(Editor& ed, const Model& m) {
     ed.typcalc.caption = m.typcalc;
     for (const Model& other : models()) ed.menu(other.name)->checked = &other == &m;
     applyreplacecaptions(ed, m, 1);
+    ed.calcfilesstate();
 }
 
 }  // namespace

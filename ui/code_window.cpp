@@ -15,7 +15,7 @@ namespace grafipix::ui {
 namespace {
 
 // Places in twips, 15 to the pixel.
-constexpr int clientwidth = 3600, clientheight = 7545;
+constexpr int clientwidth = 7590, clientheight = 7545;
 struct Place {
     int left, top, width, height;
     QRect pixels() const {
@@ -24,8 +24,16 @@ struct Place {
 };
 constexpr Place label1place{120, 120, 3375, 1095};
 constexpr Place stripplace{120, 1320, 3375, 255};
-constexpr Place textplace{120, 1680, 3375, 5415};
-constexpr Place bytesplace{120, 7200, 3495, 255};
+// The text gives up the room of the two buttons under it; the calculator
+// screen is beside it, 2 x 127 by 2 x 63 pixels in a frame of 2, and under the
+// screen what the program costs there.
+constexpr Place textplace{120, 1680, 3375, 4545};
+constexpr Place bytesplace{120, 6330, 3495, 255};
+constexpr Place savetextplace{120, 6690, 3375, 375};
+constexpr Place savecalcplace{120, 7125, 3375, 375};
+constexpr Place screenlabelplace{3600, 1320, 3870, 255};
+constexpr Place screenplace{3600, 1680, 3870, 1950};
+constexpr Place previewinfoplace{3600, 3750, 3870, 510};
 
 QString qs(const std::u16string& s) {
     return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
@@ -61,6 +69,26 @@ void ProgressStrip::paintEvent(QPaintEvent*) {
     // Columns 1..n, rows 1 to 11 of the strip's own pixels: the lines from
     // (i, 1) to (i, 12) leave out their last pixel.
     if (columns_ > 0) p.fillRect(inside.left() + 1, inside.top() + 1, columns_, 11, qcolour(navy));
+    drawFrame(&p);
+}
+
+CalcScreen::CalcScreen(QWidget* parent) : QFrame(parent), screen_(127, 63, QImage::Format_RGB32) {
+    setObjectName("screen");
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    screen_.fill(qcolour(casioback));
+}
+
+void CalcScreen::setscreen(const CalcRun& run, int inkcolor) {
+    inkcolor_ = inkcolor;
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1; x <= 127; ++x) screen_.setPixel(x - 1, y - 1, qcolour(codecolour(run.screen[y][x], inkcolor, 2)).rgb());
+    update();
+}
+
+void CalcScreen::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(QRect(contentsRect().topLeft(), screen_.size() * scale), screen_);
     drawFrame(&p);
 }
 
@@ -107,15 +135,47 @@ CodeWindow::CodeWindow(Application& app) : app_(app) {
     bytes_->setGeometry(bytesplace.pixels());
     bytes_->setTextFormat(Qt::PlainText);
     setcaptionface(bytes_, 9);  // room for a six-digit estimate
+
+    const auto button = [this](const char* name, const Place& place) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(name);
+        b->setGeometry(place.pixels());
+        b->setFont(captionfont(10));
+        connect(b, &QPushButton::clicked, this, [this, name] { app_.run(Event::click(name)); });
+        return b;
+    };
+    savetext_ = button("savetext", savetextplace);
+    savecalc_ = button("savecalc", savecalcplace);
+
+    screenlabel_ = new QLabel(QString::fromUtf8("Ce que la calculatrice dessine :"), this);
+    screenlabel_->setGeometry(screenlabelplace.pixels());
+    setcaptionface(screenlabel_, 10);
+    screen_ = new CalcScreen(this);
+    screen_->setGeometry(screenplace.pixels());
+    previewinfo_ = new QLabel(this);
+    previewinfo_->setObjectName("previewinfo");
+    previewinfo_->setGeometry(previewinfoplace.pixels());
+    previewinfo_->setTextFormat(Qt::PlainText);
+    previewinfo_->setWordWrap(true);
+    previewinfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setcaptionface(previewinfo_, 10);
 }
 
 void CodeWindow::refresh(const CodeForm& form) {
     showcaption(label1_, QString::fromStdString(form.Label1));
     showcaption(bytes_, QString::fromStdString(form.bytes));
     strip_->setcolumns(form.progress);
+    for (auto [button, state] : {std::pair{savetext_, &form.savetext}, {savecalc_, &form.savecalc}}) {
+        button->setText(QString::fromStdString(state->caption));
+        button->setEnabled(state->enabled);
+        button->setToolTip(QString::fromStdString(state->tooltip));
+    }
+    showcaption(previewinfo_, QString::fromStdString(form.previewinfo));
 
     const bool textchanged = !shownvalid_ || form.Text1 != showntext_;
     if (textchanged) text_->setPlainText(qs(form.Text1));
+    // A model switch may change the ink and not the text.
+    if (textchanged || app_.editor().inkcolor != screen_->inkcolor()) screen_->setscreen(form.preview, app_.editor().inkcolor);
     if (textchanged || form.selstart != shownstart_ || form.sellength != shownlength_) {
         QTextCursor cursor = text_->textCursor();
         cursor.setPosition(documentposition(form.Text1, form.selstart));

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QWidget>
 #include <string>
 
@@ -37,6 +38,22 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 };
 
+// The calculator screen the program draws, each pixel a 2 x 2 block.
+class CalcScreen : public QFrame {
+public:
+    static constexpr int scale = 2;
+    explicit CalcScreen(QWidget* parent);
+    void setscreen(const CalcRun& run, int inkcolor);
+    int inkcolor() const { return inkcolor_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QImage screen_;
+    int inkcolor_ = 0;
+};
+
 class CodeWindow : public QWidget {
 public:
     explicit CodeWindow(Application& app);
@@ -47,6 +64,10 @@ public:
 
     CodeText* text() const { return text_; }
     QLabel* bytes() const { return bytes_; }
+    CalcScreen* screen() const { return screen_; }
+    QLabel* previewinfo() const { return previewinfo_; }
+    QPushButton* savetext() const { return savetext_; }
+    QPushButton* savecalc() const { return savecalc_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -57,6 +78,10 @@ private:
     ProgressStrip* strip_;
     CodeText* text_;
     QLabel* bytes_;
+    QLabel* screenlabel_;
+    CalcScreen* screen_;
+    QLabel* previewinfo_;
+    QPushButton *savetext_, *savecalc_;
     // What Text1 shows, so a refresh after an unrelated event keeps the
     // user's own scrolling and selection.
     bool shownvalid_ = false;

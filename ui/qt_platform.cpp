@@ -137,13 +137,20 @@ void QtPlatform::messagebox(const std::string& text) {
 }
 
 std::string QtPlatform::inputbox(const std::string& prompt, const std::string& title) {
+    return inputboxwith(prompt, title, {}).value_or(std::string());
+}
+
+std::optional<std::string> QtPlatform::inputboxwith(const std::string& prompt, const std::string& title,
+                                                    const std::string& initial) {
     QInputDialog box(window(Window::Main));
+    box.setTextValue(qs(initial));
     box.setWindowTitle(qs(title));
     box.setLabelText(qs(prompt));
     // A long prompt wraps, so the box and its buttons stay on the screen.
     for (QLabel* label : box.findChildren<QLabel*>()) label->setWordWrap(true);
     box.setMaximumWidth(maxpromptwidth);
-    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue().toStdString();
 }
 
 std::string QtPlatform::openfile(const std::string& filter) {
@@ -165,6 +172,10 @@ bool QtPlatform::loadpicture(const std::string& path, Samples& out, std::string&
 
 bool QtPlatform::savebitmap(const std::string& path, const Picture& p, std::string& error) {
     return exchange::writebitmap(path, p, error);
+}
+
+bool QtPlatform::savebytes(const std::string& path, const std::string& bytes, std::string& error) {
+    return exchange::writebytes(path, bytes, error);
 }
 
 CodeWindow* QtPlatform::codewindow() { return dynamic_cast<CodeWindow*>(window(Window::Code)); }

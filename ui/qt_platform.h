@@ -28,10 +28,13 @@ public:
     void settimer(Timer t, bool enabled, int intervalms) override;
     void messagebox(const std::string& text) override;
     std::string inputbox(const std::string& prompt, const std::string& title) override;
+    std::optional<std::string> inputboxwith(const std::string& prompt, const std::string& title,
+                                            const std::string& initial) override;
     std::string openfile(const std::string& filter) override;
     std::string savefile(const std::string& filter, const std::string& filename) override;
     bool loadpicture(const std::string& path, Samples& out, std::string& error) override;
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override;
+    bool savebytes(const std::string& path, const std::string& bytes, std::string& error) override;
     float rnd() override { return random_.next(); }
 
     // The window if it exists now (nullptr once the user has closed it).

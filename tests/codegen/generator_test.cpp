@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "codegen/drawstat.h"
+#include "codegen/g1m.h"
 #include "codegen/generator.h"
+#include "codegen/tokens.h"
+#include "exchange/windows1252.h"
+#include "codegen/calc_interpreter.h"
 #include "models/model_table.h"
-#include "tests/support/calc_interpreter.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {
@@ -117,7 +120,7 @@ TEST(RoundTrip, RandomPicturesComeBackInEveryModelAndModeTheCompactOneNeverLonge
             SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)) + " " + model.name);
             const int pict = 1 + picture % 6;
             const Program p = generateprogram(g, mode, *model.flavour, pict);
-            const testing::CalcRun run = testing::runprogram(p.text, model.flavour == &fa124);
+            const CalcRun run = runprogram(p.text, model.flavour == &fa124);
             ASSERT_EQ(run.error, "");
             EXPECT_EQ(run.pict, pict);
             int wrong = 0;
@@ -157,6 +160,81 @@ TEST(Compact, ColumnsWinLoseAndTie) {
     }
 }
 
+// Every token of the generator, byte for byte as the calculator's own files
+// hold them, and a program file's header and subheader written out by hand.
+TEST(G1m, TokensHeaderAndSubheaderAreTheCalculatorsBytes) {
+    const Tokens t = tokenize(u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0Ù\r\nGreen F-Line 5,54,9,54Ù\r\nHorizontal 1\r\nOrange PxlOn 10,20\r\n"
+                              u"{5,7}ãList 1Ù\r\nS-WindMan\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\nDrawStat\r\nStoPict 6");
+    EXPECT_EQ(t.bytes, std::string("\xF7\x19\r\xEB" "1,127,0,1,63,0\r\xF7\xA7" "5,54,9,54\r\xF7\xA4" "1\r\xF7\xAB" "10,20\r{5,7}\x0E\x7F\x51" "1\r"
+                               "\xF7\x61\r\xF7\x4A\xF7\xCC,\xF7\x50,\x7F\x51" "1,\x7F\x51" "2,1,\xF7\x4F\r\xF7\x23\r\xF7\x93" "6"));
+    EXPECT_EQ(t.statements, 10);
+    EXPECT_EQ(tokenize(u"ClrGraph\r\nPxlOn 1,é\r\n").error, "la ligne 2 contient ce que la calculatrice ne connaît pas");
+    EXPECT_EQ(calculatorsize(u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n"), 32);  // 10 + 19 tokens + 3
+    EXPECT_EQ(calculatorsize(u"PxlOn 10,2"), 20);  // 10 + 6 tokens: 4 more bytes, never none
+
+    std::string head = std::string("USBPower\x31\x00\x10\x00\x10\x00\xAD\x01\x00\x00\x00\x6C\x24", 21) + std::string(9, '\xFF') + std::string("\x00\x01", 2);
+    for (char& c : head) c = static_cast<char>(~c);
+    const std::string file = g1m::writefile({g1m::programobject("GRAFIPIX", tokenize(header).bytes)});
+    EXPECT_EQ(file.substr(0, 76), head + std::string("PROGRAM\0\0\0\0\0\0\0\0\0\0\0\0\1system\0\0GRAFIPIX\x01\0\0\0\x20\0\0\0", 44));
+    Grid corners;  // top-left is the first sheet's first bit, the most significant
+    for (auto [x, y] : {std::pair{1, 1}, {9, 2}, {127, 63}}) corners.set(x, y, ink);
+    const std::string sheet = g1m::pictureobject(corners, 1).body;
+    EXPECT_TRUE(sheet[0] == '\x80' && sheet[17] == '\x80' && sheet[62 * 16 + 15] == '\x02' && std::count(sheet.begin(), sheet.end(), 0) == 2045);
+    std::string fault;
+    for (size_t i = 0; i < 32; ++i) {  // every header byte is checked
+        std::string bad = file;
+        bad[i] ^= 0x04;
+        EXPECT_FALSE(g1m::readfile(bad, fault)) << "byte " << i;
+    }
+    EXPECT_FALSE(g1m::readfile(file.substr(0, 100), fault) || g1m::readfile(file + '\0', fault));
+    for (auto [name, good] : {std::pair{"GRAFIPIX", true}, {"A.B~'9 Z", true}, {"", false}, {" A", false}, {"A ", false}, {"NEUFLETTRE", false}, {"dessin", false}, {"É", false}})
+        EXPECT_EQ(g1m::validname(name), good) << name;
+}
+
+// Random pictures through both objects: the program read back is the
+// generator's text without its colour words, whatever the flavour, and the
+// picture's first sheet is the grid's drawn screen cells, the second zero.
+TEST(G1m, ProgramsAndPicturesReadBackAsTheGeneratorsTextAndTheGrid) {
+    std::mt19937 rng(16);
+    for (int picture = 0; picture < 8; ++picture) {
+        const Grid g = randompicture(rng);
+        for (CodeMode mode : {CodeMode::fline, CodeMode::drawstat}) {
+            SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)));
+            const std::u16string fx = generateprogram(g, mode, fxinterface, 1 + picture).text;
+            const Tokens t = tokenize(fx);
+            EXPECT_EQ(t.bytes, tokenize(generateprogram(g, mode, fa124, 1 + picture).text).bytes);
+            std::string fault;
+            const auto objects = g1m::readfile(g1m::writefile({g1m::programobject("P1", t.bytes), g1m::pictureobject(g, 1 + picture)}), fault);
+            ASSERT_TRUE(objects) << fault;
+            ASSERT_EQ(objects->size(), 2u);
+            const g1m::Object &program = (*objects)[0], &pict = (*objects)[1];
+            EXPECT_TRUE(program.type == "PROGRAM" && program.folder == "system" && program.name == "P1" && program.kind == 1);
+            EXPECT_TRUE(pict.type == "PICTURE " + std::to_string(1 + picture) && pict.folder == "main" &&
+                        pict.name == "PICT" + std::to_string(1 + picture) && pict.kind == 7 && pict.body.size() == 2048u);
+            const size_t end = program.body.find_last_not_of('\0') + 1;
+            EXPECT_TRUE(program.body.size() % 4 == 0 && program.body.size() - end >= 1 && program.body.size() - end <= 4 &&
+                        program.body.find_first_not_of('\0') == 10);
+            std::u16string back, expected;
+            ASSERT_TRUE(detokenize(std::string_view(program.body).substr(10, end - 10), back));
+            for (size_t at = 0, next; at < fx.size(); at = next) {  // the text less its colour words
+                next = std::min(fx.find(u"\r\n", at), fx.size() - 2) + 2;
+                std::u16string line = fx.substr(at, next - at);
+                for (std::u16string w : {u",Blue ", u",Green ", u",Orange ", u"Green ", u"Orange "})
+                    if (line.starts_with(w) || line.ends_with(w + u"\r\n")) {
+                        line.erase(line.starts_with(w) ? 0 : line.size() - w.size() - 2, w.size());
+                        break;
+                    }
+                expected += line;
+            }
+            EXPECT_EQ(back, expected);
+            for (int y = 1; y <= 64; ++y)
+                for (int x = 1; x <= 128; ++x)
+                    ASSERT_EQ(g1m::pixel(pict.body, x, y), x <= 127 && y <= 63 && g.get(x, y) != 0) << x << "," << y;
+            EXPECT_EQ(pict.body.find_first_not_of('\0', 1024), std::string::npos);
+        }
+    }
+}
+
 using CodeWindow = testing::EditorTest;
 
 // Every command runs afresh, prompt included, with the current mode, model and
@@ -192,6 +270,46 @@ TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextS
     ed.handle(Event::unload(Window::Code));
     ed.handle(Event::tick(Timer::Code1));
     EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 4u);
+}
+
+// The calculator screen and cost beside the text; the text and the .g1m
+// files, the latter only where the model's calculators take them, under a name
+// asked again until it fits.
+TEST_F(CodeWindow, PreviewsAndSavesTheTextAndTheCalculatorFiles) {
+    paint(3, 5, 9, 5, ink);
+    ed.doc.set(20, 20, ink);
+    play("fline");
+    ed.handle(Event::tick(Timer::Code1));
+    int drawn = 0;
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1; x <= 127; ++x) drawn += ed.Code->preview.screen[y][x] != 0;
+    EXPECT_TRUE(drawn == 8 && ed.Code->preview.screen[5][9] == ink && ed.Code->preview.screen[20][20] == ink);
+    EXPECT_EQ(ed.Code->previewinfo, "4 instructions, 52 octets sur la calculatrice");  // 10 + 39 tokens + 3
+    EXPECT_FALSE(click("savecalc") || click("exportcalc"));
+    EXPECT_EQ(ed.Code->savecalc.tooltip, "La Graph 65/80 ne lit pas les fichiers .g1m : seules les Graph 35 et Graph 85 les lisent.");
+    platform.saves = {"p.txt"};
+    EXPECT_TRUE(click("savetext") && platform.files["p.txt"] == towindows1252(ed.Code->Text1));
+
+    play("g85");  // the window stays open; its buttons follow the model
+    platform.inputs = {"dessin", "NEUF CHARS", "JEU.2"};
+    platform.saves = {"p.g1m"};
+    EXPECT_TRUE(click("savecalc"));
+    EXPECT_EQ(platform.messages, (std::vector{g1m::badname("dessin"), g1m::badname("NEUF CHARS")}));
+    EXPECT_TRUE(platform.prompts.back().ends_with("|Programme|NEUF CHARS") && platform.prompts.end()[-3].ends_with("|Programme|GRAFIPIX"));
+    std::string fault;
+    const auto program = g1m::readfile(platform.files["p.g1m"], fault);
+    ASSERT_TRUE(program && program->size() == 1u) << fault;
+    EXPECT_TRUE((*program)[0].name == "JEU.2" && (*program)[0].body.substr(10, 39) == tokenize(ed.Code->Text1).bytes);
+    platform.saves = {"annule.g1m"};
+    EXPECT_TRUE(click("savecalc") && platform.files.size() == 2u && platform.saves.size() == 1u);  // Cancel writes nothing
+
+    platform.inputs = {"25", "abc"};
+    platform.saves = {"pict.g1m"};
+    play("exportcalc exportcalc");
+    const auto pict = g1m::readfile(platform.files["pict.g1m"], fault);
+    ASSERT_TRUE(pict && (*pict)[0].type == "PICTURE 20" && g1m::pixel((*pict)[0].body, 20, 20)) << fault;
+    EXPECT_EQ(platform.messages.back(), "« abc » n'est pas un numéro de picture de 1 à 20 : rien n'est enregistré.");
+    EXPECT_EQ(platform.files.size(), 3u);
 }
 
 }  // namespace

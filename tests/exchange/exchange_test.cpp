@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QProcess>
 #include <csignal>
 #include <tuple>
 
+#include "codegen/g1m.h"
+#include "codegen/tokens.h"
 #include "exchange/image_exchange.h"
 #include "exchange/picture_io.h"
 #include "models/colour_buttons.h"
@@ -189,6 +193,42 @@ TEST_F(Files, AnExportImportsBackWholeAndAFailedOneSaysWhyAndLeavesTheOldFile) {
     EXPECT_TRUE(ed.Picture1.picture().empty());
 }
 
+// The calculator files through the real writer: a folder that takes no file,
+// a missing one and a full disk each say why and leave nothing behind.
+TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
+    platform.onbytes = exchange::writebytes;
+    paint(1, 1, 127, 63, ink);
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1 + y % 2; x <= 127; x += 2) ed.doc.set(x, y, 0);  // the checkerboard, some 32 kB
+    play("g85 fline");
+    ed.handle(Event::tick(Timer::Code1));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{1000, saved.rlim_max};
+    // A device is written to, not replaced: a copy of /dev/full where we may make one.
+    const std::string device = folder.path("full");
+    const bool made = mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0;
+    const std::tuple<std::string, bool, const char*> cases[] = {
+        {"/proc/grafipix.g1m", false, "cet emplacement n'accepte pas l'écriture"},
+        {folder.path("absent/grafipix.g1m"), false, "n'existe pas"},
+        {folder.path("plein.g1m"), true, "l'écriture a échoué (disque plein ?)"},
+        {made ? device : "/proc/grafipix.g1m", false, made ? "l'écriture a échoué (disque plein ?)" : "cet emplacement n'accepte pas l'écriture"}};
+    for (const auto& [path, full, says] : cases)
+        for (const char* command : {"savecalc", "savetext", "exportcalc"}) {
+            platform.messages.clear();
+            platform.inputs = {"1"}, platform.saves = {path};
+            if (full) setrlimit(RLIMIT_FSIZE, &small);
+            click(command);
+            setrlimit(RLIMIT_FSIZE, &saved);
+            ASSERT_EQ(platform.messages.size(), 1u) << command;
+            EXPECT_TRUE(platform.messages[0].starts_with("Impossible d'enregistrer « " + path + " » : ") && platform.messages[0].ends_with(says + std::string(".")))
+                << platform.messages[0];
+            EXPECT_TRUE(!QFileInfo(QString::fromStdString(path)).isFile() && folder.names().isEmpty()) << command;
+        }
+    std::signal(SIGXFSZ, handler);
+}
+
 // grafipix-convert run as a user runs it: the program of the Code window in
 // Windows-1252; bad requests exit with their code, say why and leave no output.
 TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput) {
@@ -222,6 +262,15 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     EXPECT_TRUE(run({"--mode", "compact", "--model", "g35", picture}) == 0 && out.ends_with("\nPxlOn 10,5\r\nF-Line 20,34,25,34\r\nPxlOn 40,7\r\n")) << out;
     EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
     EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
+    const QString g1mfile = QString::fromStdString(folder.path("programme.g1m"));
+    std::string fault;
+    EXPECT_EQ(run(options + QStringList{"--format", "g1m", "--name", "IMAGE 1", g1mfile}), 0);
+    const auto objects = g1m::readfile(testing::readall(g1mfile.toStdString()).toStdString(), fault);
+    ASSERT_TRUE(objects && (*objects)[0].name == "IMAGE 1") << fault;
+    const std::string tokens = tokenize(QString::fromLatin1(fa).toStdU16String()).bytes;
+    EXPECT_EQ((*objects)[0].body.substr(10, tokens.size()), tokens);
+    EXPECT_EQ(run({"--model=g35", "--format=picture", "--picture=30", picture}), 0);
+    EXPECT_TRUE(out.size() == 2124u && g1m::readfile(out, fault).value()[0].name == "PICT20" && g1m::pixel(out.substr(76), 20, 30) && !g1m::pixel(out.substr(76), 21, 31));
     const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
     const std::string kept = folder.write("gardé.txt", QByteArray("déjà là"));
     const QString fresh = QString::fromStdString(folder.path("nouveau.txt"));
@@ -233,6 +282,9 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
         {{"--picture=abc", picture, fresh}, 2, "numéro de picture invalide « abc »"},
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
         {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
+        {{"--format", "g1m", picture, fresh}, 2, "le modèle « g65 » ne lit pas les fichiers .g1m"},
+        {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp »"},
+        {{"--model=g85", "--format=g1m", "--name=jeu", picture, fresh}, 2, "Le nom « jeu » ne convient pas"},
         {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
         {{picture, QString::fromStdString(folder.path("absent/sortie.txt"))}, 1, "n'existe pas"},
     };

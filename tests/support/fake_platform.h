@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <functional>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,6 +27,11 @@ public:
     std::string inputbox(const std::string& prompt, const std::string& title) override {
         return prompts.push_back(prompt + "|" + title), pop(inputs);
     }
+    // Answers from `inputs` too; an empty queue is Cancel.
+    std::optional<std::string> inputboxwith(const std::string& prompt, const std::string& title, const std::string& initial) override {
+        prompts.push_back(prompt + "|" + title + "|" + initial);
+        return inputs.empty() ? std::nullopt : std::optional(pop(inputs));
+    }
     std::string openfile(const std::string& filter) override { return filters.push_back(filter), pop(opens); }
     std::string savefile(const std::string& filter, const std::string&) override { return filters.push_back(filter), pop(saves); }
     bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
@@ -32,6 +39,9 @@ public:
     }
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override {
         return onsave ? onsave(path, p, error) : (error = "no saver in this test", false);
+    }
+    bool savebytes(const std::string& path, const std::string& bytes, std::string& error) override {
+        return onbytes ? onbytes(path, bytes, error) : (files[path] = bytes, true);
     }
     float rnd() override {
         ++rndcalls;
@@ -49,6 +59,9 @@ public:
     int rndcalls = 0;
     std::function<bool(const std::string&, Samples&, std::string&)> onload;
     std::function<bool(const std::string&, const Picture&, std::string&)> onsave;
+    // Without `onbytes` the bytes saved are kept here by path.
+    std::function<bool(const std::string&, const std::string&, std::string&)> onbytes;
+    std::map<std::string, std::string> files;
 
 private:
     static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }

@@ -196,6 +196,10 @@ TEST_F(QtBinding, CodeAndApercuOpenBesideMainAndExportWritesTheCanvas) {
     EXPECT_TRUE(code->text()->hasFocus());
     code->text()->copy();
     EXPECT_EQ(QApplication::clipboard()->text(), QString(shown).replace("\n", "\r\n"));
+    // Beside it the calculator screen at 2x (cell (5, 10) inside a frame of 2), under it the cost.
+    EXPECT_TRUE(pixel(code->screen(), 2 + 8.5, 2 + 18.5) == QColor(255, 128, 0) && pixel(code->screen(), 2 + 10.5, 2 + 18.5) == QColor(184, 217, 181));
+    EXPECT_EQ(code->previewinfo()->text(), "4 instructions, 40 octets sur la calculatrice");
+    EXPECT_TRUE(code->savetext()->isEnabled() && !code->savecalc()->isEnabled() && code->savecalc()->toolTip().startsWith("La Graph 65/80"));
 
     for (int x = 1; x <= 127; x += 2) ed.doc.set(x, 30, ink);
     choose("drawstat");

@@ -1,48 +1,32 @@
-#pragma once
-// Runs a generated calculator program as the calculator would, for the
-// commands the generator writes, on the 127 x 63 screen. Anything else stops
-// the run with a message naming the line: an unknown command or character, a
-// missing or extra line-end mark, the other flavour's arrow, a number with a
-// blank or a leading zero, a point off the screen, a list of more than 255.
-// It knows the characters of both link programs on its own, so a wrong
-// character in the generator is caught rather than shared.
+#include "codegen/calc_interpreter.h"
 
 #include <algorithm>
-#include <array>
 #include <stdexcept>
-#include <string>
-#include <string_view>
 #include <vector>
 
-namespace grafipix::testing {
+namespace grafipix {
 
-struct CalcRun {
-    // Colour codes by screen pixel, [y][x] with y 1..63 from the top and x 1..127.
-    std::array<std::array<int, 128>, 64> screen{};
-    int pict = 0;           // the picture memory of StoPict, 0 without
-    int drawstats = 0;      // DrawStat commands run
-    std::string error;      // empty when the whole program ran
-};
+namespace {
 
-namespace calc {
-
-inline void need(bool ok, const std::string& why) {
+void need(bool ok, const std::string& why) {
     if (!ok) throw std::runtime_error(why);
 }
 
-inline bool take(std::string_view& s, std::string_view prefix) {
+bool take(std::string_view& s, std::string_view prefix) {
     if (!s.starts_with(prefix)) return false;
     s.remove_prefix(prefix.size());
     return true;
 }
 
+bool digit(char c) { return c >= '0' && c <= '9'; }
+
 // Plain decimal numbers from lo to hi separated by commas; `count` of them unless 0.
-inline std::vector<int> numbers(std::string_view s, size_t count, int lo, int hi) {
+std::vector<int> numbers(std::string_view s, size_t count, int lo, int hi) {
     std::vector<int> out;
     for (size_t start = 0; start <= s.size();) {
         const size_t end = std::min(s.find(',', start), s.size());
         const std::string_view n = s.substr(start, end - start);
-        need(!n.empty() && n.size() <= 6 && !(n.size() > 1 && n[0] == '0') && std::all_of(n.begin(), n.end(), ::isdigit),
+        need(!n.empty() && n.size() <= 6 && !(n.size() > 1 && n[0] == '0') && std::all_of(n.begin(), n.end(), digit),
              "not a plain number: \"" + std::string(n) + "\"");
         out.push_back(std::stoi(std::string(n)));
         need(out.back() >= lo && out.back() <= hi, std::string(n) + " is off the screen");
@@ -52,10 +36,9 @@ inline std::vector<int> numbers(std::string_view s, size_t count, int lo, int hi
     return out;
 }
 
-}  // namespace calc
+}  // namespace
 
-inline CalcRun runprogram(std::u16string_view program, bool fa124) {
-    using namespace calc;
+CalcRun runprogram(std::u16string_view program, bool fa124) {
     CalcRun run;
     bool view = false;
     int plotcolour = 0, number = 0;
@@ -123,9 +106,10 @@ inline CalcRun runprogram(std::u16string_view program, bool fa124) {
             }
         }
     } catch (const std::runtime_error& e) {
+        run.errorline = number;
         run.error = "line " + std::to_string(number) + ": " + e.what();
     }
     return run;
 }
 
-}  // namespace grafipix::testing
+}  // namespace grafipix

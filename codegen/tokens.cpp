@@ -1,0 +1,117 @@
+#include "codegen/tokens.h"
+
+#include <array>
+
+namespace grafipix {
+
+namespace {
+
+struct Word {
+    std::u16string_view text;
+    std::string_view bytes;
+};
+
+// A command's token holds the blank after its name.
+constexpr std::array<Word, 13> words{{
+    {u"ClrGraph", "\xF7\x19"},
+    {u"ViewWindow ", "\xEB"},
+    {u"F-Line ", "\xF7\xA7"},
+    {u"Horizontal ", "\xF7\xA4"},
+    {u"PxlOn ", "\xF7\xAB"},
+    {u"StoPict ", "\xF7\x93"},
+    {u"S-WindMan", "\xF7\x61"},
+    {u"S-Gph1 ", "\xF7\x4A"},
+    {u"DrawOn", "\xF7\xCC"},
+    {u"DrawStat", "\xF7\x23"},
+    {u"Scatter", "\xF7\x50"},
+    {u"Dot", "\xF7\x4F"},
+    {u"List ", "\x7F\x51"},
+}};
+
+constexpr char arrow = 0x0E, lineend = 0x0D;
+constexpr std::array<std::u16string_view, 3> colourwords{u"Blue ", u"Green ", u"Orange "};
+
+bool plain(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u',' || c == u'{' || c == u'}' || c == u' ';
+}
+
+// The line without its colour word: in front of a drawing command, or at the
+// end of the scatter set-up, which the calculator takes with six arguments.
+std::u16string_view withoutcolour(std::u16string_view line) {
+    for (std::u16string_view w : colourwords)
+        if (line.starts_with(w)) return line.substr(w.size());
+    if (line.starts_with(u"S-Gph1 "))
+        for (std::u16string_view w : colourwords)
+            if (line.size() > w.size() && line.ends_with(w) && line[line.size() - w.size() - 1] == u',')
+                return line.substr(0, line.size() - w.size() - 1);
+    return line;
+}
+
+}  // namespace
+
+Tokens tokenize(std::u16string_view text) {
+    Tokens t;
+    t.bytes.reserve(text.size());
+    for (int number = 1; !text.empty(); ++number) {
+        const size_t end = text.find(u"\r\n");
+        std::u16string_view line = text.substr(0, end);
+        text = end == std::u16string_view::npos ? std::u16string_view() : text.substr(end + 2);
+        if (line.ends_with(u'\u00D9')) line.remove_suffix(1);  // FA-124's line-end mark
+        line = withoutcolour(line);
+        while (!line.empty()) {
+            // Every command begins with a capital; no command begins another.
+            const Word* found = nullptr;
+            if (line[0] >= u'A' && line[0] <= u'Z')
+                for (const Word& w : words)
+                    if (line.starts_with(w.text)) {
+                        found = &w;
+                        break;
+                    }
+            if (found) {
+                t.bytes += found->bytes;
+                line.remove_prefix(found->text.size());
+            } else if (line[0] == u'\u00DE' || line[0] == u'\u00E3') {  // either link program's arrow
+                t.bytes += arrow;
+                line.remove_prefix(1);
+            } else if (plain(line[0])) {
+                t.bytes += static_cast<char>(line[0]);
+                line.remove_prefix(1);
+            } else {
+                return Tokens{{}, 0, "la ligne " + std::to_string(number) + " contient ce que la calculatrice ne connaît pas"};
+            }
+        }
+        ++t.statements;
+        if (end != std::u16string_view::npos) t.bytes += lineend;
+    }
+    return t;
+}
+
+bool detokenize(std::string_view bytes, std::u16string& text) {
+    text.clear();
+    while (!bytes.empty()) {
+        const Word* found = nullptr;
+        for (const Word& w : words)
+            if (bytes.starts_with(w.bytes)) found = &w;
+        const char b = bytes[0];
+        if (found) {
+            text += found->text;
+            bytes.remove_prefix(found->bytes.size());
+            continue;
+        }
+        if (b == arrow) text += u'\u00DE';
+        else if (b == lineend) text += u"\r\n";
+        else if (plain(static_cast<unsigned char>(b))) text += static_cast<char16_t>(b);
+        else return false;
+        bytes.remove_prefix(1);
+    }
+    return true;
+}
+
+long programbodysize(long tokenbytes) { return 10 + tokenbytes + (4 - (10 + tokenbytes) % 4); }
+
+long calculatorsize(std::u16string_view text) {
+    const Tokens t = tokenize(text);
+    return t.error.empty() ? programbodysize(static_cast<long>(t.bytes.size())) : -1;
+}
+
+}  // namespace grafipix
