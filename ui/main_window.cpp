@@ -4,15 +4,17 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <algorithm>
 
 #include "core/texts.h"
+#include "tools/tool_table.h"
 #include "ui/application.h"
 #include "ui/artwork.h"
-#include "tools/tool_table.h"
 #include "ui/canvas_widget.h"
 
 namespace grafipix::ui {
@@ -143,7 +145,14 @@ void MainWindow::place(int zoom) {
     client->update();
     const QSize size(mainwidth / twipsperpixel + wider, mainheight / twipsperpixel + taller);
     client->setMinimumSize(size);
+    layout()->activate();  // else the window keeps the larger factor's minimum and cannot shrink
     resize(size.width(), size.height() + menuBar()->sizeHint().height());
+    // Grown past the screen's edge, the window comes back onto it.
+    if (const QScreen* s = screen()) {
+        const QRect room = s->availableGeometry(), r = frameGeometry();
+        move(std::clamp(r.left(), room.left(), std::max(room.left(), room.right() + 1 - r.width())),
+             std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() + 1 - r.height())));
+    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

@@ -204,7 +204,7 @@ TEST_F(QtBinding, ZoomKeepsEachPositionsCellTheGridOffThePictureAndKeysArrive) {
     QTest::keyClick(&main, Qt::Key_Minus, Qt::ControlModifier);
     ui::Application again;
     again.start();
-    EXPECT_TRUE(again.editor().zoom5.checked && again.mainwindow().canvas()->width() == 5 * Canvas::width);
+    EXPECT_TRUE(again.editor().zoom5.checked && again.mainwindow().canvas()->width() == 5 * Canvas::width && again.mainwindow().size() == main.size());
     QTest::keyClick(&main, 'L');
     EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && main.button("Command3")->toolTip() == "Ligne (L)");
 }
