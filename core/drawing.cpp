@@ -34,6 +34,10 @@ void Drawing::redrawcanvas() {
         }
     }
     Picture1.setforecolor(colourof(curcolor));
+    if (!selframe) return;
+    // One pixel outside the block on every side, so the selected cells show whole.
+    const SelectionRect& s = doc.selrect();
+    frame(s.selx - 0.2f, s.sely - 0.2f, s.selx + s.selw - 1.0f, s.sely + s.selh - 1.0f);
 }
 
 void Drawing::plotcell(float x, float y) {
@@ -44,9 +48,19 @@ void Drawing::plotcell(float x, float y) {
     if (x > 0.0f && x < 128.0f && y > 0.0f && y < 64.0f) doc.put(x, y, curcolor);
 }
 
-void Drawing::previewcell(float x, float y) {
-    Picture1.setforecolor(colourof(curcolor));
+void Drawing::previewcell(float x, float y, int code) {
+    Picture1.setforecolor(colourof(code));
     marklines(Picture1, x, y, 0.2);
+}
+
+void Drawing::frame(float x1, float y1, float x2, float y2) {
+    const wincolour pen = Picture1.forecolor();
+    Picture1.setforecolor(blackink);
+    Picture1.line(x1, y1, x2, y1);
+    Picture1.line(x2, y1, x2, y2);
+    Picture1.line(x2, y2, x1, y2);
+    Picture1.line(x1, y2, x1, y1);
+    Picture1.setforecolor(pen);
 }
 
 }  // namespace grafipix

@@ -38,6 +38,8 @@ public:
     int bgkind = 0;
     int opaquedup = 0;
     float anchorx = 0.0f, anchory = 0.0f;
+    // The selection's frame is shown with every redraw while the selection lasts.
+    bool selframe = false;
     FillQueue fillqueue;
 
     // Repaints the canvas from `pixelgrid` and leaves the pen for `curcolor`.
@@ -46,7 +48,11 @@ public:
     // cell is inside the drawable area.
     void plotcell(float x, float y);
     // Paints one cell in the colour of `curcolor`, storing nothing.
-    void previewcell(float x, float y);
+    void previewcell(float x, float y) { previewcell(x, y, curcolor); }
+    // The same in the colour of `code`; the pen is left in that colour.
+    void previewcell(float x, float y, int code);
+    // A black frame through two points, the pen left as it was.
+    void frame(float x1, float y1, float x2, float y2);
 
     wincolour colourof(int code) const { return codecolour(code, inkcolor, bgkind); }
     // Uniform in [0, 1), the same sequence at every start.

@@ -28,6 +28,7 @@ bool Editor::handle(const Event& e) {
         case Event::Kind::mousemove: Picture1_MouseMove(e.button, e.shift, e.x, e.y); break;
         case Event::Kind::tick: e.timer == Timer::Code1 ? Code_Timer1_Timer() : Timer1_Timer(); break;
         case Event::Kind::unload: e.window == Window::Code ? Code_Unload() : Main_Unload(); break;
+        case Event::Kind::key: return keypress(e.control);
     }
     return true;
 }
@@ -112,6 +113,7 @@ void Editor::new_Click() {
     Picture1.setpicture(Picture{});
     doc.newpicture();
     selection.enabled = false;
+    selframe = false;
 }
 
 void Editor::exit_Click() { platform.endprocess(); }

@@ -71,6 +71,7 @@ public:
     MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
     MenuEntry options, calc, g35, g65, g85, g100, bground, bgwhite, bgcasio, opyes;
     MenuEntry remplace, repblue, repgreen, reporange, repbg;
+    MenuEntry zoom, zoom1, zoom2, zoom3, zoom4, zoom5, zoom6, grille;
     MenuEntry dither;  // last of "Options"
     MenuEntry aide, about;
 
@@ -93,6 +94,16 @@ public:
     void about_Click();
     void bgcasio_Click();
     void bgwhite_Click();
+    // "Zoom" and "Grille" (view_options.cpp): only how the binding shows the canvas.
+    void zoom1_Click();
+    void zoom2_Click();
+    void zoom3_Click();
+    void zoom4_Click();
+    void zoom5_Click();
+    void zoom6_Click();
+    void grille_Click();
+    // The factor whose entry carries the check mark, 1 to 6.
+    int zoomfactor() const;
 
     // ---- tools (tools/) ----
     void Command1_Click();
@@ -104,10 +115,18 @@ public:
     void Command9_Click();
     void Command10_Click();
     void Command11_Click();
+    void Command12_Click();
     void Picture1_MouseDown(int button, int shift, float X, float Y);
     void Picture1_MouseMove(int button, int shift, float X, float Y);
     // A tool button: the tool's first step and its status text.
     void choosetool(const ToolRow& tool);
+    // A key: a tool's key chooses it as its button does, Escape abandons what
+    // the tool holds, Ctrl++ and Ctrl+- step the zoom. false: no such key.
+    bool keypress(std::string_view key);
+    void escape();
+    // The pipette's click: the colour button of the cell under (X, Y) is
+    // pressed, then the tool chosen before the pipette comes back.
+    void pickcolour(float X, float Y);
 
     // ---- models and colours (models/) ----
     void g35_Click();
@@ -162,6 +181,12 @@ public:
 
 private:
     bool click(std::string_view name);
+    void setzoom(int factor);
+    bool zoomby(int steps);
+
+    // Where the pipette goes back to.
+    ToolCode beforepipette;
+    std::string beforecaption;
 };
 
 }  // namespace grafipix

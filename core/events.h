@@ -10,9 +10,11 @@
 namespace grafipix {
 
 struct Event {
-    enum class Kind { load, click, mousedown, mousemove, tick, unload };
+    enum class Kind { load, click, mousedown, mousemove, tick, unload, key };
     Kind kind;
-    std::string_view control{};  // click: the menu entry or button, by name
+    // click: the menu entry or button, by name; key: the key as Qt writes it
+    // in portable text ("L", "Esc", "Ctrl++"), Shift and keypad left out
+    std::string_view control{};
     Timer timer{};               // tick
     Window window{};             // unload
     int button = 0, shift = 0;   // mouse events; the tools ignore both
@@ -28,6 +30,7 @@ struct Event {
     }
     static Event tick(Timer t) { return {Kind::tick, {}, t}; }
     static Event unload(Window w) { return {Kind::unload, {}, {}, w}; }
+    static Event key(std::string_view name) { return {Kind::key, name}; }
 };
 
 }  // namespace grafipix

@@ -52,6 +52,14 @@ const std::array menus{
     MenuRow{"repgreen", &E::repgreen, 2, "le vert par le bleu", "", true, false, &E::repgreen_Click},
     MenuRow{"reporange", &E::reporange, 2, "l'orange par le bleu", "", true, false, &E::reporange_Click},
     MenuRow{"repbg", &E::repbg, 2, "le fond par le bleu", "", true, false, &E::repbg_Click},
+    MenuRow{"zoom", &E::zoom, 1, "Zoom", "", true, false, nullptr},
+    MenuRow{"zoom1", &E::zoom1, 2, "×1", "Ctrl+0", true, true, &E::zoom1_Click},
+    MenuRow{"zoom2", &E::zoom2, 2, "×2", "", true, false, &E::zoom2_Click},
+    MenuRow{"zoom3", &E::zoom3, 2, "×3", "", true, false, &E::zoom3_Click},
+    MenuRow{"zoom4", &E::zoom4, 2, "×4", "", true, false, &E::zoom4_Click},
+    MenuRow{"zoom5", &E::zoom5, 2, "×5", "", true, false, &E::zoom5_Click},
+    MenuRow{"zoom6", &E::zoom6, 2, "×6", "", true, false, &E::zoom6_Click},
+    MenuRow{"grille", &E::grille, 1, "Grille", "", true, false, &E::grille_Click},
     MenuRow{"dither", &E::dither, 1, "Importation tramée", "", true, false, &E::dither_Click},
     MenuRow{"aide", &E::aide, 0, "?", "", true, false, nullptr},
     MenuRow{"about", &E::about, 1, "A propos de Pixatelier", "", true, false, &E::about_Click},
@@ -66,8 +74,8 @@ const std::array labels{
     LabelRow{"coordx", &E::coordx, 600, 600, 615, 255, false, ""},
     LabelRow{"Label3", &E::Label3, 240, 960, 255, 255, true, "Y :"},
     LabelRow{"coordy", &E::coordy, 600, 960, 615, 255, false, ""},
-    LabelRow{"Label5", &E::Label5, 120, 3480, 2775, 255, false, nullptr},
-    LabelRow{"Label6", &E::Label6, 4920, 3480, 2175, 255, false, nullptr},
+    LabelRow{"Label5", &E::Label5, 120, 3840, 2775, 255, false, nullptr},
+    LabelRow{"Label6", &E::Label6, 4920, 3840, 2175, 255, false, nullptr},
 };
 
 }  // namespace

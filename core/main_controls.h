@@ -46,7 +46,7 @@ std::span<const LabelRow> mainlabels();
 std::span<const ButtonRow> mainbuttons();
 
 // Main's client area and the canvas, in twips.
-inline constexpr int mainwidth = 7185, mainheight = 3705;
+inline constexpr int mainwidth = 7185, mainheight = 4065;
 inline constexpr int canvasleft = 1320, canvastop = 480, canvaswidth = 5738, canvasheight = 2858;
 inline constexpr int twipsperpixel = 15;
 

@@ -1,5 +1,5 @@
 #pragma once
-// A value of `curtool`: the tool, then its step, as the codes 1.0 to 7.0 read
+// A value of `curtool`: the tool, then its step, as the codes 1.0 to 8.0 read
 // (ToolCode{2, 1} is 2.1, the pen drawing). Whole numbers compare exactly.
 
 #include <cstdint>

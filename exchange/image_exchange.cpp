@@ -128,14 +128,17 @@ void Editor::importimage() {
 void Editor::exportimage() {
     const std::string path = platform.savefile(exchangetexts::exportfilter, "");
     if (path.empty()) return;
+    // The selection frame is the editor's, not the picture's: it is never saved.
+    const bool framed = std::exchange(selframe, false);
+    if (framed) redrawcanvas();
     Picture shown = Picture1.image();
+    selframe = framed;
     std::string reason;
-    if (!platform.savebitmap(path, shown, reason)) {
-        platform.messagebox(exchangetexts::exportfailed(path, reason));
-        return;
-    }
+    const bool saved = platform.savebitmap(path, shown, reason);
     // Only a picture actually saved stays under the marks.
-    Picture1.setpicture(std::move(shown));
+    if (saved) Picture1.setpicture(std::move(shown));
+    if (framed) redrawcanvas();
+    if (!saved) platform.messagebox(exchangetexts::exportfailed(path, reason));
 }
 
 }  // namespace grafipix

@@ -14,13 +14,14 @@ namespace {
 
 using E = Editor;
 
+// Under the four rows of tool buttons.
 const std::array<ColourButton, 6> rows{{
-    {"presstruegreen", &E::presstruegreen, &E::presstruegreen_Click, 120, 2640, true, buttonface, 0, 0, 2, true, nullptr},
-    {"presswhite", &E::presswhite, &E::presswhite_Click, 120, 2640, false, buttonface, 0, 0, 1, true, nullptr},
-    {"pressblue", &E::pressblue, &E::pressblue_Click, 720, 2640, true, highlight, 1, 1, 0, true, nullptr},
-    {"pressblack", &E::pressblack, &E::pressblack_Click, 720, 2640, false, buttonface, 1, 2, 0, true, "g100"},
-    {"pressorange", &E::pressorange, &E::pressorange_Click, 120, 3000, true, buttonface, 3, 0, 0, false, nullptr},
-    {"pressgreen", &E::pressgreen, &E::pressgreen_Click, 720, 3000, true, buttonface, 2, 0, 0, false, nullptr},
+    {"presstruegreen", &E::presstruegreen, &E::presstruegreen_Click, 120, 3000, true, buttonface, 0, 0, 2, true, nullptr},
+    {"presswhite", &E::presswhite, &E::presswhite_Click, 120, 3000, false, buttonface, 0, 0, 1, true, nullptr},
+    {"pressblue", &E::pressblue, &E::pressblue_Click, 720, 3000, true, highlight, 1, 1, 0, true, nullptr},
+    {"pressblack", &E::pressblack, &E::pressblack_Click, 720, 3000, false, buttonface, 1, 2, 0, true, "g100"},
+    {"pressorange", &E::pressorange, &E::pressorange_Click, 120, 3360, true, buttonface, 3, 0, 0, false, nullptr},
+    {"pressgreen", &E::pressgreen, &E::pressgreen_Click, 720, 3360, true, buttonface, 2, 0, 0, false, nullptr},
 }};
 
 void press(Editor& ed, const ColourButton& b) {

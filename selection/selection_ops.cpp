@@ -51,6 +51,8 @@ void Editor::checksel() {
 void Editor::desel_Click() {
     doc.newbuffer();
     selection.enabled = false;
+    selframe = false;
+    redrawcanvas();  // takes the frame away
 }
 
 void Editor::selduplicate_Click() {

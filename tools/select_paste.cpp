@@ -1,4 +1,5 @@
-// The selection tool's frame and capture, and the paste of the duplicate mode.
+// The selection tool's frame and capture, and the paste of the duplicate mode
+// with the block following the pointer before the click.
 
 #include <utility>
 
@@ -7,17 +8,29 @@
 
 namespace grafipix {
 
+namespace {
+
+// The cells a paste at (X, Y) writes: every (tx, ty, code) of the block within
+// the canvas, opaque or transparent as the option says.
+template <class Put>
+void eachpasted(Drawing& d, float X, float Y, Put put) {
+    const SelectionRect& sel = d.doc.selrect();
+    countup(sel.selw, reach(X, Grid::maxx), [&](int j) {
+        countup(sel.selh, reach(Y, Grid::maxy), [&](int i) {
+            const float tx = X + static_cast<float>(j - 1), ty = Y + static_cast<float>(i - 1);
+            if (!(tx < 128.0f && ty < 64.0f)) return;  // clipped at the right and bottom
+            const int16_t code = d.selgrid.get(j, i);
+            if (d.opaquedup == 1 || code > 0) put(tx, ty, code);
+        });
+    });
+}
+
+}  // namespace
+
 void drawselectionframe(Drawing& d, float X, float Y) {
     d.redrawcanvas();
-    Canvas& canvas = d.Picture1;
-    const wincolour pen = canvas.forecolor();
-    canvas.setforecolor(blackink);
     // Through the top-left corners of the cells, so the frame encloses the cells copied.
-    canvas.line(d.anchorx, d.anchory, X, d.anchory);
-    canvas.line(X, d.anchory, X, Y);
-    canvas.line(X, Y, d.anchorx, Y);
-    canvas.line(d.anchorx, Y, d.anchorx, d.anchory);
-    canvas.setforecolor(pen);
+    d.frame(d.anchorx, d.anchory, X, Y);
 }
 
 void capture(Drawing& d, float X, float Y) {
@@ -32,20 +45,19 @@ void capture(Drawing& d, float X, float Y) {
         });
     });
     d.doc.placeselection({d.anchorx, d.anchory, columns, rows});
+    d.selframe = true;
     d.redrawcanvas();
 }
 
 void paste(Drawing& d, float X, float Y) {
-    const SelectionRect& sel = d.doc.selrect();
-    countup(sel.selw, reach(X, Grid::maxx), [&](int j) {
-        countup(sel.selh, reach(Y, Grid::maxy), [&](int i) {
-            const float tx = X + static_cast<float>(j - 1), ty = Y + static_cast<float>(i - 1);
-            if (!(tx < 128.0f && ty < 64.0f)) return;  // clipped at the right and bottom
-            const int16_t code = d.selgrid.get(j, i);
-            if (d.opaquedup == 1 || code > 0) d.doc.put(tx, ty, code);
-        });
-    });
+    eachpasted(d, X, Y, [&](float tx, float ty, int16_t code) { d.doc.put(tx, ty, code); });
     d.redrawcanvas();
+}
+
+void previewpaste(Drawing& d, float X, float Y) {
+    d.redrawcanvas();
+    eachpasted(d, X, Y, [&](float tx, float ty, int16_t code) { d.previewcell(tx, ty, code); });
+    d.Picture1.setforecolor(d.colourof(d.curcolor));
 }
 
 }  // namespace grafipix

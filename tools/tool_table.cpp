@@ -76,11 +76,12 @@ constexpr const char* circleicon[iconsize] = {
     "...#........#...", "....#......#....", ".....######.....", "................"};
 
 // Sélection: two clicks copy a block into the buffer; "Dupliquer" then leads
-// to 6.2, where every click pastes it until a tool button is pressed.
+// to 6.2, where the block follows the pointer and every click pastes it until
+// a tool button is pressed.
 constexpr ToolStep selectionsteps[] = {
     {{6, 0}, setanchor, {6, 1}, "Sélection, cliquez pour définir la sélection", nullptr},
     {{6, 1}, capture, {6, 0}, "Utilisez le menu pour agir sur la selection", drawselectionframe, true},
-    {pastestep, paste, pastestep, nullptr, nullptr}};
+    {pastestep, paste, pastestep, nullptr, previewpaste}};
 constexpr const char* selectionicon[iconsize] = {
     "................", "................", "................", "..##..##..##..#.",
     "..............#.", "..#.............", "..#...........#.", "..............#.",
@@ -95,16 +96,26 @@ constexpr const char* fillicon[iconsize] = {
     "....#ooooooo#...", ".....#ooooo#.bb.", "......#ooo#..bb.", ".......#o#...bb.",
     "........#....bb.", ".............bb.", "................", "................"};
 
-constexpr std::array<ToolRow, 9> rows{{
-    {"Command1", 120, 1440, "Point", pointsteps, pointicon},
-    {"Command2", 480, 1440, penhint, pensteps, penicon},
-    {"Command3", 840, 1440, "Ligne, cliquez pour entrer le premier point", linesteps, lineicon},
-    {"Command6", 120, 1800, brushhint, brushsteps, brushicon},
-    {"Command7", 480, 1800, airbrushhint, airbrushsteps, airbrushicon},
-    {"Command8", 840, 1800, "Pot de peinture", fillsteps, fillicon},
-    {"Command9", 120, 2160, "Rectangle, cliquez pour entrer le premier point", rectanglesteps, rectangleicon},
-    {"Command10", 480, 2160, circlehint, circlesteps, circleicon},
-    {"Command11", 840, 2160, "Sélection, cliquez pour entrer le premier point", selectionsteps, selectionicon},
+// Pipette: a click takes the colour under it and goes back to the tool before.
+constexpr ToolStep pipettesteps[] = {{{8, 0}, nullptr, {8, 0}, nullptr, nullptr, false, true}};
+constexpr const char* pipetteicon[iconsize] = {
+    "................", "............##..", "...........####.", "..........#####.",
+    "........#######.", ".........####...", "........#o.##...", ".......#o.#.....",
+    "......#o.#......", ".....#o.#.......", "....#o.#........", "...#o.#.........",
+    "..#bb#..........", "..bbb...........", ".bb.............", "................"};
+
+// The pipette opens a fourth row, under the first column.
+constexpr std::array<ToolRow, 10> rows{{
+    {"Command1", 120, 1440, "Point", pointsteps, pointicon, "P"},
+    {"Command2", 480, 1440, penhint, pensteps, penicon, "S"},
+    {"Command3", 840, 1440, "Ligne, cliquez pour entrer le premier point", linesteps, lineicon, "L"},
+    {"Command6", 120, 1800, brushhint, brushsteps, brushicon, "B"},
+    {"Command7", 480, 1800, airbrushhint, airbrushsteps, airbrushicon, "A"},
+    {"Command8", 840, 1800, "Pot de peinture", fillsteps, fillicon, "G"},
+    {"Command9", 120, 2160, "Rectangle, cliquez pour entrer le premier point", rectanglesteps, rectangleicon, "R"},
+    {"Command10", 480, 2160, circlehint, circlesteps, circleicon, "C"},
+    {"Command11", 840, 2160, "Sélection, cliquez pour entrer le premier point", selectionsteps, selectionicon, "M"},
+    {"Command12", 120, 2520, "Pipette, cliquez sur une couleur", pipettesteps, pipetteicon, "I"},
 }};
 
 }  // namespace
@@ -121,6 +132,13 @@ const ToolStep* findstep(ToolCode code) {
     for (const ToolRow& row : rows)
         for (const ToolStep& step : row.steps)
             if (step.code == code) return &step;
+    return nullptr;
+}
+
+const ToolRow* toolof(ToolCode code) {
+    for (const ToolRow& row : rows)
+        for (const ToolStep& step : row.steps)
+            if (step.code == code) return &row;
     return nullptr;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The nine tools as data: per tool its button, its status text, its icon and
-// its steps, each step saying what a click and a move do in it. A new tool is
+// The ten tools as data: per tool its button, its status text, its icon, its
+// key and its steps, each step saying what a click and a move do in it. A new tool is
 // one row of tool_table.cpp and the file of its behaviour.
 
 #include <span>
@@ -20,6 +20,7 @@ struct ToolStep {
     const char* caption;  // the status line after a click; nullptr leaves it
     ToolAction move;      // nullptr: a move only updates the read-out
     bool selects = false;  // a click here makes a selection: the "Sélection" menu opens
+    bool picks = false;    // a click here takes a colour (Editor::pickcolour)
 };
 
 inline constexpr int iconsize = 16;
@@ -31,6 +32,7 @@ struct ToolRow {
     std::span<const ToolStep> steps;  // the button sets the first
     // iconsize rows of iconsize pixels: '#' black, 'o' grey, 'b' the blue ink, '.' clear.
     const char* const* icon;
+    const char* key;  // the key that chooses it, as Event::key names it
 };
 
 std::span<const ToolRow> toolrows();
@@ -38,6 +40,8 @@ std::span<const ToolRow> toolrows();
 const ToolRow* findtool(std::string_view button);
 // The step of a code, nullptr for a code no tool has.
 const ToolStep* findstep(ToolCode code);
+// The tool a step belongs to, nullptr for a code no tool has.
+const ToolRow* toolof(ToolCode code);
 
 inline constexpr ToolCode pointstep{1, 0};  // at start-up
 inline constexpr ToolCode pastestep{6, 2};  // after "Dupliquer"

@@ -34,5 +34,7 @@ void fill(Drawing& d, float X, float Y);
 void drawselectionframe(Drawing& d, float X, float Y);
 void capture(Drawing& d, float X, float Y);
 void paste(Drawing& d, float X, float Y);
+// The block where a click would paste it, painted only.
+void previewpaste(Drawing& d, float X, float Y);
 
 }  // namespace grafipix

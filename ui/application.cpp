@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 #include "ui/main_window.h"
@@ -37,11 +38,17 @@ Application::~Application() {
     main_.reset();
 }
 
-void Application::start() { run(Event::load()); }
+void Application::start() {
+    run(Event::load());
+    // The zoom of the last run; a value no entry has is refused.
+    const int zoom = QSettings("Grafipix", "grafipix").value("zoom", 1).toInt();
+    if (zoom != 1) run(Event::click("zoom" + std::to_string(zoom)));
+}
 
-void Application::run(const Event& e) {
-    editor_->handle(e);
+bool Application::run(const Event& e) {
+    const bool taken = editor_->handle(e);
     refresh();
+    return taken;
 }
 
 void Application::refresh() {

@@ -28,8 +28,9 @@ public:
     QtPlatform& platform() { return *platform_; }
     MainWindow& mainwindow() { return *main_; }
 
-    // Hand an event to the editor, then show the state it left.
-    void run(const Event& e);
+    // Hand an event to the editor, then show the state it left. false: the
+    // editor refused it.
+    bool run(const Event& e);
     // Show the editor's state in every window that exists.
     void refresh();
 

@@ -27,14 +27,28 @@ CanvasWidget::CanvasWidget(Application& app, QWidget* parent) : QWidget(parent),
     setFixedSize(Canvas::width, Canvas::height);
 }
 
+void CanvasWidget::setzoom(int factor, bool grid) {
+    if (factor == zoom_ && grid == grid_) return;
+    zoom_ = factor;
+    grid_ = grid;
+    setFixedSize(Canvas::width * factor, Canvas::height * factor);
+    update();
+}
+
 void CanvasWidget::paintEvent(QPaintEvent*) {
     const Canvas& canvas = app_.editor().Picture1;
     QImage raster(reinterpret_cast<const uchar*>(canvas.bits()), Canvas::width, Canvas::height,
                   Canvas::width * 4, QImage::Format_RGB32);
     QPainter p(this);
-    // Scaled on high-DPI screens; cells stay sharp.
+    // A whole number of pixels for each raster pixel, no blending: cells stay sharp.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(QRect(0, 0, Canvas::width, Canvas::height), raster);
+    p.drawImage(QRect(0, 0, width(), height()), raster);
+    if (!grid_ || zoom_ < gridfrom) return;
+    // One device pixel wide, on the first column and row of each cell from the second on.
+    p.setPen(QPen(QColor(96, 96, 96, 110), 0));
+    const int cell = Canvas::unitpixels * zoom_;
+    for (int x = cell; x < width(); x += cell) p.drawLine(x, 0, x, height() - 1);
+    for (int y = cell; y < height(); y += cell) p.drawLine(0, y, width() - 1, y);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* e) {

@@ -1,12 +1,18 @@
 #include "ui/main_window.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
+#include <algorithm>
 
 #include "core/texts.h"
+#include "tools/tool_table.h"
 #include "ui/application.h"
 #include "ui/artwork.h"
 #include "ui/canvas_widget.h"
@@ -36,8 +42,12 @@ protected:
         p.setPen(Qt::black);
         p.drawRect(QRect(QPoint(120 / twipsperpixel, 480 / twipsperpixel),
                          QPoint(1200 / twipsperpixel, 1320 / twipsperpixel)));
-        p.drawLine(2880 / twipsperpixel, 3600 / twipsperpixel, 4800 / twipsperpixel, 3600 / twipsperpixel);
+        const int y = 3960 / twipsperpixel + below;
+        p.drawLine(2880 / twipsperpixel, y, 4800 / twipsperpixel, y);
     }
+
+public:
+    int below = 0;  // pixels the canvas grew downward by, under the zoom
 };
 
 QString buttonstyle(wincolour back) {
@@ -70,6 +80,7 @@ MainWindow::MainWindow(Application& app) : app_(app) {
 void MainWindow::buildmenus() {
     auto rows = menutree();
     std::vector<QMenu*> parents;  // the open menu at each depth
+    auto* zooms = new QActionGroup(this);  // radio marks for the zoom factors
     for (size_t i = 0; i < rows.size(); ++i) {
         const MenuRow& m = rows[i];
         bool opens = i + 1 < rows.size() && rows[i + 1].depth > m.depth;
@@ -86,6 +97,7 @@ void MainWindow::buildmenus() {
         QAction* a = m.depth == 0 ? menuBar()->addAction(caption) : parents.back()->addAction(caption);
         a->setObjectName(m.name);
         if (*m.shortcut) a->setShortcut(QKeySequence(QString::fromUtf8(m.shortcut)));
+        if (m.depth == 2 && std::string_view(m.name).starts_with("zoom")) zooms->addAction(a);
         // The refresh after the event undoes Qt's own toggle of a check mark.
         const char* name = m.name;
         QObject::connect(a, &QAction::triggered, [this, name] { app_.run(Event::click(name)); });
@@ -102,6 +114,8 @@ void MainWindow::buildcontrols(QWidget* client) {
         const QPixmap pm = b.icon ? toolicon(b.icon) : swatch(b.swatch);
         button->setIcon(QIcon(pm));
         button->setIconSize(pm.size());
+        if (const ToolRow* tool = findtool(b.name))  // the tool's name and its key
+            button->setToolTip(QString::fromUtf8(tool->caption).section(',', 0, 0) + " (" + tool->key + ")");
         const char* name = b.name;
         QObject::connect(button, &QPushButton::clicked, [this, name] { app_.run(Event::click(name)); });
         buttons_[name] = button;
@@ -117,6 +131,35 @@ void MainWindow::buildcontrols(QWidget* client) {
     }
     canvas_ = new CanvasWidget(app_, client);
     canvas_->move(canvasleft / twipsperpixel, canvastop / twipsperpixel);
+    for (QWidget* w : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) designed_.push_back({w, w->geometry()});
+}
+
+void MainWindow::place(int zoom) {
+    canvas_->setzoom(zoom, app_.editor().grille.checked);
+    const int wider = Canvas::width * (zoom - 1), taller = Canvas::height * (zoom - 1);
+    const QRect canvas = twips(canvasleft, canvastop, canvaswidth, canvasheight);
+    for (auto& [w, at] : designed_)
+        if (w != canvas_ && at.top() > canvas.bottom() && at.right() > canvas.left()) w->move(at.topLeft() + QPoint(0, taller));
+    auto* client = static_cast<ClientArea*>(centralWidget());
+    client->below = taller;
+    client->update();
+    const QSize size(mainwidth / twipsperpixel + wider, mainheight / twipsperpixel + taller);
+    client->setMinimumSize(size);
+    layout()->activate();  // else the window keeps the larger factor's minimum and cannot shrink
+    resize(size.width(), size.height() + menuBar()->sizeHint().height());
+    // Grown past the screen's edge, the window comes back onto it.
+    if (const QScreen* s = screen()) {
+        const QRect room = s->availableGeometry(), r = frameGeometry();
+        move(std::clamp(r.left(), room.left(), std::max(room.left(), room.right() + 1 - r.width())),
+             std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() + 1 - r.height())));
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+    // Shift and the keypad make no key of their own: Ctrl++ needs Shift on many keyboards.
+    const auto keys = e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const std::string name = QKeySequence(QKeyCombination(keys, Qt::Key(e->key()))).toString(QKeySequence::PortableText).toStdString();
+    if (!app_.run(Event::key(name))) QMainWindow::keyPressEvent(e);
 }
 
 void MainWindow::refresh() {
@@ -141,6 +184,11 @@ void MainWindow::refresh() {
         }
     }
     for (const LabelRow& l : mainlabels()) showcaption(labels_.at(l.name), QString::fromStdString((ed.*l.label).caption));
+    if (const int zoom = ed.zoomfactor(); zoom != canvas_->zoom()) {
+        place(zoom);
+        QSettings("Grafipix", "grafipix").setValue("zoom", zoom);  // for the next run
+    }
+    canvas_->setzoom(canvas_->zoom(), ed.grille.checked);
     canvas_->update();
 }
 

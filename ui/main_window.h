@@ -1,6 +1,7 @@
 #pragma once
 // `Main`: the menu tree, buttons, labels and canvas built from the control
-// inventory; refresh() shows the editor's control state.
+// inventory; refresh() shows the editor's control state, the zoom included,
+// and keys go to the editor as they are.
 
 #include <QAction>
 #include <QLabel>
@@ -33,10 +34,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void buildmenus();
     void buildcontrols(QWidget* client);
+    // The canvas at a zoom factor, the controls under it moved down with its
+    // bottom edge, the window fitted around them.
+    void place(int zoom);
 
     Application& app_;
     std::map<std::string, QAction*> actions_;
@@ -45,6 +50,7 @@ private:
     std::map<std::string, QLabel*> labels_;
     std::map<std::string, wincolour> shownback_;
     CanvasWidget* canvas_ = nullptr;
+    std::vector<std::pair<QWidget*, QRect>> designed_;  // controls at their twips place
 };
 
 }  // namespace grafipix::ui

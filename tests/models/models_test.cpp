@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/main_controls.h"
+#include "models/colour_buttons.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {
@@ -96,6 +97,31 @@ TEST_F(ModelTest, EachModelFoldsAndEachButtonSetsItsColourHighlightAndCaptions) 
         EXPECT_EQ(options(), r.options);
         EXPECT_EQ(ed.typcalc.caption, std::string(r.name) == "pressblack" ? "Graph 100" : "");
     }
+}
+
+// On every model and background the pipette leaves what pressing the button of
+// the colour under it leaves, a refusal included, then gives the tool back.
+TEST_F(ModelTest, PipettePressesTheButtonOfTheColourUnderItThenGivesTheToolBack) {
+    testing::FakePlatform other;
+    Editor twin(other);
+    twin.handle(Event::load());
+    auto shown = [](const Editor& e) {
+        std::string out = std::to_string(e.curcolor * 10 + e.inkcolor) + std::to_string(e.Picture1.forecolor()) + e.typcalc.caption;
+        for (const ButtonRow& b : mainbuttons()) out += std::to_string(e.button(b.name)->backcolor);
+        for (const MenuRow& m : menutree()) out += (e.*m.entry).caption + std::to_string((e.*m.entry).enabled);
+        return out;
+    };
+    for (std::string model : {"g35", "g65", "g85", "g100"})
+        for (int16_t code = 0; code < 8; ++code) {
+            const std::string background = code < 4 ? "bgwhite" : "bgcasio";
+            play(model + " " + background + " Command3 d10,10");
+            twin.handle(Event::click(model)), twin.handle(Event::click(background));
+            ed.doc.set(30, 20, code % 4);
+            const bool taken = twin.handle(Event::click(buttonof(code % 4, ed.inkcolor, ed.bgkind).name));
+            play("Command12 d30,20");
+            EXPECT_TRUE(shown(ed) == shown(twin) && taken == (code % 4 < 2 || model == "g65") && ed.curtool == (ToolCode{3, 1}) &&
+                        ed.modelbl.caption == "Ligne, cliquez pour tracer la ligne") << model << code;
+        }
 }
 
 }  // namespace

@@ -35,22 +35,33 @@ TEST_F(SelectionTest, FrameCaptureDeleteDuplicateAndPasteOpaqueOrTransparent) {
     paint(10, 10, 19, 14, ink);
     ed.doc.set(10, 12, 0);  // a background hole in the first column
     const Grid drawn = ed.pixelgrid;
-    play("Command11 d10,10 d20,15 seldelete");
-    EXPECT_TRUE(setcells(ed.pixelgrid).empty() && cellis(15, 12, casioback));
-    play("selduplicate d10,10");
+    // The frame stays just outside the block until "Déselectionner", and out of an export.
+    Picture saved;
+    platform.saves = {"copie.bmp"};
+    platform.onsave = [&](const std::string&, const Picture& p, std::string&) { return saved = p, true; };
+    auto framed = [&](const Picture& p) { return fromargb(p.pixels[26 * 383 + 26]) == blackink && fromargb(p.pixels[42 * 383 + 57]) == blackink; };
+    auto at = [&](int x, int y) { return ed.Picture1.pixel(3 * x - 3, 3 * y - 3); };
+    play("Command11 d10,10 d20,15 seldelete exportation selduplicate m40,30");
+    EXPECT_TRUE(setcells(ed.pixelgrid).empty() && cellis(15, 12, casioback) && framed(ed.Picture1.image()) && !framed(saved));
+    EXPECT_TRUE(at(40, 30) == blueink && ed.Picture1.forecolor() == blueink) << "the block follows the pointer, unwritten";
+    down(10, 10);
     EXPECT_TRUE(ed.pixelgrid == drawn && ed.modelbl.caption == "Déplacer le curseur puis cliquez");
     paint(119, 62, 127, 62, ink);
     ed.doc.set(119, 62, 2);
     down(120, 60);
     EXPECT_EQ(rows(119, 62, 10, 3), "2011111110/0111111110/0000000000") << "opaque, clipped at the right and bottom";
     ed.doc.set(50, 42, 3);
-    play("opyes d50,40");
+    play("m50,40");
+    const wincolour opaque = at(50, 42);
+    play("opyes m50,40");
+    EXPECT_TRUE(opaque == casioback && at(50, 42) == orangeink && ed.pixelgrid.get(51, 42) == 0) << "previews as the click will write";
+    down(50, 40);
     EXPECT_EQ(rows(50, 41, 11, 2), "11111111110/31111111110") << "transparent";
     EXPECT_TRUE(!ed.opyes.checked && ed.opaquedup == 0 && cellis(51, 42, blueink));
 
     const Grid before = ed.pixelgrid;
     play("desel d10,10");
-    EXPECT_TRUE(!ed.selection.enabled && setcells(ed.selgrid).empty() && ed.pixelgrid == before) << "transparent empty block";
+    EXPECT_TRUE(!ed.selection.enabled && setcells(ed.selgrid).empty() && ed.pixelgrid == before && !framed(ed.Picture1.image())) << "transparent empty block";
     play("opyes d10,10");
     EXPECT_EQ(rows(9, 10, 12, 6), "000000000000/000000000000/000000000000/000000000000/000000000000/000000000000")
         << "opaque, the empty block clears 10 x 5";

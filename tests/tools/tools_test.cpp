@@ -6,6 +6,7 @@
 
 #include <array>
 #include <limits>
+#include <set>
 #include <string>
 
 #include "tests/support/editor_fixture.h"
@@ -208,6 +209,26 @@ TEST_F(ToolTest, FillCoversTheUsableAreaStaysInsideWallsAndRedrawsOnce) {
     for (int y = 1; y <= 63; ++y) ed.doc.set(127, y, 1);
     down(127.7f, 20);
     EXPECT_EQ(setcells(ed.pixelgrid), block(127, 1, 128, 63));
+}
+
+// A tool's key chooses it as its button does; Escape ends a first point, a
+// stroke, a paste or a pick, and the redraw wipes their marks.
+TEST_F(ToolTest, KeysChooseToolsAndEscapeAbandonsWhatIsPending) {
+    std::set<std::string> keys;
+    for (const ToolRow& t : toolrows()) {
+        play("Command3 d5,5");
+        EXPECT_TRUE(ed.handle(Event::key(t.key)) && keys.insert(t.key).second && ed.curtool == t.steps.front().code && ed.modelbl.caption == t.caption) << t.key;
+    }
+    for (auto [script, after] : {std::pair{"Command3 d10,10 m30,20", ToolCode{3, 0}}, {"Command2 d10,10 m12,12", {2, 0}},
+                                 {"Command11 d10,10 d14,12 selduplicate m40,30", {6, 0}}, {"Command10 d10,10 Command12 m30,30", {5, 1}}}) {
+        play(script);
+        const Grid drawn = ed.pixelgrid;
+        const Picture before = (ed.handle(Event::key("Esc")), ed.Picture1.image());
+        ed.redrawcanvas();
+        EXPECT_TRUE(ed.curtool == after && before == ed.Picture1.image()) << script;
+        play("m20,20");
+        EXPECT_TRUE(ed.pixelgrid == drawn && !ed.handle(Event::key("Q"))) << script << ": still drawing";
+    }
 }
 
 }  // namespace

@@ -17,6 +17,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+// QTest's pointer events through the window system, as the user's arrive.
+#define QTEST_QPA_MOUSE_HANDLING
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -48,7 +51,10 @@ struct ScriptedPlatform : ui::QtPlatform {
 
 class QtBinding : public ::testing::Test {
 protected:
-    QtBinding() { app.start(); }
+    QtBinding() {
+        QSettings("Grafipix", "grafipix").remove("zoom");  // as at the first run
+        app.start();
+    }
     void choose(const char* entry) { main.action(entry)->trigger(); }
 
     ScriptedPlatform* platform = nullptr;
@@ -172,6 +178,37 @@ TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditorAndCaptionsFit) {
     EXPECT_TRUE(title.devicePixelRatio() == main.devicePixelRatioF() && title.width() == qRound(360 * main.devicePixelRatioF()));
 }
 
+// Ctrl++ steps the zoom up to x6; at each factor a pointer position names the
+// same cell, through the window system; the controls under the canvas move down
+// with it; cells stay crisp; the grid shows from x3 on, never in the raster;
+// the factor is kept for the next run.
+TEST_F(QtBinding, ZoomKeepsEachPositionsCellTheGridOffThePictureAndKeysArrive) {
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QWidget* canvas = main.canvas();
+    const QPoint colour = main.button("pressblue")->pos(), credit = main.label("Label6")->pos();
+    ed.doc.set(64, 32, ink);
+    for (const char* entry : {"grille", "bgcasio"}) choose(entry);  // a redraw shows the cell
+    const Picture raster = ed.Picture1.image();
+    for (int zoom = 1; zoom <= 6; QTest::keyClick(&main, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier), ++zoom) {
+        EXPECT_TRUE(ed.zoomfactor() == zoom && canvas->size() == QSize(Canvas::width, Canvas::height) * zoom &&
+                    main.button("pressblue")->pos() == colour && main.label("Label6")->pos() == credit + QPoint(0, Canvas::height * (zoom - 1))) << zoom;
+        for (int k : {1, 2, 28, 29, 380}) {  // pixel k at x1 is unit 1 + k / 3, its cell half-up from there
+            QTest::mouseMove(canvas, QPoint(k * zoom, 3 * zoom));
+            EXPECT_EQ(main.label("coordx")->text() + main.label("coordy")->text(), QString::number(int(1.5 + k / 3.0)) + "62") << zoom;
+        }
+        const double left = 63 * 3 * zoom, top = 31 * 3 * zoom, last = 3 * zoom - 1;  // cell (64, 32)
+        EXPECT_TRUE(pixel(canvas, left + last, top + last) == QColor(0, 0, 192) &&
+                    (pixel(canvas, left, top + 1) == QColor(0, 0, 192)) == (zoom < 3) && ed.Picture1.image() == raster) << zoom;
+    }
+    QTest::keyClick(&main, Qt::Key_Minus, Qt::ControlModifier);
+    ui::Application again;
+    again.start();
+    EXPECT_TRUE(again.editor().zoom5.checked && again.mainwindow().canvas()->width() == 5 * Canvas::width && again.mainwindow().size() == main.size());
+    QTest::keyClick(&main, 'L');
+    EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && main.button("Command3")->toolTip() == "Ligne (L)");
+}
+
 // A secondary window opens beside Main, on the screen.
 bool beside(QWidget* w, QWidget& main) {
     return !w->frameGeometry().intersects(main.frameGeometry()) && main.screen()->availableGeometry().contains(w->frameGeometry());
@@ -293,6 +330,9 @@ TEST_F(QtBinding, FileDialogsStartInTheLastFolderUsed) {
 int main(int argc, char** argv) {
     // Test discovery runs this without CTest's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings of this run's own, never the user's nor another test's running beside it.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
