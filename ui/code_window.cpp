@@ -116,13 +116,19 @@ CodeWindow::CodeWindow(Application& app) : app_(app) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8("Code compilé"));
     setFixedSize(clientwidth / twipsperpixel, clientheight / twipsperpixel);
-    label1_ = new QLabel(this);
-    label1_->setObjectName("Label1");
-    label1_->setGeometry(label1place.pixels());
-    label1_->setTextFormat(Qt::PlainText);
-    label1_->setWordWrap(true);
-    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setcaptionface(label1_, 10);
+    // Plain-text captions in the program's face, wrapped from the top left
+    // where they may take two lines.
+    const auto label = [this](const char* name, const Place& place, int pixels, bool wraps) {
+        auto* l = new QLabel(this);
+        l->setObjectName(name);
+        l->setGeometry(place.pixels());
+        l->setTextFormat(Qt::PlainText);
+        l->setWordWrap(wraps);
+        if (wraps) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setcaptionface(l, pixels);
+        return l;
+    };
+    label1_ = label("Label1", label1place, 10, true);
 
     strip_ = new ProgressStrip(this);
     strip_->setGeometry(stripplace.pixels());
@@ -130,11 +136,7 @@ CodeWindow::CodeWindow(Application& app) : app_(app) {
     text_ = new CodeText(this);
     text_->setGeometry(textplace.pixels());
 
-    bytes_ = new QLabel(this);
-    bytes_->setObjectName("bytes");
-    bytes_->setGeometry(bytesplace.pixels());
-    bytes_->setTextFormat(Qt::PlainText);
-    setcaptionface(bytes_, 9);  // room for a six-digit estimate
+    bytes_ = label("bytes", bytesplace, 9, false);  // room for a six-digit estimate
 
     const auto button = [this](const char* name, const Place& place) {
         auto* b = new QPushButton(this);
@@ -147,18 +149,11 @@ CodeWindow::CodeWindow(Application& app) : app_(app) {
     savetext_ = button("savetext", savetextplace);
     savecalc_ = button("savecalc", savecalcplace);
 
-    screenlabel_ = new QLabel(QString::fromUtf8("Ce que la calculatrice dessine :"), this);
-    screenlabel_->setGeometry(screenlabelplace.pixels());
-    setcaptionface(screenlabel_, 10);
+    screenlabel_ = label("screenlabel", screenlabelplace, 10, false);
+    showcaption(screenlabel_, QString::fromUtf8("Ce que la calculatrice dessine :"));
     screen_ = new CalcScreen(this);
     screen_->setGeometry(screenplace.pixels());
-    previewinfo_ = new QLabel(this);
-    previewinfo_->setObjectName("previewinfo");
-    previewinfo_->setGeometry(previewinfoplace.pixels());
-    previewinfo_->setTextFormat(Qt::PlainText);
-    previewinfo_->setWordWrap(true);
-    previewinfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setcaptionface(previewinfo_, 10);
+    previewinfo_ = label("previewinfo", previewinfoplace, 10, true);
 }
 
 void CodeWindow::refresh(const CodeForm& form) {
