@@ -39,6 +39,11 @@ public:
     int opaquedup = 0;
     float anchorx = 0.0f, anchory = 0.0f;
     FillQueue fillqueue;
+    // "Tracé continu": the pen and the brush join each position of a stroke
+    // to the last one, held in strokex, strokey once the stroke has one.
+    bool continuous = false;
+    bool strokeheld = false;
+    float strokex = 0.0f, strokey = 0.0f;
 
     // Repaints the canvas from `pixelgrid` and leaves the pen for `curcolor`.
     void redrawcanvas();

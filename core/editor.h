@@ -13,6 +13,7 @@
 #include "core/controls.h"
 #include "core/drawing.h"
 #include "core/events.h"
+#include "core/history.h"
 #include "core/tool_code.h"
 
 namespace grafipix {
@@ -47,6 +48,8 @@ public:
     ToolCode curtool;
     CodeMode codemode = CodeMode::none;
     int selnotempty = 0;
+    // The steps "Annuler" and "Rétablir" move over.
+    History history;
 
     // The model whose entry carries the check mark: the one place it is read.
     const Model& currentmodel() const;
@@ -56,6 +59,7 @@ public:
     Button presstruegreen, presswhite, pressblue, pressblack, pressorange, pressgreen;
     std::vector<Button> toolbuttons;  // one per row of the tool table, in its order
     MenuEntry file, new_, importation, exportation, generate, fline, drawstat, exit;
+    MenuEntry reopen, edit, undo, redo, continu;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
     MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
     MenuEntry options, calc, g35, g65, g85, g100, bground, bgwhite, bgcasio, opyes;
@@ -82,6 +86,15 @@ public:
     void bgcasio_Click();
     void bgwhite_Click();
 
+    // ---- undo, redo and the drawing kept between runs (core/) ----
+    void undo_Click();
+    void redo_Click();
+    void reopen_Click();
+    // Forgets every step: undo goes back no further than the picture as it is.
+    void newhistory();
+    // The picture written to the user's data folder on the way out.
+    void keepdrawing();
+
     // ---- tools (tools/) ----
     void Command1_Click();
     void Command2_Click();
@@ -96,6 +109,7 @@ public:
     void Picture1_MouseMove(int button, int shift, float X, float Y);
     // A tool button: the tool's first step and its status text.
     void choosetool(const ToolRow& tool);
+    void continu_Click();
 
     // ---- models and colours (models/) ----
     void g35_Click();
@@ -143,6 +157,9 @@ public:
 
 private:
     bool click(std::string_view name);
+    Marks marks() const;
+    bool strokerunning() const;
+    void stepover(bool backwards);
 };
 
 }  // namespace grafipix

@@ -15,21 +15,26 @@ void mark(Drawing& d, float x, float y, bool preview) {
     else d.plotcell(x, y);
 }
 
+void plotmark(Drawing& d, float x, float y) { d.plotcell(x, y); }
+void previewmark(Drawing& d, float x, float y) { d.previewcell(x, y); }
+
+}  // namespace
+
 // The walk moves a column at a time and fills the rows between two columns
 // inside the first of them; it stops before column x2, so the second point
 // is never drawn.
-void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) {
+void walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(Drawing&, float, float)) {
     long steps = 0;
     if (x2 == x1) {
         float y = y1;
         if (y1 > y2) {
             do {
-                mark(d, x2, y, preview);
+                visit(d, x2, y);
                 y = y - 1.0f;
             } while (y > y2 && y >= fartop && ++steps < maxwalksteps);
         } else {
             do {
-                mark(d, x2, y, preview);
+                visit(d, x2, y);
                 y = y + 1.0f;
             } while (y < y2 && y <= farbottom && ++steps < maxwalksteps);
         }
@@ -40,7 +45,7 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) 
     float x = x1, y = y1;
     if (x1 < x2) {
         do {
-            mark(d, x, y, preview);
+            visit(d, x, y);
             const float next = std::floor(m * (x + 1.0f) + b);
             if (m < 0.0f ? next < y - 1.0f : next > y + 1.0f) {
                 y = m < 0.0f ? y - 1.0f : y + 1.0f;
@@ -53,7 +58,7 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) 
         // Walking left has no test on the row; it only stops early once the
         // rows run off the canvas for good.
         do {
-            mark(d, x, y, preview);
+            visit(d, x, y);
             const float next = std::floor(m * (x - 1.0f) + b);
             if (m > 0.0f ? next < y - 1.0f : next > y + 1.0f) {
                 y = m > 0.0f ? y - 1.0f : y + 1.0f;
@@ -64,6 +69,8 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) 
         } while (x > x2 && x >= farleft && !(m > 0.0f ? y < fartop : y > farbottom) && ++steps < maxwalksteps);
     }
 }
+
+namespace {
 
 void walkrectangle(Drawing& d, float x2, float y2, bool preview) {
     float x1 = d.anchorx, y1 = d.anchory;
@@ -112,14 +119,14 @@ void walkcircle(Drawing& d, float x2, float y2, bool preview) {
 
 }  // namespace
 
-void drawline(Drawing& d, float X, float Y) { walkline(d, d.anchorx, d.anchory, X, Y, false); }
+void drawline(Drawing& d, float X, float Y) { walkline(d, d.anchorx, d.anchory, X, Y, plotmark); }
 void drawrectangle(Drawing& d, float X, float Y) { walkrectangle(d, X, Y, false); }
 void drawcircle(Drawing& d, float X, float Y) { walkcircle(d, X, Y, false); }
 
 // Each preview starts from a full redraw, which wipes the previous one.
 void previewline(Drawing& d, float X, float Y) {
     d.redrawcanvas();
-    walkline(d, d.anchorx, d.anchory, X, Y, true);
+    walkline(d, d.anchorx, d.anchory, X, Y, previewmark);
 }
 void previewrectangle(Drawing& d, float X, float Y) {
     d.redrawcanvas();

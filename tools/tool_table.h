@@ -20,6 +20,7 @@ struct ToolStep {
     const char* caption;  // the status line after a click; nullptr leaves it
     ToolAction move;      // nullptr: a move only updates the read-out
     bool selects = false;  // a click here makes a selection: the "Sélection" menu opens
+    bool strokes = false;  // its moves draw: one stroke, one step of undo, up to the next click
 };
 
 inline constexpr int iconsize = 16;

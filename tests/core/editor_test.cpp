@@ -63,7 +63,7 @@ TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     for (const ButtonRow& b : mainbuttons())
         if (const Button& c = *ed.button(b.name); c.backcolor == highlight || !c.visible)
             marks += b.name + std::string(c.backcolor == highlight ? "*" : "") + (c.visible ? " " : "~ ");
-    EXPECT_EQ(marks, "selection- repbluesel- g65+ bgcasio+ opyes+ repblue- presswhite~ pressblue* pressblack~ ");
+    EXPECT_EQ(marks, "undo- redo- selection- repbluesel- g65+ bgcasio+ opyes+ repblue- presswhite~ pressblue* pressblack~ ");
     for (const char* name : {"pressblack", "presswhite", "repblue", "desel", "selvert", "calc", "Command4", "nothing"})
         EXPECT_TRUE(!click(name) && ed.doc == Document{} && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
     play("g100 pressblack");

@@ -33,6 +33,12 @@ public:
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override {
         return onsave ? onsave(path, p, error) : (error = "no saver in this test", false);
     }
+    bool savedrawing(const std::string& text, std::string& error) override {
+        return keepfails ? (error = "disque plein", false) : (kept = text, true);
+    }
+    bool loaddrawing(std::string& text, std::string& error) override {
+        return kept.empty() ? (error = "rien de gardé", false) : (text = kept, true);
+    }
     float rnd() override {
         ++rndcalls;
         return randoms.empty() ? source_.next() : pop(randoms);
@@ -49,6 +55,8 @@ public:
     int rndcalls = 0;
     std::function<bool(const std::string&, Samples&, std::string&)> onload;
     std::function<bool(const std::string&, const Picture&, std::string&)> onsave;
+    std::string kept;  // the drawing kept between runs
+    bool keepfails = false;
 
 private:
     static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }
