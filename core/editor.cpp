@@ -37,8 +37,10 @@ bool Editor::handle(const Event& e) {
         case Event::Kind::unload: e.window == Window::Code ? Code_Unload() : Main_Unload(); break;
     }
     if (!canvas || !strokerunning()) history.close(pixelgrid, marks());
-    undo.enabled = history.undoable() > 0 || history.pending(pixelgrid);
-    redo.enabled = history.redoable() > 0;
+    // A stroke under way is already a new action: nothing left to redo.
+    const bool pending = history.pending(pixelgrid);
+    undo.enabled = history.undoable() > 0 || pending;
+    redo.enabled = history.redoable() > 0 && !pending;
     return taken;
 }
 

@@ -20,16 +20,22 @@ void startstroke(Drawing& d, float, float) { d.strokeheld = false; }
 
 namespace {
 
-// The walk leaves out its second point and, walking right, stops once off
-// rows 1..63; walking left from the newer position it has no such test, and
-// what it leaves out is the position already drawn.
+// The walk from the right-hand end: walking right it would stop once off rows
+// 1..63, walking left it has no such test. Its second point, left out, is
+// drawn apart; in that point's column rounding can stop the walk a row short,
+// so the rows left there are walked too.
+void join(Drawing& d, float x1, float y1, float x2, float y2, void (*draw)(Drawing&, float, float)) {
+    const WalkEnd end = walkline(d, x1, y1, x2, y2, draw);
+    if (end.x == x2) walkline(d, x2, end.y, x2, y2, draw);
+}
+
 void follow(Drawing& d, float X, float Y, void (*draw)(Drawing&, float, float)) {
     if (!d.continuous || !d.strokeheld) {
         draw(d, X, Y);
     } else if (X > d.strokex) {
-        walkline(d, X, Y, d.strokex, d.strokey, draw);
+        join(d, X, Y, d.strokex, d.strokey, draw);
     } else {
-        walkline(d, d.strokex, d.strokey, X, Y, draw);
+        join(d, d.strokex, d.strokey, X, Y, draw);
         draw(d, X, Y);
     }
     d.strokeheld = true;

@@ -23,7 +23,7 @@ void previewmark(Drawing& d, float x, float y) { d.previewcell(x, y); }
 // The walk moves a column at a time and fills the rows between two columns
 // inside the first of them; it stops before column x2, so the second point
 // is never drawn.
-void walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(Drawing&, float, float)) {
+WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(Drawing&, float, float)) {
     long steps = 0;
     if (x2 == x1) {
         float y = y1;
@@ -38,7 +38,7 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(
                 y = y + 1.0f;
             } while (y < y2 && y <= farbottom && ++steps < maxwalksteps);
         }
-        return;
+        return {x2, y};
     }
     const float m = (y2 - y1) / (x2 - x1);
     const float b = y2 - m * x2;
@@ -68,6 +68,7 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(
             }
         } while (x > x2 && x >= farleft && !(m > 0.0f ? y < fartop : y > farbottom) && ++steps < maxwalksteps);
     }
+    return {x, y};
 }
 
 namespace {

@@ -28,8 +28,12 @@ void setanchor(Drawing& d, float X, float Y);
 
 // shapes.cpp: from the anchor to (X, Y); a preview redraws the canvas first
 // and paints without storing. walkline visits the cells of the line tool's
-// walk from (x1, y1) up to, not including, (x2, y2).
-void walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(Drawing&, float, float));
+// walk from (x1, y1) up to, not including, (x2, y2), and gives the cell it
+// stopped at, not visited.
+struct WalkEnd {
+    float x, y;
+};
+WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(Drawing&, float, float));
 void drawline(Drawing& d, float X, float Y);
 void previewline(Drawing& d, float X, float Y);
 void drawrectangle(Drawing& d, float X, float Y);

@@ -90,5 +90,100 @@ TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
     EXPECT_TRUE(ed.Picture1.picture().empty() && pixelsnot(whiteback) == 0);
 }
 
+// One step per action that changes the picture, none for the rest; undoing
+// them all gives back the start and redoing them all the end, on the canvas too.
+TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
+    platform.onload = [](const std::string&, Samples& out, std::string&) {
+        for (auto& column : out.colour) column.fill(0xFF0000);  // pure blue
+        return true;
+    };
+    struct Row { const char* script; size_t steps; } rows[] = {
+        {"Command1 d10,10 d11,10 d11,10", 2},  // the same cell again changes nothing
+        {"Command2 d5,5 m10,10 m20,20 m30,25 d30,25", 1},
+        {"Command6 d5,5 m10,10 d9,9 Command7 d20,20 m40,40 m40,40 d1,1", 2},
+        {"Command2 d5,5 m10,40 g35 m20,40 d1,1", 3},  // a command splits the stroke
+        {"Command3 d5,5 m9,30 d20,20 Command9 d5,5 m6,6 d20,20 Command10 d30,30 d35,35 Command8 d64,32", 4},
+        {"Command11 d2,2 m5,5 d12,12 selduplicate d40,40 d60,50 desel", 2},
+        {"Command11 d2,2 d12,12 seldelete selvert selhoriz rotate180 repgreensel", 5},
+        {"repgreen reporange repgreen fline exportation", 2},
+        {"importation new new", 2},
+        {"g35 g65 g100 reopen", 1},  // only the fold; nothing kept to reopen
+    };
+    for (const Row& r : rows) {
+        play("g65 Command1 pressblue");
+        ed.doc.newpicture();
+        paint(3, 3, 12, 8, green), paint(20, 10, 25, 12, orange), paint(2, 2, 2, 2, ink);
+        ed.newhistory();
+        platform.opens = {"image.bmp"};
+        const Grid start = ed.pixelgrid;
+        play(r.script);
+        const Grid end = ed.pixelgrid;
+        EXPECT_EQ(ed.history.undoable(), r.steps) << r.script;
+        for (size_t n = 0; n < 2 * r.steps; ++n) EXPECT_TRUE(click(n < r.steps ? "undo" : "redo")) << r.script;
+        EXPECT_TRUE(!ed.redo.enabled && ed.pixelgrid == end) << r.script;
+        while (click("undo")) {}
+        EXPECT_TRUE(ed.pixelgrid == start && ed.redo.enabled) << r.script;
+        const Picture shown = ed.Picture1.image();
+        ed.redrawcanvas();
+        EXPECT_EQ(shown, ed.Picture1.image()) << r.script << ": the canvas shows the picture";
+    }
+}
+
+// The undo of a fold brings the model back as its switch sets it; a running
+// stroke stops and is undone whole; a new step ends the redo list; 256 are kept.
+TEST_F(EditorTest, UndoBringsTheModelBackStopsTheStrokeAndKeeps256Steps) {
+    paint(3, 3, 12, 8, green);
+    play("Command11 d2,2 d4,4 pressgreen g100");
+    play("undo");
+    EXPECT_TRUE(ed.g65.checked && !ed.g100.checked && ed.typcalc.caption == "Graph 65" && ed.inkcolor == 1);
+    EXPECT_TRUE(ed.pressgreen.visible && !ed.pressblack.visible && ed.pressblue.backcolor == highlight && ed.curcolor == 1);
+    EXPECT_TRUE(ed.repgreen.enabled && ed.pixelgrid.get(3, 3) == green && ed.Picture1.forecolor() == blueink);
+    play("redo");
+    EXPECT_TRUE(ed.g100.checked && ed.typcalc.caption == "Graph 100" && ed.pressblack.backcolor == highlight);
+    EXPECT_TRUE(ed.pixelgrid.get(3, 3) == ink && !ed.redo.enabled && ed.selection.enabled);
+    play("undo new undo");
+    EXPECT_TRUE(ed.selection.enabled && ed.pixelgrid.get(3, 3) == green) << "Nouveau's undo opens Sélection again";
+    play("Command2 d1,1 m30,30");
+    EXPECT_TRUE(ed.undo.enabled && !ed.redo.enabled) << "the stroke so far can be undone";
+    play("undo m31,31");
+    EXPECT_TRUE(ed.curtool == (ToolCode{2, 0}) && ed.modelbl.caption == "Stylo, cliquez pour amorcer le tracé");
+    EXPECT_TRUE(ed.pixelgrid.get(30, 30) == 0 && ed.pixelgrid.get(31, 31) == 0);
+    play("Command1");
+    for (int n = 0; n < 300; ++n) down(float(1 + n % 127), float(1 + n / 127));
+    EXPECT_EQ(ed.history.undoable(), History::maxsteps);
+    EXPECT_LT(ed.history.bytes(), size_t{2} << 20);
+}
+
+// On the way out a drawing is kept (an empty one is not); "Rouvrir le dernier
+// dessin" brings it back as one step, in this model's colours; a failed write
+// is logged and the process ends all the same; a damaged file changes nothing.
+TEST_F(EditorTest, TheDrawingKeptOnQuitReopensAsOneStepAndAFailedWriteIsLogged) {
+    paint(3, 3, 12, 8, green), paint(0, 0, 0, 0, orange);
+    play("exit");
+    EXPECT_TRUE(platform.ended && !platform.kept.empty());
+    testing::FakePlatform second;
+    Editor next(second);
+    next.handle(Event::load());
+    next.handle(Event::unload(Window::Main));
+    EXPECT_TRUE(second.ended && second.kept.empty()) << "an empty picture replaced the kept one";
+    second.kept = platform.kept;
+    next.handle(Event::click("reopen"));
+    EXPECT_TRUE(next.pixelgrid == ed.pixelgrid && next.history.undoable() == 1);
+    next.handle(Event::click("undo"));
+    next.handle(Event::click("g35"));
+    next.handle(Event::click("reopen"));
+    EXPECT_TRUE(next.pixelgrid.get(3, 3) == ink && next.pixelgrid.get(0, 0) == ink);
+    second.kept = platform.kept.substr(0, 500);
+    next.handle(Event::click("reopen"));
+    EXPECT_EQ(second.messages.back(), "Impossible de rouvrir le dernier dessin : ce n'est pas un dessin de Grafipix.");
+    EXPECT_EQ(next.history.undoable(), 1u);
+
+    platform.keepfails = true, platform.ended = false;
+    ::testing::internal::CaptureStderr();
+    ed.handle(Event::unload(Window::Main));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "grafipix : le dessin n'a pas pu être gardé : disque plein\n");
+    EXPECT_TRUE(platform.ended);
+}
+
 }  // namespace
 }  // namespace grafipix

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <limits>
+#include <random>
 
 #include "tests/support/editor_fixture.h"
 #include "tools/tool_table.h"
@@ -122,6 +123,38 @@ TEST_F(ToolTest, PlotcellStoresOnlyInsideAndFreehandToolsClipAtTheBorders) {
     for (int dot = 0; dot < 5; ++dot) platform.randoms.insert(platform.randoms.end(), {0.99f, 0.9f, 0, 0});
     move(2, 5);
     EXPECT_EQ(setcells(ed.pixelgrid).size(), 4u) << "dots off the canvas are not stored";
+}
+
+// Unchecked, a fast pen move leaves a gap; checked, the pen's and the brush's
+// cells join every position to the last through cells touching at least at
+// a corner, whichever way and however far the pointer jumps.
+TEST_F(ToolTest, ContinuousStrokesJoinEveryPositionToTheLast) {
+    play("Command2 d1,1 m10,10 m20,15 d1,1");
+    EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{10, 10}, {20, 15}}));
+    std::mt19937 random(7);
+    for (const char* tool : {"Command2", "Command6"}) {
+        play(std::string("continu ") + tool + " d1,1");
+        int x = 64, y = 32;
+        for (int n = 0; n < 400; ++n) {
+            const int nx = 1 + int(random() % 127), ny = 1 + int(random() % 63);
+            move(float(x), float(y));
+            ed.doc.newpicture();
+            ed.doc.set(x, y, 1);
+            move(float(nx), float(ny));
+            Cells reached{{x, y}}, front{{x, y}};
+            while (!front.empty()) {
+                Cells next;
+                for (auto [cx, cy] : front)
+                    for (int d = 0; d < 9; ++d)
+                        if (ed.pixelgrid.get(cx + d % 3 - 1, cy + d / 3 - 1) && reached.insert({cx + d % 3 - 1, cy + d / 3 - 1}).second)
+                            next.insert({cx + d % 3 - 1, cy + d / 3 - 1});
+                front = next;
+            }
+            ASSERT_TRUE(reached.count({nx, ny})) << tool << " from " << x << "," << y << " to " << nx << "," << ny;
+            x = nx, y = ny;
+        }
+        play("d1,1 continu");
+    }
 }
 
 TEST_F(ToolTest, ShapesStoreExactlyTheirCellsAndPreviewsNone) {
