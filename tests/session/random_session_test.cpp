@@ -1,7 +1,8 @@
 // Long random sessions through the event funnel, with every control of Main
 // clicked at random (the funnel refuses what the user could not reach) and
-// the rules that must hold after every event checked after every event. That
-// the program of any picture redraws it is the round trip's to show.
+// the rules that must hold after every event checked after every event, and
+// undo and redo over every stretch of a hundred events. That the program of
+// any picture redraws it is the round trip's to show.
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,7 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
             default: return std::uniform_real_distribution<float>(0.5f, span + 1)(random);
         }
     };
+    Grid start = ed.pixelgrid;
     const char* events = std::getenv("GRAFIPIX_SESSION_EVENTS");
     for (long n = 0, count = events ? std::atol(events) : 20000; n < count; ++n) {
         // A control a third of the time ("Nouveau" half as often, or little
@@ -81,6 +83,15 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         for (const ColourButton& b : colourbuttons())
             if ((ed.*b.button).visible && (ed.*b.button).backcolor == highlight) lit += std::to_string(b.code);
         ASSERT_EQ(lit, std::to_string(ed.curcolor)) << where;
+        if (n % 100 == 99) {  // every step undone gives back the start, redone again the end
+            const Grid end = ed.pixelgrid;
+            int steps = 0;
+            while (ed.handle(Event::click("undo"))) ++steps;
+            ASSERT_TRUE(ed.pixelgrid == start) << where;
+            while (steps-- > 0) ed.handle(Event::click("redo"));
+            ASSERT_TRUE(ed.pixelgrid == end) << where;
+            ed.newhistory(), start = end;
+        }
     }
 }
 

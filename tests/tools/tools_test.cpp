@@ -132,28 +132,23 @@ TEST_F(ToolTest, ContinuousStrokesJoinEveryPositionToTheLast) {
     play("Command2 d1,1 m10,10 m20,15 d1,1");
     EXPECT_EQ(setcells(ed.pixelgrid), (Cells{{10, 10}, {20, 15}}));
     std::mt19937 random(7);
-    for (const char* tool : {"Command2", "Command6"}) {
-        play(std::string("continu ") + tool + " d1,1");
-        int x = 64, y = 32;
-        for (int n = 0; n < 400; ++n) {
+    for (const char* tool : {"continu Command2 d1,1", "Command6 d1,1"}) {
+        play(tool);
+        for (int n = 0, x = 64, y = 32; n < 400; ++n) {
             const int nx = 1 + int(random() % 127), ny = 1 + int(random() % 63);
             move(float(x), float(y));
-            ed.doc.newpicture();
-            ed.doc.set(x, y, 1);
+            ed.doc.newpicture(), ed.doc.set(x, y, 1);
             move(float(nx), float(ny));
-            Cells reached{{x, y}}, front{{x, y}};
-            while (!front.empty()) {
-                Cells next;
-                for (auto [cx, cy] : front)
+            Cells reached{{x, y}};  // grows by the drawn cells touching it
+            for (size_t size = 0; size != reached.size();) {
+                size = reached.size();
+                for (auto [cx, cy] : Cells(reached))
                     for (int d = 0; d < 9; ++d)
-                        if (ed.pixelgrid.get(cx + d % 3 - 1, cy + d / 3 - 1) && reached.insert({cx + d % 3 - 1, cy + d / 3 - 1}).second)
-                            next.insert({cx + d % 3 - 1, cy + d / 3 - 1});
-                front = next;
+                        if (ed.pixelgrid.get(cx + d % 3 - 1, cy + d / 3 - 1)) reached.insert({cx + d % 3 - 1, cy + d / 3 - 1});
             }
             ASSERT_TRUE(reached.count({nx, ny})) << tool << " from " << x << "," << y << " to " << nx << "," << ny;
             x = nx, y = ny;
         }
-        play("d1,1 continu");
     }
 }
 
