@@ -21,7 +21,7 @@ Step::Step(const Grid& was, const Grid& now, Marks marksbefore, Marks marksafter
         const uint32_t p = codes(was, now, i);
         if (p >> 2 == (p & 3)) continue;
         if (cells_.size() == listlimit) {
-            cells_ = {};
+            std::vector<uint32_t>().swap(cells_);
             nibbles_.assign((cellcount + 1) / 2, 0);
             for (int j = 0; j < cellcount; ++j) nibbles_[j / 2] |= uint8_t(codes(was, now, j) << (j % 2 * 4));
             return;

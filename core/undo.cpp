@@ -31,7 +31,7 @@ void Editor::stepover(bool backwards) {
     const Marks& was = backwards ? step->after : step->before;
     if (now.selection != was.selection) selection.enabled = now.selection;
     // A picture an export left under the marks could still show what is undone.
-    Picture1.setpicture(Picture{});
+    if (!Picture1.picture().empty()) Picture1.setpicture(Picture{});
     if (now.model != was.model && now.model) applymodel(*this, *now.model);  // redraws
     else redrawcanvas();
 }

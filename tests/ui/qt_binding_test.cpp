@@ -283,6 +283,24 @@ TEST_F(QtBinding, FileDialogsStartInTheLastFolderUsed) {
     EXPECT_EQ(seen, (QStringList{first.path() + " Ouvrir", second.path() + " Enregistrer sous", first.path() + " Ouvrir"}));
 }
 
+// Quitting keeps the drawing in the data folder and "Rouvrir le dernier
+// dessin" brings it back; where the folder cannot be made, nothing is kept
+// and the reason is given.
+TEST_F(QtBinding, TheDrawingIsKeptInTheDataFolderAndAFailedWriteSaysWhy) {
+    const QString folder = QFileInfo(ui::QtPlatform::keptdrawing()).absolutePath();
+    QDir(folder).removeRecursively();
+    ed.doc.set(5, 5, green);
+    choose("exit");
+    ed.doc.newpicture();
+    ed.handle(Event::click("reopen"));
+    EXPECT_EQ(ed.pixelgrid.get(5, 5), green) << platform->messages;
+    ASSERT_TRUE(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
+    std::string error;
+    EXPECT_FALSE(platform->savedrawing("x", error));
+    EXPECT_EQ(error, "le dossier « " + folder.toStdString() + " » ne peut pas être créé");
+    QFile::remove(folder);
+}
+
 }  // namespace
 }  // namespace grafipix
 
@@ -290,6 +308,7 @@ int main(int argc, char** argv) {
     // Test discovery runs this without CTest's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // the kept drawing and the settings away from the user's
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
