@@ -33,12 +33,8 @@ public:
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override {
         return onsave ? onsave(path, p, error) : (error = "no saver in this test", false);
     }
-    bool savedrawing(const std::string& text, std::string& error) override {
-        return keepfails ? (error = "disque plein", false) : (kept = text, true);
-    }
-    bool loaddrawing(std::string& text, std::string& error) override {
-        return kept.empty() ? (error = "rien de gardé", false) : (text = kept, true);
-    }
+    bool savedrawing(const std::string& text, std::string& error) override { return keepfails ? (error = "disque plein", false) : (kept = text, true); }
+    bool loaddrawing(std::string& text, std::string& error) override { return kept.empty() ? (error = "rien", false) : (text = kept, true); }
     float rnd() override {
         ++rndcalls;
         return randoms.empty() ? source_.next() : pop(randoms);
@@ -55,7 +51,7 @@ public:
     int rndcalls = 0;
     std::function<bool(const std::string&, Samples&, std::string&)> onload;
     std::function<bool(const std::string&, const Picture&, std::string&)> onsave;
-    std::string kept;  // the drawing kept between runs
+    std::string kept;  // the drawing kept between runs, unless writing it fails
     bool keepfails = false;
 
 private:
