@@ -41,6 +41,11 @@ public:
     // The selection's frame is shown with every redraw while the selection lasts.
     bool selframe = false;
     FillQueue fillqueue;
+    // "Tracé continu": the pen and the brush join each position of a stroke
+    // to the last one, held in strokex, strokey once the stroke has one.
+    bool continuous = false;
+    bool strokeheld = false;
+    float strokex = 0.0f, strokey = 0.0f;
 
     // Repaints the canvas from `pixelgrid` and leaves the pen for `curcolor`.
     void redrawcanvas();

@@ -20,17 +20,29 @@ Editor::Editor(Platform& p) : Drawing(p), toolbuttons(toolrows().size()) {
 
 // ---- the event funnel ----
 
+// Steps of undo are closed here, so no handler needs to know of them: the
+// changes of one event make one step, except that a running stroke gathers
+// the canvas events up to the click that stops it. Any other event ends the
+// stroke's step first, so a command in the middle of a stroke is a step of its own.
 bool Editor::handle(const Event& e) {
+    const bool canvas = e.kind == Event::Kind::mousedown || e.kind == Event::Kind::mousemove;
+    if (!canvas) history.close(pixelgrid, marks());
+    bool taken = true;
     switch (e.kind) {
-        case Event::Kind::load: Main_Load(); break;
-        case Event::Kind::click: return click(e.control);
+        case Event::Kind::load: Main_Load(); newhistory(); break;
+        case Event::Kind::click: taken = click(e.control); break;
         case Event::Kind::mousedown: Picture1_MouseDown(e.button, e.shift, e.x, e.y); break;
         case Event::Kind::mousemove: Picture1_MouseMove(e.button, e.shift, e.x, e.y); break;
         case Event::Kind::tick: e.timer == Timer::Code1 ? Code_Timer1_Timer() : Timer1_Timer(); break;
         case Event::Kind::unload: e.window == Window::Code ? Code_Unload() : Main_Unload(); break;
-        case Event::Kind::key: return keypress(e.control);
+        case Event::Kind::key: taken = keypress(e.control); break;
     }
-    return true;
+    if (!canvas || !strokerunning()) history.close(pixelgrid, marks());
+    // A stroke under way is already a new action: nothing left to redo.
+    const bool pending = history.pending(pixelgrid);
+    undo.enabled = history.undoable() > 0 || pending;
+    redo.enabled = history.redoable() > 0 && !pending;
+    return taken;
 }
 
 bool Editor::click(std::string_view name) {
@@ -116,9 +128,15 @@ void Editor::new_Click() {
     selframe = false;
 }
 
-void Editor::exit_Click() { platform.endprocess(); }
+void Editor::exit_Click() {
+    keepdrawing();
+    platform.endprocess();
+}
 
-void Editor::Main_Unload() { platform.endprocess(); }
+void Editor::Main_Unload() {
+    keepdrawing();
+    platform.endprocess();
+}
 
 void Editor::about_Click() { platform.showwindow(Window::Apropos); }
 

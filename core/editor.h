@@ -14,6 +14,7 @@
 #include "core/controls.h"
 #include "core/drawing.h"
 #include "core/events.h"
+#include "core/history.h"
 #include "core/tool_code.h"
 
 namespace grafipix {
@@ -58,6 +59,8 @@ public:
     ToolCode curtool;
     CodeMode codemode = CodeMode::none;
     int selnotempty = 0;
+    // The steps "Annuler" and "Rétablir" move over.
+    History history;
 
     // The model whose entry carries the check mark: the one place it is read.
     const Model& currentmodel() const;
@@ -66,7 +69,8 @@ public:
     Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
     Button presstruegreen, presswhite, pressblue, pressblack, pressorange, pressgreen;
     std::vector<Button> toolbuttons;  // one per row of the tool table, in its order
-    MenuEntry file, new_, importation, exportation, exportcalc, generate, fline, drawstat, compact, exit;
+    MenuEntry file, new_, reopen, importation, exportation, exportcalc, generate, fline, drawstat, compact, exit;
+    MenuEntry edit, undo, redo, continu;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
     MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
     MenuEntry options, calc, g35, g65, g85, g100, bground, bgwhite, bgcasio, opyes;
@@ -105,6 +109,15 @@ public:
     // The factor whose entry carries the check mark, 1 to 6.
     int zoomfactor() const;
 
+    // ---- undo, redo and the drawing kept between runs (core/) ----
+    void undo_Click();
+    void redo_Click();
+    void reopen_Click();
+    // Forgets every step: undo goes back no further than the picture as it is.
+    void newhistory();
+    // The picture written to the user's data folder on the way out.
+    void keepdrawing();
+
     // ---- tools (tools/) ----
     void Command1_Click();
     void Command2_Click();
@@ -127,6 +140,7 @@ public:
     // The pipette's click: the colour button of the cell under (X, Y) is
     // pressed, then the tool chosen before the pipette comes back.
     void pickcolour(float X, float Y);
+    void continu_Click();
 
     // ---- models and colours (models/) ----
     void g35_Click();
@@ -187,6 +201,9 @@ private:
     // Where the pipette goes back to.
     ToolCode beforepipette;
     std::string beforecaption;
+    Marks marks() const;
+    bool strokerunning() const;
+    void stepover(bool backwards);
 };
 
 }  // namespace grafipix

@@ -17,7 +17,7 @@ struct MenuRow {
     MenuEntry Editor::*entry;
     int depth;  // 0 for the menu bar, 1 for its menus' entries, 2 below that
     const char* caption;
-    const char* shortcut;  // "" for none, else a key sequence such as "Ctrl+N"
+    const char* shortcut;  // "" for none, else key sequences such as "Ctrl+N" or "Ctrl+Y; Ctrl+Shift+Z"
     bool enabled;
     bool checked;
     Handler click;  // nullptr for the entries that only open a submenu

@@ -60,6 +60,14 @@ public:
 
     // Uniform in [0, 1), the same sequence at every start.
     virtual float rnd() = 0;
+
+    // The drawing kept between runs in the user's data folder, as text,
+    // written through a file that replaces the old one only once complete.
+    // False with a French reason; a platform without a data folder keeps nothing.
+    virtual bool savedrawing(const std::string&, std::string& error) {
+        return error = "pas de dossier de données", false;
+    }
+    virtual bool loaddrawing(std::string&, std::string& error) { return error = "pas de dossier de données", false; }
 };
 
 }  // namespace grafipix

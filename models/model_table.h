@@ -22,4 +22,10 @@ struct Model {
 std::span<const Model> models();
 const Model* findmodel(std::string_view name);
 
+class Editor;
+// The model switch without its fold: buttons, highlight, drawing colour, pen,
+// redraw, label, check marks and replacement captions. Undo brings a model
+// back with it.
+void applymodel(Editor& ed, const Model& m);
+
 }  // namespace grafipix

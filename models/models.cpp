@@ -12,12 +12,19 @@ namespace {
 
 void choose(Editor& ed, const Model& m) {
     if (!m.threecolours) {
-        // Cannot be undone: green and orange stay ink when the three colours come back.
+        // Green and orange stay ink when the three colours come back; only
+        // "Annuler" brings them back.
         for (int y = 1; y < 64; ++y)
             for (int x = 1; x < 128; ++x)
                 if (ed.pixelgrid.get(x, y) > 0) ed.doc.set(x, y, 1);
         ed.redrawcanvas();
     }
+    applymodel(ed, m);
+}
+
+}  // namespace
+
+void applymodel(Editor& ed, const Model& m) {
     // The model's ink, green and orange; the background buttons stay as they are.
     for (const ColourButton& b : colourbuttons())
         if (b.code != 0) (ed.*b.button).visible = b.code == 1 ? b.inkcolor == m.inkcolor : m.threecolours;
@@ -34,8 +41,6 @@ void choose(Editor& ed, const Model& m) {
     applyreplacecaptions(ed, m, 1);
     ed.calcfilesstate();
 }
-
-}  // namespace
 
 const Model& Editor::currentmodel() const {
     for (const Model& m : models())

@@ -86,6 +86,11 @@ void Editor::Command10_Click() { choosetool(*findtool("Command10")); }
 void Editor::Command11_Click() { choosetool(*findtool("Command11")); }
 void Editor::Command12_Click() { choosetool(*findtool("Command12")); }
 
+void Editor::continu_Click() {
+    continu.checked = !continu.checked;
+    continuous = continu.checked;
+}
+
 // The button and shift state are ignored: every button acts alike.
 void Editor::Picture1_MouseDown(int, int, float X, float Y) {
     X = tocell(X);

@@ -37,21 +37,26 @@ double before(float from, float end, float dir) {
     return gap > 0.0 ? std::ceil(gap) - 1.0 : 0.0;
 }
 
+void plotmark(Drawing& d, float x, float y) { d.plotcell(x, y); }
+void previewmark(Drawing& d, float x, float y) { d.previewcell(x, y); }
+
+}  // namespace
+
 // The walk moves a column at a time and fills the rows between two columns
 // inside the first of them; it stops before column x2, so the second point
 // is never drawn. The skips ahead leave every cell on the canvas as the
 // step-by-step walk draws it: after a step into a column the row depends on
 // that column alone, and the rows move one way only.
-void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) {
+WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(Drawing&, float, float)) {
     if (x2 == x1) {
         const float dir = y1 > y2 ? -1.0f : 1.0f;
         float y = y1;
         do {
-            mark(d, x2, y, preview);
+            visit(d, x2, y);
             y = y + dir;
             y = ahead(y, dir > 0 ? fartop : farbottom, dir, before(y, y2, dir));
         } while ((dir > 0 ? y < y2 && y <= farbottom : y > y2 && y >= fartop));
-        return;
+        return {x2, y};
     }
     const float m = (y2 - y1) / (x2 - x1);
     const float b = y2 - m * x2;
@@ -59,7 +64,7 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) 
     float x = x1, y = y1;
     if (x1 < x2) {
         do {
-            mark(d, x, y, preview);
+            visit(d, x, y);
             const float next = std::floor(m * (x + 1.0f) + b);
             if (m < 0.0f ? next < y - 1.0f : next > y + 1.0f) {
                 y = m < 0.0f ? y - 1.0f : y + 1.0f;
@@ -72,7 +77,7 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) 
                 // The rows between stay on the screen only if both ends do.
                 x = skipped;
                 y = std::floor(m * x + b);
-                if (!onscreen(y)) return;
+                if (!onscreen(y)) return {x, y};
             }
         } while (onscreen(y) && x < x2 && x <= farright);
     } else {
@@ -80,7 +85,7 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) 
         // rows run off the canvas for good.
         const bool rising = m > 0.0f;  // rows fall as the walk goes left
         do {
-            mark(d, x, y, preview);
+            visit(d, x, y);
             const float next = std::floor(m * (x - 1.0f) + b);
             if (rising ? next < y - 1.0f : next > y + 1.0f) {
                 const float dir = rising ? -1.0f : 1.0f;
@@ -93,7 +98,10 @@ void walkline(Drawing& d, float x1, float y1, float x2, float y2, bool preview) 
             }
         } while (x > x2 && x >= farleft && !(rising ? y < fartop : y > farbottom));
     }
+    return {x, y};
 }
+
+namespace {
 
 void walkrectangle(Drawing& d, float x2, float y2, bool preview) {
     float x1 = d.anchorx, y1 = d.anchory;
@@ -142,14 +150,14 @@ void walkcircle(Drawing& d, float x2, float y2, bool preview) {
 
 }  // namespace
 
-void drawline(Drawing& d, float X, float Y) { walkline(d, d.anchorx, d.anchory, X, Y, false); }
+void drawline(Drawing& d, float X, float Y) { walkline(d, d.anchorx, d.anchory, X, Y, plotmark); }
 void drawrectangle(Drawing& d, float X, float Y) { walkrectangle(d, X, Y, false); }
 void drawcircle(Drawing& d, float X, float Y) { walkcircle(d, X, Y, false); }
 
 // Each preview starts from a full redraw, which wipes the previous one.
 void previewline(Drawing& d, float X, float Y) {
     d.redrawcanvas();
-    walkline(d, d.anchorx, d.anchory, X, Y, true);
+    walkline(d, d.anchorx, d.anchory, X, Y, previewmark);
 }
 void previewrectangle(Drawing& d, float X, float Y) {
     d.redrawcanvas();

@@ -19,8 +19,8 @@ constexpr const char* pointicon[iconsize] = {
 // Stylo, Pinceau and Aérographe: a click starts drawing, the next stops it;
 // only the moves in between draw.
 constexpr const char* penhint = "Stylo, cliquez pour amorcer le tracé";
-constexpr ToolStep pensteps[] = {{{2, 0}, nullptr, {2, 1}, "Stylo activé", nullptr},
-                                 {{2, 1}, nullptr, {2, 0}, penhint, plot}};
+constexpr ToolStep pensteps[] = {{{2, 0}, startstroke, {2, 1}, "Stylo activé", nullptr},
+                                 {{2, 1}, nullptr, {2, 0}, penhint, penmove, false, false, true}};
 constexpr const char* penicon[iconsize] = {
     "................", ".............##.", "............###.", "...........###..",
     "..........###...", ".........###....", "........###.....", ".......###......",
@@ -28,8 +28,8 @@ constexpr const char* penicon[iconsize] = {
     "..o##...........", "..oo............", "................", "................"};
 
 constexpr const char* brushhint = "Pinceau, cliquez pour amorcer le tracé";
-constexpr ToolStep brushsteps[] = {{{2, 2}, nullptr, {2, 3}, "Pinceau activé", nullptr},
-                                   {{2, 3}, nullptr, {2, 2}, brushhint, stampbrush}};
+constexpr ToolStep brushsteps[] = {{{2, 2}, startstroke, {2, 3}, "Pinceau activé", nullptr},
+                                   {{2, 3}, nullptr, {2, 2}, brushhint, brushmove, false, false, true}};
 constexpr const char* brushicon[iconsize] = {
     "................", "................", "......####......", "......####......",
     "......####......", "......####......", "..############..", "..############..",
@@ -38,7 +38,7 @@ constexpr const char* brushicon[iconsize] = {
 
 constexpr const char* airbrushhint = "Aérographe, cliquez pour amorcer le tracé";
 constexpr ToolStep airbrushsteps[] = {{{2, 4}, nullptr, {2, 5}, "Aérographe activé", nullptr},
-                                      {{2, 5}, nullptr, {2, 4}, airbrushhint, spray}};
+                                      {{2, 5}, nullptr, {2, 4}, airbrushhint, spray, false, false, true}};
 constexpr const char* airbrushicon[iconsize] = {
     "................", "................", "...##...##......", "...##...##...##.",
     ".............##.", ".....##.........", ".....##..##.....", ".........##..##.",

@@ -21,6 +21,7 @@ struct ToolStep {
     ToolAction move;      // nullptr: a move only updates the read-out
     bool selects = false;  // a click here makes a selection: the "Sélection" menu opens
     bool picks = false;    // a click here takes a colour (Editor::pickcolour)
+    bool strokes = false;  // its moves draw: one stroke, one step of undo, up to the next click
 };
 
 inline constexpr int iconsize = 16;

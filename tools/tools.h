@@ -15,11 +15,22 @@ inline constexpr float farleft = -2.0f, farright = 130.0f, fartop = -2.0f, farbo
 // point of the two-click tools.
 void plot(Drawing& d, float X, float Y);
 void stampbrush(Drawing& d, float X, float Y);
+// The pen and the brush moving; with "Tracé continu" each position is joined
+// to the last one of the stroke that startstroke began.
+void startstroke(Drawing& d, float X, float Y);
+void penmove(Drawing& d, float X, float Y);
+void brushmove(Drawing& d, float X, float Y);
 void spray(Drawing& d, float X, float Y);
 void setanchor(Drawing& d, float X, float Y);
 
 // shapes.cpp: from the anchor to (X, Y); a preview redraws the canvas first
-// and paints without storing.
+// and paints without storing. walkline visits the cells of the line tool's
+// walk from (x1, y1) up to, not including, (x2, y2), and gives the cell it
+// stopped at, not visited.
+struct WalkEnd {
+    float x, y;
+};
+WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(Drawing&, float, float));
 void drawline(Drawing& d, float X, float Y);
 void previewline(Drawing& d, float X, float Y);
 void drawrectangle(Drawing& d, float X, float Y);

@@ -96,7 +96,7 @@ void MainWindow::buildmenus() {
         }
         QAction* a = m.depth == 0 ? menuBar()->addAction(caption) : parents.back()->addAction(caption);
         a->setObjectName(m.name);
-        if (*m.shortcut) a->setShortcut(QKeySequence(QString::fromUtf8(m.shortcut)));
+        if (*m.shortcut) a->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(m.shortcut)));
         if (m.depth == 2 && std::string_view(m.name).starts_with("zoom")) zooms->addAction(a);
         // The refresh after the event undoes Qt's own toggle of a check mark.
         const char* name = m.name;

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "core/texts.h"
 #include "exchange/picture_io.h"
@@ -176,6 +177,28 @@ bool QtPlatform::savebitmap(const std::string& path, const Picture& p, std::stri
 
 bool QtPlatform::savebytes(const std::string& path, const std::string& bytes, std::string& error) {
     return exchange::writebytes(path, bytes, error);
+}
+
+QString QtPlatform::keptdrawing() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/dernier-dessin.txt";
+}
+
+bool QtPlatform::savedrawing(const std::string& text, std::string& error) {
+    const QString path = keptdrawing();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        error = "le dossier « " + QFileInfo(path).absolutePath().toStdString() + " » ne peut pas être créé";
+        return false;
+    }
+    return exchange::writebytes(path.toStdString(), text, error);
+}
+
+bool QtPlatform::loaddrawing(std::string& text, std::string& error) {
+    QFile file(keptdrawing());
+    if (!file.exists()) return error = "aucun dessin n'a encore été gardé", false;
+    if (!file.open(QIODevice::ReadOnly)) return error = "le fichier « " + keptdrawing().toStdString() + " » ne peut pas être lu", false;
+    // A kept drawing is about 8 KiB; anything far larger is not one.
+    text = file.read(64 * 1024).toStdString();
+    return true;
 }
 
 CodeWindow* QtPlatform::codewindow() { return dynamic_cast<CodeWindow*>(window(Window::Code)); }

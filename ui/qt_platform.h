@@ -36,6 +36,10 @@ public:
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override;
     bool savebytes(const std::string& path, const std::string& bytes, std::string& error) override;
     float rnd() override { return random_.next(); }
+    bool savedrawing(const std::string& text, std::string& error) override;
+    bool loaddrawing(std::string& text, std::string& error) override;
+    // Where the drawing is kept: a file in QStandardPaths::AppDataLocation.
+    static QString keptdrawing();
 
     // The window if it exists now (nullptr once the user has closed it).
     QWidget* window(Window w);

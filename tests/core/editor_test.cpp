@@ -63,7 +63,7 @@ TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     for (const ButtonRow& b : mainbuttons())
         if (const Button& c = *ed.button(b.name); c.backcolor == highlight || !c.visible)
             marks += b.name + std::string(c.backcolor == highlight ? "*" : "") + (c.visible ? " " : "~ ");
-    EXPECT_EQ(marks, "exportcalc- selection- repbluesel- g65+ bgcasio+ opyes+ repblue- zoom1+ presswhite~ pressblue* pressblack~ ");
+    EXPECT_EQ(marks, "exportcalc- undo- redo- selection- repbluesel- g65+ bgcasio+ opyes+ repblue- zoom1+ presswhite~ pressblue* pressblack~ ");
     for (const char* name : {"pressblack", "presswhite", "repblue", "desel", "selvert", "calc", "Command4", "nothing", "exportcalc", "savetext"})
         EXPECT_TRUE(!click(name) && ed.doc == Document{} && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
     play("g100 pressblack");
@@ -88,6 +88,78 @@ TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
     EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && ed.curcolor == 3 && ed.pressorange.backcolor == highlight);
     EXPECT_TRUE(ed.g65.checked && ed.bgwhite.checked && ed.opyes.checked);
     EXPECT_TRUE(ed.Picture1.picture().empty() && pixelsnot(whiteback) == 0);
+}
+
+// One step per action that changes the picture, none for the rest; undoing
+// them all gives back the start and redoing them all the end, on the canvas too.
+TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
+    platform.onload = [](const std::string&, Samples& out, std::string&) { return out.colour[60][30] = 0xFF0000, true; };
+    struct Row { const char* script; size_t steps; } rows[] = {
+        // The same cell again changes nothing; a stroke is one step from click to click.
+        {"Command1 d10,10 d11,10 d11,10 Command2 d5,5 m10,10 m20,20 d30,25 Command6 d5,5 m10,10 d9,9", 4},
+        {"Command7 d20,20 m40,40 m40,40 d1,1 Command2 d5,5 m10,40 g35 m20,40 d1,1", 4},  // g35 splits the stroke
+        {"Command3 d5,5 m9,30 d20,20 Command9 d5,5 m6,6 d20,20 Command10 d30,30 d35,35 Command8 d64,32", 4},
+        {"Command11 d2,2 m5,5 d12,12 selduplicate d40,40 d60,50 seldelete selvert selhoriz rotate180 repgreensel desel", 7},
+        {"repgreen reporange repgreen fline exportation importation new new", 4},
+        {"g35 g65 g100 reopen", 1},  // only the fold; nothing kept to reopen
+    };
+    for (const Row& r : rows) {
+        play("g65 Command1 pressblue new");
+        paint(3, 3, 12, 8, green), paint(20, 10, 25, 12, orange), paint(2, 2, 2, 2, ink);
+        ed.newhistory(), platform.opens = {"image.bmp"};
+        const Grid start = ed.pixelgrid;
+        play(r.script);
+        const Grid end = ed.pixelgrid;
+        EXPECT_EQ(ed.history.undoable(), r.steps) << r.script;
+        for (size_t n = 0; n < r.steps; ++n) click("undo");
+        const Picture shown = ed.Picture1.image();
+        ed.redrawcanvas();
+        EXPECT_TRUE(ed.pixelgrid == start && !ed.undo.enabled && shown == ed.Picture1.image()) << r.script;
+        while (click("redo")) {}
+        EXPECT_TRUE(ed.pixelgrid == end) << r.script;
+    }
+}
+
+// The undo of a fold brings the model back as its switch sets it; a running
+// stroke stops and is undone whole, and ends what was left to redo.
+TEST_F(EditorTest, UndoBringsTheModelBackAndStopsARunningStroke) {
+    paint(3, 3, 12, 8, green);
+    play("Command11 d2,2 d4,4 pressgreen g100 undo");
+    EXPECT_TRUE(ed.g65.checked && !ed.g100.checked && ed.typcalc.caption == "Graph 65" && ed.pressgreen.visible && !ed.pressblack.visible);
+    EXPECT_TRUE(ed.pressblue.backcolor == highlight && ed.curcolor == 1 && ed.repgreen.enabled && ed.pixelgrid.get(3, 3) == green);
+    play("redo");
+    EXPECT_TRUE(ed.g100.checked && ed.typcalc.caption == "Graph 100" && ed.pressblack.backcolor == highlight && ed.pixelgrid.get(3, 3) == ink);
+    play("undo new undo Command2 d1,1 m30,30");
+    EXPECT_TRUE(ed.selection.enabled && ed.selframe && ed.undo.enabled && !ed.redo.enabled) << "Nouveau's undo opens Sélection again";
+    play("undo m31,31 Command1");
+    EXPECT_TRUE(ed.pixelgrid.get(30, 30) == 0 && ed.pixelgrid.get(31, 31) == 0) << "the pen went on after its undo";
+    for (int n = 0; n < 300; ++n) down(float(1 + n % 127), float(1 + n / 127));
+    EXPECT_EQ(ed.history.undoable(), History::maxsteps);
+}
+
+// On the way out a drawing is kept (an empty one is not); "Rouvrir le dernier
+// dessin" brings it back as one step, in this model's colours; a damaged file
+// changes nothing; a failed write is logged and the process ends all the same.
+TEST_F(EditorTest, TheDrawingKeptOnQuitReopensAsOneStepAndAFailedWriteIsLogged) {
+    paint(3, 3, 12, 8, green), paint(0, 0, 0, 0, orange);
+    play("exit");
+    testing::FakePlatform second;
+    Editor next(second);
+    for (const Event& e : {Event::load(), Event::unload(Window::Main)}) next.handle(e);
+    EXPECT_TRUE(platform.ended && second.ended && second.kept.empty()) << "an empty picture was kept";
+    second.kept = platform.kept;
+    next.handle(Event::click("reopen"));
+    EXPECT_TRUE(next.pixelgrid == ed.pixelgrid && next.history.undoable() == 1);
+    for (const char* name : {"undo", "g35", "reopen"}) next.handle(Event::click(name));
+    EXPECT_TRUE(next.pixelgrid.get(3, 3) == ink && next.pixelgrid.get(0, 0) == ink);
+    second.kept.resize(500);
+    next.handle(Event::click("reopen"));
+    EXPECT_EQ(second.messages.back(), "Impossible de rouvrir le dernier dessin : ce n'est pas un dessin de Grafipix.");
+    platform.keepfails = true, platform.ended = false;
+    ::testing::internal::CaptureStderr();
+    ed.handle(Event::unload(Window::Main));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr() + (platform.ended ? "" : "not ended"),
+              "grafipix : le dessin n'a pas pu être gardé : disque plein\n");
 }
 
 }  // namespace

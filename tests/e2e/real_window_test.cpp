@@ -81,7 +81,7 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
 
     // "Fichier" on the menu bar just above the client area, then the keyboard.
     place(20, -8);
-    xdo({"key", "--delay", "120", "Down", "Down", "Down", "Down", "Right", "Return"});
+    xdo({"key", "--delay", "120", "Down", "Down", "Down", "Down", "Down", "Right", "Return"});
     ASSERT_TRUE(wait(15000, [] { return shown("^Picture$"); })) << "no picture-memory prompt";
     xdo({"key", "--delay", "50", "3", "Return"});
     ASSERT_TRUE(wait(15000, [] { return shown("^Code compil") && !shown("^Picture$"); })) << "no Code window";

@@ -116,7 +116,7 @@ TEST_F(ModelTest, PipettePressesTheButtonOfTheColourUnderItThenGivesTheToolBack)
             const std::string background = code < 4 ? "bgwhite" : "bgcasio";
             play(model + " " + background + " Command3 d10,10");
             twin.handle(Event::click(model)), twin.handle(Event::click(background));
-            ed.doc.set(30, 20, code % 4);
+            ed.doc.set(30, 20, code % 4), twin.doc.set(30, 20, code % 4);
             const bool taken = twin.handle(Event::click(buttonof(code % 4, ed.inkcolor, ed.bgkind).name));
             play("Command12 d30,20");
             EXPECT_TRUE(shown(ed) == shown(twin) && taken == (code % 4 < 2 || model == "g65") && ed.curtool == (ToolCode{3, 1}) &&

@@ -1,7 +1,8 @@
 // Long random sessions through the event funnel, with every control of Main
 // clicked at random (the funnel refuses what the user could not reach) and
-// the rules that must hold after every event checked after every event. That
-// the program of any picture redraws it is the round trip's to show.
+// the rules that must hold after every event checked after every event, and
+// undo and redo over every stretch of a hundred events. That the program of
+// any picture redraws it is the round trip's to show.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "core/main_controls.h"
 #include "models/colour_buttons.h"
 #include "models/model_table.h"
+#include "tools/tool_table.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {
@@ -43,6 +45,8 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
     for (const ButtonRow& b : mainbuttons()) controls.push_back(b.name);
     for (const MenuRow& m : menutree())
         if (m.click && m.click != &Editor::exit_Click && m.click != &Editor::about_Click) controls.push_back(m.name);
+    std::vector<std::string_view> keys = {"Esc", "Ctrl++", "Ctrl+-"};
+    for (const ToolRow& t : toolrows()) keys.push_back(t.key);
     // Odd values, far outside (a drag with a button held), whole cells, or anywhere on the canvas.
     auto position = [&](float span) {
         const float odd[] = {-5, -0.5f, 0, 0.3f, 0.5f, 0.8f, 1, 1.5f, 63.5f, 64.5f, 127.5f, 128.5f, 129, 200};
@@ -54,6 +58,7 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
             default: return std::uniform_real_distribution<float>(0.5f, span + 1)(random);
         }
     };
+    Grid start = ed.pixelgrid;
     const char* events = std::getenv("GRAFIPIX_SESSION_EVENTS");
     for (long n = 0, count = events ? std::atol(events) : 20000; n < count; ++n) {
         // A control a third of the time ("Nouveau" half as often, or little
@@ -65,7 +70,8 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         platform.opens = platform.saves = {"image.bmp"};
         const Event e = r < 33 ? Event::click(name == "new" && random() % 2 ? "Command1" : name)
                         : r < 54 ? Event::down(position(128), position(64), 1 << (random() % 3))
-                        : r < 98 ? Event::move(position(128), position(64), random() % 2)
+                        : r < 96 ? Event::move(position(128), position(64), random() % 2)
+                        : r < 98 ? Event::key(keys[random() % keys.size()])
                         : r < 99 ? Event::tick(Timer::Code1) : Event::unload(Window::Code);
         ed.handle(e);
         const std::string where = "event " + std::to_string(n) + " (" + std::string(e.control) + ")";
@@ -81,6 +87,15 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         for (const ColourButton& b : colourbuttons())
             if ((ed.*b.button).visible && (ed.*b.button).backcolor == highlight) lit += std::to_string(b.code);
         ASSERT_EQ(lit, std::to_string(ed.curcolor)) << where;
+        if (n % 100 == 99) {  // every step undone gives back the start, redone again the end
+            const Grid end = ed.pixelgrid;
+            int steps = 0;
+            while (ed.handle(Event::click("undo"))) ++steps;
+            ASSERT_TRUE(ed.pixelgrid == start) << where;
+            while (steps-- > 0) ed.handle(Event::click("redo"));
+            ASSERT_TRUE(ed.pixelgrid == end) << where;
+            ed.newhistory(), start = end;
+        }
     }
 }
 

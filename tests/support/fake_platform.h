@@ -43,6 +43,8 @@ public:
     bool savebytes(const std::string& path, const std::string& bytes, std::string& error) override {
         return onbytes ? onbytes(path, bytes, error) : (files[path] = bytes, true);
     }
+    bool savedrawing(const std::string& text, std::string& error) override { return keepfails ? (error = "disque plein", false) : (kept = text, true); }
+    bool loaddrawing(std::string& text, std::string& error) override { return kept.empty() ? (error = "rien", false) : (text = kept, true); }
     float rnd() override {
         ++rndcalls;
         return randoms.empty() ? source_.next() : pop(randoms);
@@ -62,6 +64,8 @@ public:
     // Without `onbytes` the bytes saved are kept here by path.
     std::function<bool(const std::string&, const std::string&, std::string&)> onbytes;
     std::map<std::string, std::string> files;
+    std::string kept;  // the drawing kept between runs, unless writing it fails
+    bool keepfails = false;
 
 private:
     static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }

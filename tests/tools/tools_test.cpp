@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <limits>
+#include <random>
 #include <set>
 #include <string>
 
@@ -124,6 +126,29 @@ TEST_F(ToolTest, PlotcellStoresOnlyInsideAndFreehandToolsClipAtTheBorders) {
     for (int dot = 0; dot < 5; ++dot) platform.randoms.insert(platform.randoms.end(), {0.99f, 0.9f, 0, 0});
     move(2, 5);
     EXPECT_EQ(setcells(ed.pixelgrid).size(), 4u) << "dots off the canvas are not stored";
+}
+
+// "Tracé continu" checked, the pen's and the brush's cells join every position
+// to the last through cells touching at least at a corner, whichever way and
+// however far the pointer jumps.
+TEST_F(ToolTest, ContinuousStrokesJoinEveryPositionToTheLast) {
+    std::mt19937 random(7);
+    for (const char* tool : {"continu Command2 d1,1", "Command6 d1,1"}) {
+        play(tool);
+        for (int n = 0, x = 64, y = 32, nx = 0, ny = 0; n < 400; ++n, x = nx, y = ny) {
+            nx = 1 + int(random() % 127), ny = 1 + int(random() % 63);
+            move(float(x), float(y));
+            ed.doc.newpicture(), ed.doc.set(x, y, 1);
+            move(float(nx), float(ny));
+            Cells reached;  // the drawn cells touching (x, y) through drawn cells
+            std::function<void(int, int)> spread = [&](int cx, int cy) {
+                if (ed.pixelgrid.get(cx, cy) && reached.insert({cx, cy}).second)
+                    for (int d = 0; d < 9; ++d) spread(cx + d % 3 - 1, cy + d / 3 - 1);
+            };
+            spread(x, y);
+            ASSERT_TRUE(reached.count({nx, ny})) << tool << " from " << x << "," << y << " to " << nx << "," << ny;
+        }
+    }
 }
 
 TEST_F(ToolTest, ShapesStoreExactlyTheirCellsAndPreviewsNone) {

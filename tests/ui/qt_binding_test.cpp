@@ -324,6 +324,19 @@ TEST_F(QtBinding, FileDialogsStartInTheLastFolderUsed) {
     EXPECT_EQ(seen, (QStringList{first.path() + " Ouvrir", second.path() + " Enregistrer sous", first.path() + " Ouvrir"}));
 }
 
+// Quitting keeps the drawing in the data folder for "Rouvrir le dernier
+// dessin"; where the folder cannot be made, the write fails saying why.
+TEST_F(QtBinding, TheDrawingIsKeptInTheDataFolderAndAFailedWriteSaysWhy) {
+    const QString folder = QFileInfo(ui::QtPlatform::keptdrawing()).absolutePath();
+    ed.doc.set(5, 5, green);
+    for (const char* entry : {"exit", "new", "reopen"}) ed.handle(Event::click(entry));
+    EXPECT_EQ(ed.pixelgrid.get(5, 5), green) << platform->messages;
+    ASSERT_TRUE(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
+    std::string error;
+    EXPECT_TRUE(!platform->savedrawing("x", error) && error == "le dossier « " + folder.toStdString() + " » ne peut pas être créé");
+    QFile::remove(folder);
+}
+
 }  // namespace
 }  // namespace grafipix
 
@@ -334,6 +347,7 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // the kept drawing and the settings away from the user's
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
