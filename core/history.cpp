@@ -73,23 +73,22 @@ bool History::close(const Grid& picture, Marks marks) {
     return changed;
 }
 
-const Step* History::undo(Document& doc) {
-    if (done_.empty()) return nullptr;
-    undone_.push_back(std::move(done_.back()));
-    done_.pop_back();
-    undone_.back().apply(doc, true);
-    undone_.back().apply(base_, true);
-    return &undone_.back();
+namespace {
+
+// The last step of `from` goes over to `to`, its cells written both ways in.
+const Step* moveover(std::deque<Step>& from, std::deque<Step>& to, Document& doc, Grid& base, bool backwards) {
+    if (from.empty()) return nullptr;
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    to.back().apply(doc, backwards);
+    to.back().apply(base, backwards);
+    return &to.back();
 }
 
-const Step* History::redo(Document& doc) {
-    if (undone_.empty()) return nullptr;
-    done_.push_back(std::move(undone_.back()));
-    undone_.pop_back();
-    done_.back().apply(doc, false);
-    done_.back().apply(base_, false);
-    return &done_.back();
-}
+}  // namespace
+
+const Step* History::undo(Document& doc) { return moveover(done_, undone_, doc, base_, true); }
+const Step* History::redo(Document& doc) { return moveover(undone_, done_, doc, base_, false); }
 
 size_t History::bytes() const {
     size_t total = sizeof(History);
