@@ -343,11 +343,13 @@ TEST_F(QtBinding, TheDrawingIsKeptInTheDataFolderAndAFailedWriteSaysWhy) {
 int main(int argc, char** argv) {
     // Test discovery runs this without CTest's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings of this run's own, never the user's nor another test's running beside it.
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    // Settings and the kept drawing of this run's own, never the user's nor
+    // another test's running beside it: Qt's test paths lie under the home.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);  // the kept drawing and the settings away from the user's
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
