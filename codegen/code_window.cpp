@@ -20,8 +20,13 @@ constexpr int stripcolumns = 221;
 const std::string textfilter = "Texte|*.txt", calcfilter = "Fichiers pour la calculatrice|*.g1m";
 const std::string nametitle = "Programme";
 
-std::string savefailed(const std::string& path, const std::string& reason) {
-    return "Impossible d'enregistrer « " + path + " » : " + reason + ".";
+// Asks where, then writes `bytes` there; a failure says why.
+void savewithdialog(Editor& ed, const std::string& filter, const std::string& filename, const std::string& bytes) {
+    const std::string path = ed.platform.savefile(filter, filename);
+    if (path.empty()) return;
+    std::string reason;
+    if (!ed.platform.savebytes(path, bytes, reason))
+        ed.platform.messagebox("Impossible d'enregistrer « " + path + " » : " + reason + ".");
 }
 
 // What the preview says under the screen: the real cost beside the estimate.
@@ -37,7 +42,7 @@ std::string previewinfo(const Tokens& t, const CalcRun& run) {
 std::string calcfilemodels(const Editor& ed) {
     std::string names;
     for (const Model& m : models())
-        if (std::string_view(m.calcfiles) == "g1m") names += (names.empty() ? "" : " et ") + ed.menu(m.name)->caption;
+        if (m.takesg1m()) names += (names.empty() ? "" : " et ") + ed.menu(m.name)->caption;
     return names;
 }
 
@@ -95,7 +100,7 @@ void Editor::Code_Timer1_Timer() {
 
 void Editor::calcfilesstate() {
     const Model& model = currentmodel();
-    const bool takesfiles = std::string_view(model.calcfiles) == "g1m";
+    const bool takesfiles = model.takesg1m();
     exportcalc.enabled = takesfiles;
     if (!Code) return;
     Code->savetext.enabled = !Code->Text1.empty();
@@ -108,11 +113,8 @@ void Editor::calcfilesstate() {
 
 void Editor::savetext_Click() {
     if (!Code) return;
-    const std::string path = platform.savefile(textfilter, "programme.txt");
-    if (path.empty()) return;
-    std::string reason;
     // The bytes the converter writes: Windows-1252 with the text's CR LF.
-    if (!platform.savebytes(path, towindows1252(Code->Text1), reason)) platform.messagebox(savefailed(path, reason));
+    savewithdialog(*this, textfilter, "programme.txt", towindows1252(Code->Text1));
 }
 
 void Editor::savecalc_Click() {
@@ -130,11 +132,7 @@ void Editor::savecalc_Click() {
         platform.messagebox("Impossible d'écrire ce programme pour la calculatrice : " + tokens.error + ".");
         return;
     }
-    const std::string path = platform.savefile(calcfilter, name + ".g1m");
-    if (path.empty()) return;
-    std::string reason;
-    if (!platform.savebytes(path, g1m::writefile({g1m::programobject(name, tokens.bytes)}), reason))
-        platform.messagebox(savefailed(path, reason));
+    savewithdialog(*this, calcfilter, name + ".g1m", g1m::writefile({g1m::programobject(name, tokens.bytes)}));
 }
 
 void Editor::exportcalc_Click() {
@@ -146,11 +144,8 @@ void Editor::exportcalc_Click() {
         platform.messagebox("« " + answer + " » n'est pas un numéro de picture de 1 à 20 : rien n'est enregistré.");
         return;
     }
-    const std::string path = platform.savefile(calcfilter, "PICT" + std::to_string(number) + ".g1m");
-    if (path.empty()) return;
-    std::string reason;
-    if (!platform.savebytes(path, g1m::writefile({g1m::pictureobject(pixelgrid, number)}), reason))
-        platform.messagebox(savefailed(path, reason));
+    savewithdialog(*this, calcfilter, "PICT" + std::to_string(number) + ".g1m",
+                   g1m::writefile({g1m::pictureobject(pixelgrid, number)}));
 }
 
 void Editor::showprogress(double done, double total) {

@@ -37,9 +37,10 @@ bool Editor::handle(const Event& e) {
         case Event::Kind::unload: e.window == Window::Code ? Code_Unload() : Main_Unload(); break;
         case Event::Kind::key: taken = keypress(e.control); break;
     }
-    if (!canvas || !strokerunning()) history.close(pixelgrid, marks());
     // A stroke under way is already a new action: nothing left to redo.
-    const bool pending = history.pending(pixelgrid);
+    const bool open = canvas && strokerunning();
+    if (!open) history.close(pixelgrid, marks());
+    const bool pending = open && history.pending(pixelgrid);
     undo.enabled = history.undoable() > 0 || pending;
     redo.enabled = history.redoable() > 0 && !pending;
     return taken;

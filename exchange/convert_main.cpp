@@ -110,7 +110,7 @@ QString parse(const QStringList& arguments, Options& o) {
             return "format inconnu " + quoted(word) + " (text, g1m ou picture)";
         o.format = word == "text" ? Format::text : word == "g1m" ? Format::g1m : Format::picture;
     }
-    if (o.format != Format::text && std::string_view(o.model->calcfiles) != "g1m")
+    if (o.format != Format::text && !o.model->takesg1m())
         return "le modèle " + quoted(o.model->name) + " ne lit pas les fichiers .g1m (--model g35 ou g85)";
     if (parser.isSet(programname)) {
         o.programname = parser.value(programname).toStdString();

@@ -17,6 +17,8 @@ struct Model {
     const Flavour* flavour;  // the text for its link program
     int lastpicture;         // picture memories 1..lastpicture
     const char* calcfiles;   // "g1m" where the calculators take the files we write, "" for none
+
+    bool takesg1m() const { return std::string_view(calcfiles) == "g1m"; }
 };
 
 std::span<const Model> models();
