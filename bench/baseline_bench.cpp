@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "core/grid.h"
+#include "document/grid.h"
 
 namespace {
 

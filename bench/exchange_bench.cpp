@@ -10,9 +10,9 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 
-#include "core/editor.h"
-#include "exchange/image_exchange.h"
-#include "exchange/picture_io.h"
+#include "app/editor.h"
+#include "formats/image_conversion.h"
+#include "formats/picture_io.h"
 #include "tests/support/fake_platform.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "codegen/calc_interpreter.h"
-#include "codegen/g1m.h"
+#include "formats/g1m.h"
 #include "codegen/generator.h"
 #include "codegen/tokens.h"
 

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/editor.h"
+#include "app/editor.h"
 #include "tests/support/fake_platform.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "codegen/scan.h"
 #include "codegen/statement.h"
-#include "core/grid.h"
+#include "document/grid.h"
 
 namespace grafipix {
 

@@ -5,7 +5,7 @@
 
 #include "codegen/compact.h"
 #include "codegen/drawstat.h"
-#include "core/texts.h"
+#include "document/texts.h"
 
 namespace grafipix {
 

@@ -9,7 +9,7 @@
 
 #include "codegen/program_text.h"
 #include "codegen/scan.h"
-#include "core/grid.h"
+#include "document/grid.h"
 
 namespace grafipix {
 

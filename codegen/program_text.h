@@ -8,21 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "calculator/flavour.h"
+
 namespace grafipix {
 
 // Which program the code window builds: single cells as PxlOn lines, or as
 // DrawStat point lists, or the compact mode's rows, columns and PxlOn lines.
 // `none` until a generate command has been chosen.
 enum class CodeMode : uint8_t { none, fline, drawstat, compact };
-
-// The characters that differ between the two link programs.
-struct Flavour {
-    const char* linkprogram;  // its name in the instructions
-    char16_t arrowmark;
-    std::u16string_view eolmark;  // written before each CR LF
-};
-inline constexpr Flavour fxinterface{"Fx-interface", u'\u00DE', u""};  // "Þ", no mark
-inline constexpr Flavour fa124{"FA-124", u'\u00E3', u"\u00D9"};       // "ã", "Ù"
 
 inline constexpr std::u16string_view crlf = u"\r\n";
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "codegen/drawstat.h"
-#include "core/grid.h"
+#include "document/grid.h"
 
 namespace grafipix {
 

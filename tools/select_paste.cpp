@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "core/counters.h"
+#include "document/counters.h"
 #include "tools/tools.h"
 
 namespace grafipix {

@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "core/drawing.h"
-#include "core/tool_code.h"
+#include "render/drawing.h"
+#include "tools/tool_code.h"
 
 namespace grafipix {
 

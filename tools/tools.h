@@ -2,7 +2,7 @@
 // What the tool table calls: each tool's work on a click or a move at the
 // converted position (X, Y). A tool sees the drawing and nothing else.
 
-#include "core/drawing.h"
+#include "render/drawing.h"
 
 namespace grafipix {
 

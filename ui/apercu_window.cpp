@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "core/canvas.h"
+#include "render/canvas.h"
 #include "ui/artwork.h"
 
 namespace grafipix::ui {

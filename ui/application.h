@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/editor.h"
+#include "app/editor.h"
 
 namespace grafipix::ui {
 

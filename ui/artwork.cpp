@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "core/texts.h"
+#include "document/texts.h"
 #include "tools/tool_table.h"
 
 namespace grafipix::ui {

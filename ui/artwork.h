@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <string>
 
-#include "core/colours.h"
+#include "calculator/colours.h"
 
 namespace grafipix::ui {
 

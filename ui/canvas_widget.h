@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "core/canvas.h"
+#include "render/canvas.h"
 
 namespace grafipix::ui {
 

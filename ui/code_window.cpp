@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "core/main_controls.h"
+#include "app/main_controls.h"
 #include "ui/application.h"
 #include "ui/artwork.h"
 

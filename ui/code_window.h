@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <string>
 
-#include "core/editor.h"
+#include "app/editor.h"
 
 namespace grafipix::ui {
 

@@ -11,7 +11,7 @@
 #include <QSettings>
 #include <algorithm>
 
-#include "core/texts.h"
+#include "document/texts.h"
 #include "tools/tool_table.h"
 #include "ui/application.h"
 #include "ui/artwork.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/main_controls.h"
+#include "app/main_controls.h"
 
 namespace grafipix::ui {
 

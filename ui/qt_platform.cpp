@@ -10,8 +10,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "core/texts.h"
-#include "exchange/picture_io.h"
+#include "document/texts.h"
+#include "formats/picture_io.h"
 #include "ui/apercu_window.h"
 #include "ui/application.h"
 #include "ui/code_window.h"

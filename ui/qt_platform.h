@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <array>
 
-#include "core/platform.h"
-#include "core/random_source.h"
+#include "app/platform.h"
+#include "render/random_source.h"
 
 namespace grafipix::ui {
 

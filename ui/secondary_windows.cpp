@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
-#include "core/texts.h"
+#include "document/texts.h"
 #include "ui/artwork.h"
 
 namespace grafipix::ui {

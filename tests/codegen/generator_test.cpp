@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "codegen/drawstat.h"
-#include "codegen/g1m.h"
+#include "formats/g1m.h"
 #include "codegen/generator.h"
 #include "codegen/tokens.h"
-#include "exchange/windows1252.h"
+#include "formats/windows1252.h"
 #include "codegen/calc_interpreter.h"
-#include "models/model_table.h"
+#include "calculator/model_table.h"
 #include "tests/support/editor_fixture.h"
 
 namespace grafipix {

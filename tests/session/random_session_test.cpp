@@ -11,9 +11,9 @@
 #include <random>
 #include <sstream>
 
-#include "core/main_controls.h"
-#include "models/colour_buttons.h"
-#include "models/model_table.h"
+#include "app/main_controls.h"
+#include "app/colour_buttons.h"
+#include "calculator/model_table.h"
 #include "tools/tool_table.h"
 #include "tests/support/editor_fixture.h"
 

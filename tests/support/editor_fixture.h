@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "core/editor.h"
+#include "app/editor.h"
 #include "tests/support/fake_platform.h"
 
 namespace grafipix::testing {

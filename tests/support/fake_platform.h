@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/platform.h"
-#include "core/random_source.h"
+#include "app/platform.h"
+#include "render/random_source.h"
 
 namespace grafipix::testing {
 

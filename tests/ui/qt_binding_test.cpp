@@ -25,8 +25,8 @@
 #include <functional>
 
 #include "codegen/generator.h"
-#include "models/model_table.h"
-#include "core/main_controls.h"
+#include "calculator/model_table.h"
+#include "app/main_controls.h"
 #include "tools/tool_table.h"
 #include "ui/application.h"
 #include "ui/canvas_widget.h"

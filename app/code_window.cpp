@@ -1,0 +1,158 @@
+// The three generate commands, the `Code` window's timer tick that runs the
+// generator, the progress strip, the preview, and the files for the
+// calculator: the program as text or as a .g1m, the drawing as a picture.
+
+#include <algorithm>
+
+#include "formats/g1m.h"
+#include "codegen/generator.h"
+#include "codegen/tokens.h"
+#include "app/editor.h"
+#include "formats/windows1252.h"
+#include "calculator/model_table.h"
+
+namespace grafipix {
+
+namespace {
+
+constexpr int stripcolumns = 221;
+
+const std::string textfilter = "Texte|*.txt", calcfilter = "Fichiers pour la calculatrice|*.g1m";
+const std::string nametitle = "Programme";
+
+// Asks where, then writes `bytes` there; a failure says why.
+void savewithdialog(Editor& ed, const std::string& filter, const std::string& filename, const std::string& bytes) {
+    const std::string path = ed.platform.savefile(filter, filename);
+    if (path.empty()) return;
+    std::string reason;
+    if (!ed.platform.savebytes(path, bytes, reason))
+        ed.platform.messagebox("Impossible d'enregistrer « " + path + " » : " + reason + ".");
+}
+
+// What the preview says under the screen: the real cost beside the estimate.
+std::string previewinfo(const Tokens& t, const CalcRun& run) {
+    if (!t.error.empty()) return "Ce programme ne passe pas sur la calculatrice : " + t.error + ".";
+    std::string info = std::to_string(t.statements) + (t.statements > 1 ? " instructions, " : " instruction, ") +
+                       std::to_string(programbodysize(static_cast<long>(t.bytes.size()))) + " octets sur la calculatrice";
+    if (run.errorline) info += "\nLe programme s'arrête à la ligne " + std::to_string(run.errorline) + ".";
+    return info;
+}
+
+// The models whose calculators take .g1m files, by their menu captions.
+std::string calcfilemodels(const Editor& ed) {
+    std::string names;
+    for (const Model& m : models())
+        if (m.takesg1m()) names += (names.empty() ? "" : " et ") + ed.menu(m.name)->caption;
+    return names;
+}
+
+// Both commands: the window is brought to the front and generates again even
+// when it is already open, so it never shows the text of another mode or of
+// an older picture.
+void generatecode(Editor& ed, CodeMode mode) {
+    ed.codemode = mode;
+    if (!ed.Code) {
+        ed.Code.emplace();
+        ed.Code->Label1 = codetexts::instruction(fxinterface);
+        ed.calcfilesstate();
+    }
+    ed.platform.showwindow(Window::Code);
+    ed.platform.settimer(Timer::Code1, true, 1);
+}
+
+}  // namespace
+
+void Editor::fline_Click() { generatecode(*this, CodeMode::fline); }
+
+void Editor::drawstat_Click() { generatecode(*this, CodeMode::drawstat); }
+
+void Editor::compact_Click() { generatecode(*this, CodeMode::compact); }
+
+void Editor::Code_Unload() {
+    Code.reset();
+    platform.settimer(Timer::Code1, false, 1);
+}
+
+void Editor::Code_Timer1_Timer() {
+    platform.settimer(Timer::Code1, false, 1);
+    if (!Code) return;
+
+    const Model& model = currentmodel();
+    const std::string answer = platform.inputbox(codetexts::prompt(model.lastpicture), codetexts::prompttitle);
+    const int pictnum = pictmemory(readpictnum(answer).value_or(0), model.lastpicture);
+    if (!Code) return;  // closed while the prompt was open
+
+    // A run again in an open window may follow a model change: the
+    // instruction always names the link program of this text.
+    Code->Label1 = codetexts::instruction(*model.flavour);
+    Code->progress = 0;
+    Program program = generateprogram(pixelgrid, codemode, *model.flavour, pictnum,
+                                      [this](double done, double total) { showprogress(done, total); });
+    Code->Text1 = std::move(program.text);
+    Code->focus = true;
+    Code->selstart = 0;
+    Code->sellength = static_cast<int>(Code->Text1.size());
+    Code->bytes = codetexts::estimate(program.bytesest);
+    Code->preview = runprogram(Code->Text1, model.flavour == &fa124);
+    Code->previewinfo = previewinfo(tokenize(Code->Text1), Code->preview);
+    calcfilesstate();
+}
+
+void Editor::calcfilesstate() {
+    const Model& model = currentmodel();
+    const bool takesfiles = model.takesg1m();
+    exportcalc.enabled = takesfiles;
+    if (!Code) return;
+    Code->savetext.enabled = !Code->Text1.empty();
+    Code->savecalc.enabled = takesfiles && !Code->Text1.empty();
+    Code->savecalc.tooltip = takesfiles ? "Un fichier .g1m que la calculatrice ouvre ou copie depuis sa clé USB"
+                                        : std::string("La ") + menu(model.name)->caption +
+                                              " ne lit pas les fichiers .g1m : seules les " + calcfilemodels(*this) +
+                                              " les lisent.";
+}
+
+void Editor::savetext_Click() {
+    if (!Code) return;
+    // The bytes the converter writes: Windows-1252 with the text's CR LF.
+    savewithdialog(*this, textfilter, "programme.txt", towindows1252(Code->Text1));
+}
+
+void Editor::savecalc_Click() {
+    if (!Code) return;
+    std::string name = g1m::defaultname;
+    for (;;) {
+        const std::optional<std::string> answer = platform.inputboxwith(g1m::nameprompt(), nametitle, name);
+        if (!answer || !Code) return;  // Cancel, or the window closed meanwhile
+        name = *answer;
+        if (g1m::validname(name)) break;
+        platform.messagebox(g1m::badname(name));
+    }
+    const Tokens tokens = tokenize(Code->Text1);
+    if (!tokens.error.empty()) {
+        platform.messagebox("Impossible d'écrire ce programme pour la calculatrice : " + tokens.error + ".");
+        return;
+    }
+    savewithdialog(*this, calcfilter, name + ".g1m", g1m::writefile({g1m::programobject(name, tokens.bytes)}));
+}
+
+void Editor::exportcalc_Click() {
+    // Asked as the generator asks, over the 20 memories a file can name.
+    const std::string answer = platform.inputbox(codetexts::prompt(g1m::lastpicture), codetexts::prompttitle);
+    if (answer.empty()) return;
+    const int number = pictmemory(readpictnum(answer).value_or(0), g1m::lastpicture);
+    if (number == 0) {
+        platform.messagebox("« " + answer + " » n'est pas un numéro de picture de 1 à 20 : rien n'est enregistré.");
+        return;
+    }
+    savewithdialog(*this, calcfilter, "PICT" + std::to_string(number) + ".g1m",
+                   g1m::writefile({g1m::pictureobject(pixelgrid, number)}));
+}
+
+void Editor::showprogress(double done, double total) {
+    if (!Code || !(total > 0)) return;
+    // Nothing is erased, so only the furthest column reached shows.
+    const int n = static_cast<int>(std::clamp(stripcolumns * done / total, 0.0, double(stripcolumns)));
+    Code->progress = std::max(Code->progress, n);
+}
+
+}  // namespace grafipix

@@ -1,0 +1,209 @@
+#pragma once
+// The editor: the drawing with its painters, the variables of the windows,
+// the state of every control of `Main` and of the `Code` window, and the
+// handlers as member functions. Every event comes in through handle(); each
+// subsystem defines its handlers in its own folder (see ARCHITECTURE.md).
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codegen/calc_interpreter.h"
+#include "codegen/program_text.h"
+#include "app/controls.h"
+#include "render/drawing.h"
+#include "app/events.h"
+#include "document/history.h"
+#include "tools/tool_code.h"
+
+namespace grafipix {
+
+struct Model;
+struct ToolRow;
+
+// A command button of the `Code` window.
+struct CodeButton {
+    std::string caption;
+    bool enabled = false;
+    std::string tooltip;
+};
+
+// The `Code` window's controls while the window exists.
+struct CodeForm {
+    std::string Label1;
+    int progress = 0;  // columns of the navy strip drawn so far, 0..221
+    std::u16string Text1;
+    int selstart = 0;
+    int sellength = 0;
+    bool focus = false;
+    std::string bytes;
+    CodeButton savetext{"Enregistrer le texte...", false, ""}, savecalc{"Enregistrer pour la calculatrice...", false, ""};
+    CalcRun preview;          // the calculator screen the program draws
+    std::string previewinfo;  // its statements and its size on the calculator
+};
+
+class Editor : public Drawing {
+public:
+    explicit Editor(Platform& platform);
+
+    // The one way in for every event. A click on a control that cannot be
+    // chosen now (a hidden button, a disabled entry or an entry of a disabled
+    // menu) is refused: false, and nothing happens.
+    bool handle(const Event& e);
+
+    // Windows, boxes, files and timers; hidden from the tools behind Drawing.
+    Platform& platform;
+
+    // ---- state of the windows ----
+    ToolCode curtool;
+    CodeMode codemode = CodeMode::none;
+    int selnotempty = 0;
+    // The steps "Annuler" and "Rétablir" move over.
+    History history;
+
+    // The model whose entry carries the check mark: the one place it is read.
+    const Model& currentmodel() const;
+
+    // ---- controls of Main ----
+    Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
+    Button presstruegreen, presswhite, pressblue, pressblack, pressorange, pressgreen;
+    std::vector<Button> toolbuttons;  // one per row of the tool table, in its order
+    MenuEntry file, new_, reopen, importation, exportation, exportcalc, generate, fline, drawstat, compact, exit;
+    MenuEntry edit, undo, redo, continu;
+    MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
+    MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
+    MenuEntry options, calc, g35, g65, g85, g100, bground, bgwhite, bgcasio, opyes;
+    MenuEntry remplace, repblue, repgreen, reporange, repbg;
+    MenuEntry zoom, zoom1, zoom2, zoom3, zoom4, zoom5, zoom6, grille;
+    MenuEntry dither;  // last of "Options"
+    MenuEntry aide, about;
+
+    // The controls by name, nullptr for an unknown name.
+    MenuEntry* menu(std::string_view name);
+    const MenuEntry* menu(std::string_view name) const;
+    Button* button(std::string_view name);
+    const Button* button(std::string_view name) const;
+    const Label* label(std::string_view name) const;
+
+    // ---- the Code window, while it exists ----
+    std::optional<CodeForm> Code;
+
+    // ---- application shell and canvas (core/) ----
+    void Main_Load();
+    void Timer1_Timer();
+    void new_Click();
+    void exit_Click();
+    void Main_Unload();
+    void about_Click();
+    void bgcasio_Click();
+    void bgwhite_Click();
+    // "Zoom" and "Grille" (view_options.cpp): only how the binding shows the canvas.
+    void zoom1_Click();
+    void zoom2_Click();
+    void zoom3_Click();
+    void zoom4_Click();
+    void zoom5_Click();
+    void zoom6_Click();
+    void grille_Click();
+    // The factor whose entry carries the check mark, 1 to 6.
+    int zoomfactor() const;
+
+    // ---- undo, redo and the drawing kept between runs (core/) ----
+    void undo_Click();
+    void redo_Click();
+    void reopen_Click();
+    // Forgets every step: undo goes back no further than the picture as it is.
+    void newhistory();
+    // The picture written to the user's data folder on the way out.
+    void keepdrawing();
+
+    // ---- tools (tools/) ----
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Picture1_MouseDown(int button, int shift, float X, float Y);
+    void Picture1_MouseMove(int button, int shift, float X, float Y);
+    // A tool button: the tool's first step and its status text.
+    void choosetool(const ToolRow& tool);
+    // A key: a tool's key chooses it as its button does, Escape abandons what
+    // the tool holds, Ctrl++ and Ctrl+- step the zoom. false: no such key.
+    bool keypress(std::string_view key);
+    void escape();
+    // The pipette's click: the colour button of the cell under (X, Y) is
+    // pressed, then the tool chosen before the pipette comes back.
+    void pickcolour(float X, float Y);
+    void continu_Click();
+
+    // ---- models and colours (models/) ----
+    void g35_Click();
+    void g65_Click();
+    void g85_Click();
+    void g100_Click();
+    void pressblue_Click();
+    void pressblack_Click();
+    void pressgreen_Click();
+    void pressorange_Click();
+    void presstruegreen_Click();
+    void presswhite_Click();
+
+    // ---- selection and replacement (selection/) ----
+    void desel_Click();
+    void selduplicate_Click();
+    void seldelete_Click();
+    void selhoriz_Click();
+    void selvert_Click();
+    void rotate180_Click();
+    void opyes_Click();
+    void checksel();
+    void replacecolor(int colour, int scope);
+    void repblue_Click();
+    void repgreen_Click();
+    void reporange_Click();
+    void repbg_Click();
+    void repbluesel_Click();
+    void repgreensel_Click();
+    void reporangesel_Click();
+    void repbgsel_Click();
+
+    // ---- code generation (codegen/) ----
+    void fline_Click();
+    void drawstat_Click();
+    void compact_Click();
+    void Code_Timer1_Timer();
+    void Code_Unload();
+    void showprogress(double done, double total);
+    void savetext_Click();
+    void savecalc_Click();
+    void exportcalc_Click();
+    // The .g1m commands follow the model: enabled where its calculators take the files.
+    void calcfilesstate();
+
+    // ---- picture exchange (exchange/) ----
+    void importation_Click();
+    void dither_Click();
+    void exportation_Click();
+    void importimage();
+    void exportimage();
+
+private:
+    bool click(std::string_view name);
+    void setzoom(int factor);
+    bool zoomby(int steps);
+
+    // Where the pipette goes back to.
+    ToolCode beforepipette;
+    std::string beforecaption;
+    Marks marks() const;
+    bool strokerunning() const;
+    void stepover(bool backwards);
+};
+
+}  // namespace grafipix

@@ -1,0 +1,67 @@
+// "Importer image" and "Exporter image": the picture file is read and written
+// by the platform; here it becomes cells, or the canvas becomes a picture.
+
+#include <utility>
+
+#include "formats/image_conversion.h"
+
+#include "app/editor.h"
+#include "calculator/model_table.h"
+
+namespace grafipix {
+
+void Editor::importation_Click() { importimage(); }
+
+void Editor::dither_Click() { dither.checked = !dither.checked; }
+
+void Editor::exportation_Click() { exportimage(); }
+
+void Editor::importimage() {
+    const std::string path = platform.openfile(exchangetexts::importfilter);
+    if (path.empty()) return;
+    Samples samples;
+    std::string reason;
+    // A picture that cannot be read changes nothing, not even the canvas.
+    if (!platform.loadpicture(path, samples, reason)) {
+        platform.messagebox(exchangetexts::importfailed(path, reason));
+        return;
+    }
+    Picture1.setpicture(Picture{});
+
+    const bool threecolours = currentmodel().threecolours;
+    const SampleCodes dithered = dither.checked ? dithercodes(samples, threecolours, inkcolor, bgkind) : SampleCodes{};
+    // The import draws through `curcolor`; the colour the user chose comes back
+    // afterwards, so the highlighted button is still the colour of the next stroke.
+    const int16_t chosen = curcolor;
+    // Column 128 and row 64 have no sample: the stretched picture is 128 x 64
+    // counted from 0, and those cells are never stored anyway.
+    for (int x = 1; x < Grid::maxx; ++x)
+        for (int y = 1; y < Grid::maxy; ++y) {
+            const std::optional<int16_t> code = dither.checked ? dithered[x][y] : samplecode(samples.colour[x][y], threecolours);
+            if (!code) continue;
+            curcolor = *code;
+            Picture1.setforecolor(colourof(curcolor));
+            plotcell(static_cast<float>(x), static_cast<float>(y));
+        }
+    curcolor = chosen;
+    redrawcanvas();  // also puts the pen back to the chosen colour
+    platform.showwindow(Window::Apercu);
+}
+
+void Editor::exportimage() {
+    const std::string path = platform.savefile(exchangetexts::exportfilter, "");
+    if (path.empty()) return;
+    // The selection frame is the editor's, not the picture's: it is never saved.
+    const bool framed = std::exchange(selframe, false);
+    if (framed) redrawcanvas();
+    Picture shown = Picture1.image();
+    selframe = framed;
+    std::string reason;
+    const bool saved = platform.savebitmap(path, shown, reason);
+    // Only a picture actually saved stays under the marks.
+    if (saved) Picture1.setpicture(std::move(shown));
+    if (framed) redrawcanvas();
+    if (!saved) platform.messagebox(exchangetexts::exportfailed(path, reason));
+}
+
+}  // namespace grafipix

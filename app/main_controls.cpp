@@ -1,0 +1,101 @@
+#include "app/main_controls.h"
+
+#include <array>
+#include <vector>
+
+#include "app/colour_buttons.h"
+#include "tools/tool_table.h"
+
+namespace grafipix {
+
+namespace {
+
+using E = Editor;
+
+// Entries that only open a submenu have no handler (nullptr).
+const std::array menus{
+    MenuRow{"file", &E::file, 0, "Fichier", "", true, false, nullptr},
+    MenuRow{"new", &E::new_, 1, "Nouveau", "Ctrl+N", true, false, &E::new_Click},
+    MenuRow{"reopen", &E::reopen, 1, "Rouvrir le dernier dessin", "", true, false, &E::reopen_Click},
+    MenuRow{"importation", &E::importation, 1, "Importer image", "", true, false, &E::importation_Click},
+    MenuRow{"exportation", &E::exportation, 1, "Exporter image", "", true, false, &E::exportation_Click},
+    MenuRow{"exportcalc", &E::exportcalc, 1, "Exporter pour la calculatrice...", "", false, false, &E::exportcalc_Click},
+    MenuRow{"generate", &E::generate, 1, "Générer le code", "", true, false, nullptr},
+    MenuRow{"fline", &E::fline, 2, "Mode F-line/Pxlon", "", true, false, &E::fline_Click},
+    MenuRow{"drawstat", &E::drawstat, 2, "Mode F-line et drawstat", "", true, false, &E::drawstat_Click},
+    MenuRow{"compact", &E::compact, 2, "Mode compact", "", true, false, &E::compact_Click},
+    MenuRow{"exit", &E::exit, 1, "Quitter", "Ctrl+Q", true, false, &E::exit_Click},
+    MenuRow{"edit", &E::edit, 0, "Édition", "", true, false, nullptr},
+    MenuRow{"undo", &E::undo, 1, "Annuler", "Ctrl+Z", false, false, &E::undo_Click},
+    MenuRow{"redo", &E::redo, 1, "Rétablir", "Ctrl+Y; Ctrl+Shift+Z", false, false, &E::redo_Click},
+    MenuRow{"selection", &E::selection, 0, "Sélection", "", false, false, nullptr},
+    MenuRow{"desel", &E::desel, 1, "Déselectionner", "", true, false, &E::desel_Click},
+    MenuRow{"selduplicate", &E::selduplicate, 1, "Dupliquer", "", true, false, &E::selduplicate_Click},
+    MenuRow{"seldelete", &E::seldelete, 1, "Supprimer", "", true, false, &E::seldelete_Click},
+    MenuRow{"rotate180", &E::rotate180, 1, "Rotation 180°", "", true, false, &E::rotate180_Click},
+    MenuRow{"selsym", &E::selsym, 1, "Symétrie", "", true, false, nullptr},
+    MenuRow{"selvert", &E::selvert, 2, "Verticale", "", true, false, &E::selvert_Click},
+    MenuRow{"selhoriz", &E::selhoriz, 2, "Horizontale", "", true, false, &E::selhoriz_Click},
+    MenuRow{"replacesel", &E::replacesel, 1, "Remplacer...", "", true, false, nullptr},
+    MenuRow{"repbluesel", &E::repbluesel, 2, "le bleu par le bleu", "", false, false, &E::repbluesel_Click},
+    MenuRow{"repgreensel", &E::repgreensel, 2, "le vert par le bleu", "", true, false, &E::repgreensel_Click},
+    MenuRow{"reporangesel", &E::reporangesel, 2, "l'orange par le bleu", "", true, false, &E::reporangesel_Click},
+    MenuRow{"repbgsel", &E::repbgsel, 2, "le fond par le bleu", "", true, false, &E::repbgsel_Click},
+    MenuRow{"options", &E::options, 0, "Options", "", true, false, nullptr},
+    MenuRow{"calc", &E::calc, 1, "Calculatrice", "", true, false, nullptr},
+    MenuRow{"g35", &E::g35, 2, "Graph 35", "", true, false, &E::g35_Click},
+    MenuRow{"g65", &E::g65, 2, "Graph 65/80", "", true, true, &E::g65_Click},
+    MenuRow{"g85", &E::g85, 2, "Graph 85", "", true, false, &E::g85_Click},
+    MenuRow{"g100", &E::g100, 2, "Graph 100", "", true, false, &E::g100_Click},
+    MenuRow{"bground", &E::bground, 1, "Couleur Fond", "", true, false, nullptr},
+    MenuRow{"bgwhite", &E::bgwhite, 2, "Blanc", "", true, false, &E::bgwhite_Click},
+    MenuRow{"bgcasio", &E::bgcasio, 2, "Casio", "", true, true, &E::bgcasio_Click},
+    MenuRow{"opyes", &E::opyes, 1, "Duplication Opaque", "", true, true, &E::opyes_Click},
+    MenuRow{"remplace", &E::remplace, 1, "Remplacer...", "", true, false, nullptr},
+    MenuRow{"repblue", &E::repblue, 2, "le bleu par le bleu", "", false, false, &E::repblue_Click},
+    MenuRow{"repgreen", &E::repgreen, 2, "le vert par le bleu", "", true, false, &E::repgreen_Click},
+    MenuRow{"reporange", &E::reporange, 2, "l'orange par le bleu", "", true, false, &E::reporange_Click},
+    MenuRow{"repbg", &E::repbg, 2, "le fond par le bleu", "", true, false, &E::repbg_Click},
+    MenuRow{"zoom", &E::zoom, 1, "Zoom", "", true, false, nullptr},
+    MenuRow{"zoom1", &E::zoom1, 2, "×1", "Ctrl+0", true, true, &E::zoom1_Click},
+    MenuRow{"zoom2", &E::zoom2, 2, "×2", "", true, false, &E::zoom2_Click},
+    MenuRow{"zoom3", &E::zoom3, 2, "×3", "", true, false, &E::zoom3_Click},
+    MenuRow{"zoom4", &E::zoom4, 2, "×4", "", true, false, &E::zoom4_Click},
+    MenuRow{"zoom5", &E::zoom5, 2, "×5", "", true, false, &E::zoom5_Click},
+    MenuRow{"zoom6", &E::zoom6, 2, "×6", "", true, false, &E::zoom6_Click},
+    MenuRow{"grille", &E::grille, 1, "Grille", "", true, false, &E::grille_Click},
+    MenuRow{"continu", &E::continu, 1, "Tracé continu", "", true, false, &E::continu_Click},
+    MenuRow{"dither", &E::dither, 1, "Importation tramée", "", true, false, &E::dither_Click},
+    MenuRow{"aide", &E::aide, 0, "?", "", true, false, nullptr},
+    MenuRow{"about", &E::about, 1, "A propos de Pixatelier", "", true, false, &E::about_Click},
+};
+
+const std::array labels{
+    LabelRow{"Label1", &E::Label1, 120, 120, 615, 255, true, "Infos : "},
+    LabelRow{"modelbl", &E::modelbl, 720, 120, 3975, 255, false, "Point"},
+    LabelRow{"Label4", &E::Label4, 4800, 120, 1215, 255, true, "Calculatrice : "},
+    LabelRow{"typcalc", &E::typcalc, 6120, 120, 975, 255, false, "Graph 65"},
+    LabelRow{"Label2", &E::Label2, 240, 600, 255, 255, true, "X : "},
+    LabelRow{"coordx", &E::coordx, 600, 600, 615, 255, false, ""},
+    LabelRow{"Label3", &E::Label3, 240, 960, 255, 255, true, "Y :"},
+    LabelRow{"coordy", &E::coordy, 600, 960, 615, 255, false, ""},
+    LabelRow{"Label5", &E::Label5, 120, 3840, 2775, 255, false, nullptr},
+    LabelRow{"Label6", &E::Label6, 4920, 3840, 2175, 255, false, nullptr},
+};
+
+}  // namespace
+
+std::span<const MenuRow> menutree() { return menus; }
+std::span<const LabelRow> mainlabels() { return labels; }
+
+std::span<const ButtonRow> mainbuttons() {
+    static const std::vector<ButtonRow> rows = [] {
+        std::vector<ButtonRow> out;
+        for (const ToolRow& t : toolrows()) out.push_back({t.button, t.left, t.top, 375, 375, t.icon, 0});
+        for (const ColourButton& c : colourbuttons()) out.push_back({c.name, c.left, c.top, 495, 375, nullptr, c.colour()});
+        return out;
+    }();
+    return rows;
+}
+
+}  // namespace grafipix

@@ -1,0 +1,53 @@
+#pragma once
+// The control inventory of `Main` as data: the menu tree and the labels with
+// their design-time captions, states, places (in twips, 15 per pixel) and
+// handlers, and every button, gathered from the tool table and the colour
+// buttons. The editor's constructor, its event funnel and ui/ all read it.
+
+#include <span>
+
+#include "app/editor.h"
+
+namespace grafipix {
+
+using Handler = void (Editor::*)();
+
+struct MenuRow {
+    const char* name;
+    MenuEntry Editor::*entry;
+    int depth;  // 0 for the menu bar, 1 for its menus' entries, 2 below that
+    const char* caption;
+    const char* shortcut;  // "" for none, else key sequences such as "Ctrl+N" or "Ctrl+Y; Ctrl+Shift+Z"
+    bool enabled;
+    bool checked;
+    Handler click;  // nullptr for the entries that only open a submenu
+};
+
+struct LabelRow {
+    const char* name;
+    Label Editor::*label;
+    int left, top, width, height;
+    bool bold;
+    const char* caption;  // nullptr: set by the constructor from texts.h
+};
+
+// A graphical button: a tool's icon or a colour's swatch, no caption.
+struct ButtonRow {
+    const char* name;
+    int left, top, width, height;
+    const char* const* icon;  // tool buttons: the icon's rows; nullptr for a colour
+    wincolour swatch;         // colour buttons: the colour the swatch shows
+};
+
+// In menu order, each entry after its parent.
+std::span<const MenuRow> menutree();
+std::span<const LabelRow> mainlabels();
+// The tool buttons in the order of the tool table, then the colour buttons.
+std::span<const ButtonRow> mainbuttons();
+
+// Main's client area and the canvas, in twips.
+inline constexpr int mainwidth = 7185, mainheight = 4065;
+inline constexpr int canvasleft = 1320, canvastop = 480, canvaswidth = 5738, canvasheight = 2858;
+inline constexpr int twipsperpixel = 15;
+
+}  // namespace grafipix

@@ -1,0 +1,68 @@
+#pragma once
+// Everything the editor asks of the world outside its own state: secondary
+// windows, timers, modal boxes, file dialogs, picture files and the random
+// source. ui/ implements it with Qt; tests use a scripted fake.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "render/canvas.h"
+#include "calculator/colours.h"
+#include "formats/image_conversion.h"
+#include "render/random_source.h"
+
+namespace grafipix {
+
+enum class Window { Main, Preview, Apropos, Apercu, Code };
+enum class Timer { Main1, Code1 };  // `Timer1` of `Main`, `Timer1` of `Code`
+
+class Platform : public Randomness {
+public:
+    virtual ~Platform() = default;
+
+    // Create on first use, show without making modal, bring to the front.
+    virtual void showwindow(Window w) = 0;
+    virtual void hidewindow(Window w) = 0;
+    virtual void endprocess() = 0;
+
+    virtual void settimer(Timer t, bool enabled, int intervalms) = 0;
+
+    // Modal, exclamation icon, one OK button, the application's name as title.
+    virtual void messagebox(const std::string& text) = 0;
+    // Modal; the typed text, empty on Cancel.
+    virtual std::string inputbox(const std::string& prompt, const std::string& title) = 0;
+
+    // The same with `initial` typed in already; nothing on Cancel, so that an
+    // empty answer can be told from it.
+    virtual std::optional<std::string> inputboxwith(const std::string& prompt, const std::string& title,
+                                                    const std::string& initial) = 0;
+
+    // Common file dialog; the chosen path, empty when cancelled.
+    virtual std::string openfile(const std::string& filter) = 0;
+    virtual std::string savefile(const std::string& filter, const std::string& filename) = 0;
+
+    // Load a picture file for the import: on success fills `out`, shows the
+    // picture in `Apercu` (creating it hidden if need be) and returns true; on
+    // failure returns false with a French reason in `error` and changes nothing.
+    virtual bool loadpicture(const std::string& path, Samples& out, std::string& error) = 0;
+    // Save a picture as BMP data under exactly `path`; false with a French reason.
+    virtual bool savebitmap(const std::string& path, const Picture& p, std::string& error) = 0;
+
+    // Bytes under exactly `path`, replacing a file there only once all are
+    // written; false with a French reason, and then no file is left.
+    virtual bool savebytes(const std::string& path, const std::string& bytes, std::string& error) = 0;
+
+    // rnd(): uniform in [0, 1), the same sequence at every start.
+
+    // The drawing kept between runs in the user's data folder, as text,
+    // written through a file that replaces the old one only once complete.
+    // False with a French reason; a platform without a data folder keeps nothing.
+    virtual bool savedrawing(const std::string&, std::string& error) {
+        return error = "pas de dossier de données", false;
+    }
+    virtual bool loaddrawing(std::string&, std::string& error) { return error = "pas de dossier de données", false; }
+};
+
+}  // namespace grafipix

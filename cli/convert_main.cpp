@@ -1,0 +1,227 @@
+// grafipix-convert: a picture file to the calculator program, as the editor
+// would write it after importing that picture into an empty drawing.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "formats/g1m.h"
+#include "codegen/generator.h"
+#include "codegen/tokens.h"
+#include "app/editor.h"
+#include "document/texts.h"
+#include "formats/picture_io.h"
+#include "formats/windows1252.h"
+#include "calculator/model_table.h"
+
+namespace grafipix {
+
+namespace {
+
+constexpr std::string_view usage =
+    "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat|compact] [--picture N]\n"
+    "                        [--dither] [--format text|g1m|picture] [--name NOM] ENTREE [SORTIE]\n"
+    "\n"
+    "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
+    "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
+    "\n"
+    "  --model     calculatrice : g35, g65 (Graph 65/80, par défaut), g85 (texte pour FA-124)\n"
+    "              ou g100\n"
+    "  --mode      fline (F-Line et PxlOn, par défaut), drawstat (F-Line et DrawStat) ou compact\n"
+    "              (lignes et colonnes en F-Line, Horizontal et PxlOn, le programme le plus court)\n"
+    "  --picture   numéro du picture où la calculatrice garde l'image (StoPict), lu comme la\n"
+    "              réponse à la question de l'éditeur : un nombre entier de -32768 à 32767 (une\n"
+    "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour la\n"
+    "              g100) ; 0 n'ajoute pas de StoPict\n"
+    "  --dither    importation tramée, pour les photos : les nuances deviennent des points\n"
+    "              plus ou moins serrés, comme Options > Importation tramée\n"
+    "  --format    text (le texte du programme, par défaut), g1m (le programme dans un fichier\n"
+    "              .g1m) ou picture (le dessin en picture dans un fichier .g1m, numéro donné par\n"
+    "              --picture, 1 sans lui, ramené à 1..20) ; g1m et picture pour g35 ou g85\n"
+    "  --name      nom du programme dans le fichier g1m (GRAFIPIX par défaut) : de 1 à 8\n"
+    "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
+    "  --help      affiche cette aide\n"
+    "  --version   affiche la version\n"
+    "\n"
+    "Le programme va dans SORTIE, ou sur la sortie standard, en octets Windows-1252 avec des\n"
+    "fins de ligne CR LF ; l'estimation de la mémoire libre nécessaire va sur l'erreur standard.\n"
+    "Codes de sortie : 0 réussi, 1 entrée illisible ou sortie impossible à écrire, 2 option invalide.\n";
+
+constexpr std::string_view name = "grafipix-convert: ";
+
+enum class Format { text, g1m, picture };
+
+struct Options {
+    const Model* model = findmodel("g65");
+    Format format = Format::text;
+    std::string programname = g1m::defaultname;
+    CodeMode mode = CodeMode::fline;
+    int16_t picture = 0;  // as the prompt's answer; 0 for no StoPict
+    std::string input, output;
+    bool help = false, version = false;
+    bool dither = false;
+};
+
+QString quoted(const QString& s) { return QString::fromUtf8("« ") + s + QString::fromUtf8(" »"); }
+
+// The error of a bad command line, empty when it is good.
+QString parse(const QStringList& arguments, Options& o) {
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{"h", "help"}), version("version"), model("model", {}, "g"),
+        mode("mode", {}, "m"), picture("picture", {}, "n"), format("format", {}, "f"), programname("name", {}, "n");
+    const QCommandLineOption dither("dither");
+    parser.addOptions({help, version, model, mode, picture, dither, format, programname});
+    parser.addPositionalArgument("ENTREE", {});
+    parser.addPositionalArgument("SORTIE", {});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) return "option inconnue " + quoted((unknown[0].size() > 1 ? "--" : "-") + unknown[0]);
+        for (const QString& a : arguments)
+            if (a.startsWith("--help=") || a.startsWith("--version=") || a.startsWith("--dither="))
+                return "l'option " + quoted(a.section('=', 0, 0)) + " ne prend pas de valeur";
+        return "l'option " + quoted(arguments.last()) + " attend une valeur";  // at the end: no value follows
+    }
+    o.help = parser.isSet(help);
+    o.version = parser.isSet(version);
+    o.dither = parser.isSet(dither);
+    if (parser.isSet(model) && !(o.model = findmodel(parser.value(model).toStdString())))
+        return "modèle inconnu " + quoted(parser.value(model)) + " (g35, g65, g85 ou g100)";
+    if (parser.isSet(mode)) {
+        const QString word = parser.value(mode);
+        if (word == "fline") o.mode = CodeMode::fline;
+        else if (word == "drawstat") o.mode = CodeMode::drawstat;
+        else if (word == "compact") o.mode = CodeMode::compact;
+        else return "mode inconnu " + quoted(word) + " (fline, drawstat ou compact)";
+    }
+    if (parser.isSet(picture)) {
+        const std::optional<int16_t> n = readpictnum(parser.value(picture).toStdString());
+        if (!n)
+            return "numéro de picture invalide " + quoted(parser.value(picture)) +
+                   " : un nombre entier de -32768 à 32767 est attendu";
+        o.picture = *n;
+    }
+    if (parser.isSet(format)) {
+        const QString word = parser.value(format);
+        if (word != "text" && word != "g1m" && word != "picture")
+            return "format inconnu " + quoted(word) + " (text, g1m ou picture)";
+        o.format = word == "text" ? Format::text : word == "g1m" ? Format::g1m : Format::picture;
+    }
+    if (o.format != Format::text && !o.model->takesg1m())
+        return "le modèle " + quoted(o.model->name) + " ne lit pas les fichiers .g1m (--model g35 ou g85)";
+    if (parser.isSet(programname)) {
+        o.programname = parser.value(programname).toStdString();
+        if (!g1m::validname(o.programname)) return QString::fromStdString(g1m::badname(o.programname));
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 2) return "trop d'arguments";
+    if (!o.help && !o.version && positional.isEmpty()) return "il manque le fichier image ENTREE";
+    if (!positional.isEmpty()) o.input = positional[0].toStdString();
+    if (positional.size() == 2) o.output = positional[1].toStdString();
+    return {};
+}
+
+// The editor's platform for one conversion: the open dialog answers the
+// input, and any message is an import failure.
+class ConvertPlatform : public Platform {
+public:
+    explicit ConvertPlatform(std::string input) : input_(std::move(input)) {}
+
+    void showwindow(Window) override {}
+    void hidewindow(Window) override {}
+    void endprocess() override {}
+    void settimer(Timer, bool, int) override {}
+    void messagebox(const std::string& text) override { failure = text; }
+    std::string inputbox(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> inputboxwith(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::string openfile(const std::string&) override { return input_; }
+    std::string savefile(const std::string&, const std::string&) override { return {}; }
+    bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
+        return exchange::loadsamples(path, out, error);
+    }
+    bool savebitmap(const std::string&, const Picture&, std::string& error) override {
+        error = "pas d'exportation ici";
+        return false;
+    }
+    bool savebytes(const std::string&, const std::string&, std::string& error) override {
+        error = "pas d'enregistrement ici";
+        return false;
+    }
+    float rnd() override { return 0.0f; }
+
+    std::string failure;
+
+private:
+    std::string input_;
+};
+
+int convert(const Options& o) {
+    ConvertPlatform platform(o.input);
+    Editor ed(platform);
+    ed.handle(Event::load());
+    ed.handle(Event::click(o.model->name));
+    if (o.dither) ed.handle(Event::click("dither"));
+    ed.handle(Event::click("importation"));
+    if (!platform.failure.empty()) {
+        std::cerr << name << platform.failure << '\n';
+        return 1;
+    }
+    const Program program = generateprogram(ed.pixelgrid, o.mode, *o.model->flavour,
+                                            pictmemory(o.picture, o.model->lastpicture));
+    std::string bytes;
+    if (o.format == Format::text) bytes = towindows1252(program.text);
+    if (o.format == Format::g1m) {
+        const Tokens tokens = tokenize(program.text);
+        if (!tokens.error.empty()) {
+            std::cerr << name << tokens.error << '\n';
+            return 1;
+        }
+        bytes = g1m::writefile({g1m::programobject(o.programname, tokens.bytes)});
+    }
+    if (o.format == Format::picture)
+        bytes = g1m::writefile({g1m::pictureobject(ed.pixelgrid, o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1)});
+
+    if (o.output.empty()) {
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << name << "impossible d'écrire sur la sortie standard\n";
+            return 1;
+        }
+    } else {
+        std::string reason;
+        if (!exchange::writebytes(o.output, bytes, reason)) {
+            std::cerr << name << "impossible d'écrire « " << o.output << " » : " << reason << ".\n";
+            return 1;
+        }
+    }
+    if (o.format != Format::picture) std::cerr << codetexts::estimate(program.bytesest) << '\n';
+    return 0;
+}
+
+}  // namespace
+
+}  // namespace grafipix
+
+int main(int argc, char** argv) {
+    using namespace grafipix;
+    QCoreApplication app(argc, argv);
+    // The decoders' own warnings would only repeat the message given below.
+    QLoggingCategory::setFilterRules("qt.gui.imageio*=false");
+    Options options;
+    const QString error = parse(QCoreApplication::arguments(), options);
+    if (options.help || options.version) {
+        std::cout << (options.help ? std::string(usage) : "grafipix-convert " + texts::version + "\n");
+        return 0;
+    }
+    if (!error.isEmpty()) {
+        std::cerr << name << error.toStdString() << "\nEssayez « grafipix-convert --help ».\n";
+        return 2;
+    }
+    return convert(options);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The drawing the user works on: the picture, the selection buffer and where
+// the selection lies. Every change to them goes through the few calls below,
+// so a copy of a Document is a complete snapshot of the work.
+
+#include "document/grid.h"
+
+namespace grafipix {
+
+// Left column and top row of the selection, and its width and height terms
+// (second corner minus first plus 1): bounds that the block loops stay below.
+struct SelectionRect {
+    float selx = 0.0f, sely = 0.0f, selw = 0.0f, selh = 0.0f;
+    bool operator==(const SelectionRect&) const = default;
+};
+
+class Document {
+public:
+    const Grid& pixelgrid() const { return pixelgrid_; }
+    const Grid& selgrid() const { return selgrid_; }
+    const SelectionRect& selrect() const { return selrect_; }
+
+    // Cells outside the arrays are dropped; single-precision positions round
+    // to the nearest cell, ties to even.
+    void set(int x, int y, int16_t code) { pixelgrid_.set(x, y, code); }
+    void put(float x, float y, int16_t code) { pixelgrid_.put(x, y, code); }
+    void newpicture() { pixelgrid_.clear(); }
+
+    void setbuffer(int i, int j, int16_t code) { selgrid_.set(i, j, code); }
+    void newbuffer() { selgrid_.clear(); }
+    void placeselection(const SelectionRect& r) { selrect_ = r; }
+
+    bool operator==(const Document&) const = default;
+
+private:
+    Grid pixelgrid_, selgrid_;
+    SelectionRect selrect_;
+};
+
+}  // namespace grafipix

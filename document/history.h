@@ -1,0 +1,74 @@
+#pragma once
+// Undo and redo of the picture. The event funnel closes a step after every
+// user action (a stroke stays open until the click that stops it); a step
+// keeps only what its action changed, so hundreds of them fit in little room.
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "document/document.h"
+
+namespace grafipix {
+
+struct Model;
+
+// What a step brings back besides the cells, when its action changed it: the
+// model (a switch that folded colours) and whether "Sélection" is open.
+struct Marks {
+    const Model* model = nullptr;
+    bool selection = false;
+    bool operator==(const Marks&) const = default;
+};
+
+class Step {
+public:
+    Step(const Grid& was, const Grid& now, Marks marksbefore, Marks marksafter);
+
+    // Writes the cells as they were before the action (or after it).
+    void apply(Document& doc, bool backwards) const;
+    void apply(Grid& grid, bool backwards) const;
+
+    Marks before, after;
+    size_t bytes() const;
+
+private:
+    template <class Write>
+    void each(bool backwards, Write write) const;
+
+    // A few cells: index << 4 | before << 2 | after, codes being 0..3. Many:
+    // a nibble (before << 2 | after) for every cell of the array, two a byte.
+    std::vector<uint32_t> cells_;
+    std::vector<uint8_t> nibbles_;
+};
+
+class History {
+public:
+    static constexpr size_t maxsteps = 256;
+
+    // Forgets every step: undo goes back no further than `picture`.
+    void restart(const Grid& picture, Marks marks);
+    // Whatever changed since the last close becomes one step, and the redo
+    // list goes; true when there was a change.
+    bool close(const Grid& picture, Marks marks);
+    // Changes not yet closed into a step.
+    bool pending(const Grid& picture) const { return picture != base_; }
+
+    // The step moved over, its cells already written to `doc`; nullptr when
+    // there is none.
+    const Step* undo(Document& doc);
+    const Step* redo(Document& doc);
+
+    size_t undoable() const { return done_.size(); }
+    size_t redoable() const { return undone_.size(); }
+    // Memory held by the steps and the picture they start from.
+    size_t bytes() const;
+
+private:
+    Grid base_;  // the picture as the last close (or undo, or redo) left it
+    Marks basemarks_;
+    std::deque<Step> done_, undone_;
+};
+
+}  // namespace grafipix

@@ -1,0 +1,89 @@
+// A picture's samples to colour codes: one sample at a time, or the whole
+// picture with its error diffused.
+
+#include "formats/image_conversion.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "document/grid.h"
+
+namespace grafipix {
+
+std::optional<int16_t> samplecode(wincolour sample, bool threecolours) {
+    if (sample == casioback) return std::nullopt;  // the canvas's own back colour
+    const int r = redof(sample), g = greenof(sample), b = blueof(sample);
+    if (threecolours) {
+        if (r > 200 && g > 200 && b > 200) return std::nullopt;
+        if (r > 150) return orange;  // red wins over green
+        if (g > 150) return green;
+        return ink;
+    }
+    if (r > 100 && g > 100 && b > 100) return std::nullopt;
+    return ink;
+}
+
+namespace {
+
+// R, G, B, or on the two-colour models the luminance alone.
+using Tone = std::array<float, 3>;
+
+Tone toneof(wincolour c, bool threecolours) {
+    const auto r = static_cast<float>(redof(c)), g = static_cast<float>(greenof(c)), b = static_cast<float>(blueof(c));
+    if (threecolours) return {r, g, b};
+    return {0.299f * r + 0.587f * g + 0.114f * b, 0.0f, 0.0f};
+}
+
+}  // namespace
+
+SampleCodes dithercodes(const Samples& samples, bool threecolours, int inkcolor, int bgkind) {
+    const int count = threecolours ? 4 : 2;
+    std::array<Tone, 4> shades{};
+    for (int code = 0; code < count; ++code) shades[code] = toneof(codecolour(code, inkcolor, bgkind), threecolours);
+    // A tone beyond what the shades span would pile up error without end and
+    // then blank (or fill) whatever follows it: the luminance is held between
+    // the ink's and the back colour's. Four colours span no such range, so
+    // there each component with its error is held to 0..255.
+    const float darkest = std::min(shades[0][0], shades[1][0]), lightest = std::max(shades[0][0], shades[1][0]);
+
+    // Error waiting in the column being visited and in the next one, with a
+    // spare place at each end for what falls off the picture.
+    std::array<Tone, Grid::maxy + 1> here{}, next{};
+    SampleCodes out;
+    // Floyd-Steinberg with the columns as lines: every column is visited top
+    // to bottom, as the plain import visits it, never alternating direction.
+    for (int x = 1; x < Grid::maxx; ++x) {
+        for (int y = 1; y < Grid::maxy; ++y) {
+            if (samples.colour[x][y] == casioback) continue;  // transparent there: no error taken or passed on
+            Tone v = toneof(samples.colour[x][y], threecolours);
+            if (!threecolours) v[0] = std::clamp(v[0], darkest, lightest);
+            for (int i = 0; i < 3; ++i) {
+                v[i] += here[y][i];
+                if (threecolours) v[i] = std::clamp(v[i], 0.0f, 255.0f);
+            }
+            // On luminance alone the nearer shade is the one on the sample's side
+            // of their midpoint. Ties go to the lower code: the midpoint itself
+            // is back colour, and black is ink rather than the green as near.
+            int best = 0;
+            float nearest = std::numeric_limits<float>::max();
+            for (int code = 0; code < count; ++code) {
+                float d = 0.0f;
+                for (int i = 0; i < 3; ++i) d += (v[i] - shades[code][i]) * (v[i] - shades[code][i]);
+                if (d < nearest) best = code, nearest = d;
+            }
+            for (int i = 0; i < 3; ++i) {
+                const float error = (v[i] - shades[best][i]) / 16.0f;
+                here[y + 1][i] += 7.0f * error;
+                next[y - 1][i] += 3.0f * error;
+                next[y][i] += 5.0f * error;
+                next[y + 1][i] += error;
+            }
+            if (best != background) out[x][y] = static_cast<int16_t>(best);
+        }
+        here = std::exchange(next, {});
+    }
+    return out;
+}
+
+}  // namespace grafipix

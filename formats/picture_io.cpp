@@ -1,0 +1,217 @@
+#include "formats/picture_io.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <tuple>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+
+#include "formats/file_layout.h"
+
+namespace grafipix::exchange {
+
+namespace {
+
+QString qpath(const std::string& path) { return QString::fromStdString(path); }
+
+bool fail(std::string& reason, std::string text) {
+    reason = std::move(text);
+    return false;
+}
+
+std::string sizetext(int64_t w, int64_t h) { return std::to_string(w) + " × " + std::to_string(h); }
+
+// Premultiplied pixel laid over the screen green.
+QRgb overscreengreen(QRgb p) {
+    const int keep = 255 - qAlpha(p);
+    auto mix = [keep](int over, int under) { return over + (keep * under + 127) / 255; };
+    return qRgb(mix(qRed(p), redof(casioback)), mix(qGreen(p), greenof(casioback)), mix(qBlue(p), blueof(casioback)));
+}
+
+}  // namespace
+
+bool readpicture(const std::string& path, QImage& picture, std::string& reason) {
+    QFileInfo info(qpath(path));
+    if (!info.exists()) return fail(reason, "le fichier est introuvable");
+    if (info.isDir()) return fail(reason, "c'est un dossier, pas un fichier");
+    QFile file(qpath(path));
+    if (!file.open(QIODevice::ReadOnly)) return fail(reason, "le fichier ne peut pas être ouvert en lecture");
+    if (file.size() == 0) return fail(reason, "le fichier est vide");
+    if (file.size() > maxfilebytes) return fail(reason, "le fichier dépasse 256 Mio");
+    QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size()) return fail(reason, "la lecture du fichier a échoué");
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // Asked before size(): a reader that fails on a header forgets its format.
+    const std::string format = reader.canRead() ? reader.format().toStdString() : "";
+    if (format != "bmp" && format != "jpeg" && format != "gif" && format != "png")
+        return fail(reason, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)");
+    const std::string_view data(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const QSize announced = reader.size();
+    int64_t width = announced.width(), height = announced.height();
+    // Qt's BMP reader refuses a header past 16384 x 16384 pixels without its size.
+    if (!announced.isValid() && format == "bmp") std::tie(width, height) = bmpsize(data);
+    if (width > 0 && height > 0 && width * height > maxpixels)
+        return fail(reason, "l'image annonce " + sizetext(width, height) + " pixels, plus que les " +
+                                std::to_string(maxpixels) + " pixels que l'importation peut décoder");
+    if (truncated(format, data, width, height)) return fail(reason, "le fichier est incomplet, l'image y est tronquée");
+    // What a decoder allocates can exceed what size() announced (the GIF
+    // decoder keeps a screen size that size() dismissed as bogus): Qt's own
+    // bound backs the check above.
+    QImageReader::setAllocationLimit(static_cast<int>(maxpixels * 4 >> 20));
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return fail(reason, "les données de l'image sont endommagées ou illisibles");
+    picture = std::move(image);
+    return true;
+}
+
+namespace {
+
+constexpr int columns = 128, rows = 64;
+
+// Cell c of n along a side of `size` pixels covers pixels first(c) up to
+// first(c + 1), and at least one when the side is shorter than n.
+struct Span {
+    int from, to;
+};
+Span cellspan(int c, int n, int size) {
+    const int from = static_cast<int>(int64_t{c} * size / n);
+    return {from, std::max(from + 1, static_cast<int>(int64_t{c + 1} * size / n))};
+}
+
+// Each cell the mean of the picture pixels it covers, in premultiplied colour
+// so transparent pixels weigh nothing.
+QImage boxaverage(const QImage& source) {
+    const int w = source.width(), h = source.height();
+    std::array<Span, columns> xspans;
+    for (int x = 0; x < columns; ++x) xspans[static_cast<size_t>(x)] = cellspan(x, columns, w);
+    QImage out(columns, rows, QImage::Format_RGB32);
+    for (int row = 0; row < rows; ++row) {
+        std::array<std::array<uint64_t, 4>, columns> sums{};
+        const Span ys = cellspan(row, rows, h);
+        for (int y = ys.from; y < ys.to; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+            for (int x = 0; x < columns; ++x) {
+                const Span xs = xspans[static_cast<size_t>(x)];
+                auto& sum = sums[static_cast<size_t>(x)];
+                for (int px = xs.from; px < xs.to; ++px) {
+                    const QRgb p = line[px];
+                    sum[0] += static_cast<uint64_t>(qRed(p));
+                    sum[1] += static_cast<uint64_t>(qGreen(p));
+                    sum[2] += static_cast<uint64_t>(qBlue(p));
+                    sum[3] += static_cast<uint64_t>(qAlpha(p));
+                }
+            }
+        }
+        auto* stretched = reinterpret_cast<QRgb*>(out.scanLine(row));
+        for (int x = 0; x < columns; ++x) {
+            const Span xs = xspans[static_cast<size_t>(x)];
+            const uint64_t n = static_cast<uint64_t>(xs.to - xs.from) * static_cast<uint64_t>(ys.to - ys.from);
+            const auto& sum = sums[static_cast<size_t>(x)];
+            auto mean = [n](uint64_t v) { return static_cast<int>((v + n / 2) / n); };
+            stretched[x] = overscreengreen(qRgba(mean(sum[0]), mean(sum[1]), mean(sum[2]), mean(sum[3])));
+        }
+    }
+    return out;
+}
+
+// One opaque pixel per canvas cell: the samples, and what `Apercu` shows.
+QImage stretchpicture(const QImage& picture) {
+    if (picture.isNull()) return {};
+    // Opaque pictures (every JPEG) are read as they come: RGB32 already has
+    // full alpha, so the conversion of a photo would be wasted work.
+    const QImage source = picture.format() == QImage::Format_RGB32
+                              ? picture
+                              : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int w = source.width(), h = source.height();
+    // Up to 3 picture pixels per cell (an exported canvas among them) each cell
+    // takes the pixel at its top-left corner, so drawn cells come back whole;
+    // an average there would blend each cell with its neighbour. Larger pictures
+    // are averaged over each cell's area, so fine detail does not alias.
+    if (w > 3 * columns || h > 3 * rows) return boxaverage(source);
+    QImage out(columns, rows, QImage::Format_RGB32);
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < rows; ++y)
+            out.setPixel(x, y, overscreengreen(source.pixel(static_cast<int>(int64_t{x} * w / columns),
+                                                            static_cast<int>(int64_t{y} * h / rows))));
+    return out;
+}
+
+Samples samplesof(const QImage& stretched) {
+    Samples out;
+    if (stretched.isNull()) return out;
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < rows; ++y) out.colour[x][y] = fromargb(stretched.pixel(x, y));
+    return out;
+}
+
+}  // namespace
+
+Samples samplepicture(const QImage& picture) { return samplesof(stretchpicture(picture)); }
+
+bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown) {
+    QImage picture;
+    if (!readpicture(path, picture, reason)) return false;
+    QImage stretched = stretchpicture(picture);
+    out = samplesof(stretched);
+    if (shown) *shown = std::move(stretched);
+    return true;
+}
+
+QImage toqimage(const Picture& p) {
+    // The canvas keeps 0xFFRRGGBB pixels, which is Qt's RGB32.
+    return QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height, p.width * 4,
+                  QImage::Format_RGB32)
+        .copy();
+}
+
+bool writereplacing(const std::string& path, const std::function<bool(QIODevice&)>& write, std::string& reason) {
+    const QFileInfo info(qpath(path));
+    if (info.isDir()) return fail(reason, "c'est le nom d'un dossier");
+    if (!info.absoluteDir().exists())
+        return fail(reason, "le dossier « " + info.absolutePath().toStdString() + " » n'existe pas");
+    if (info.exists() && !info.isFile()) {
+        // A device or a pipe (/dev/null, /dev/stdout) is written to, never
+        // replaced by a file of that name.
+        QFile device(qpath(path));
+        if (!device.open(QIODevice::WriteOnly)) return fail(reason, "cet emplacement n'accepte pas l'écriture");
+        if (!write(device) || !device.flush()) return fail(reason, "l'écriture a échoué (disque plein ?)");
+        return true;
+    }
+    QSaveFile file(qpath(path));
+    if (!file.open(QIODevice::WriteOnly)) return fail(reason, "cet emplacement n'accepte pas l'écriture");
+    // A short write (a file-size limit, a disk that fills up) can leave the
+    // buffer flushed without an error: what reached the file must be all of it.
+    if (!write(file) || !file.flush() || file.size() != file.pos()) {
+        file.cancelWriting();
+        file.commit();  // discards the unfinished file
+        return fail(reason, "l'écriture a échoué (disque plein ?)");
+    }
+    if (!file.commit()) return fail(reason, "l'écriture a échoué (disque plein ?)");
+    return true;
+}
+
+bool writebytes(const std::string& path, const std::string& bytes, std::string& reason) {
+    const auto write = [&bytes](QIODevice& device) {
+        return device.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+    };
+    return writereplacing(path, write, reason);
+}
+
+bool writebitmap(const std::string& path, const Picture& p, std::string& reason) {
+    if (p.empty() || p.pixels.size() != static_cast<size_t>(p.width) * static_cast<size_t>(p.height))
+        return fail(reason, "il n'y a pas d'image à enregistrer");
+    const QImage image = toqimage(p);
+    return writereplacing(path, [&image](QIODevice& device) { return image.save(&device, "BMP"); }, reason);
+}
+
+}  // namespace grafipix::exchange

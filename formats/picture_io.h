@@ -1,0 +1,43 @@
+#pragma once
+// Picture files through QtGui (no widgets): reading a BMP, JPEG or GIF file
+// under a fixed memory bound, stretching it to one sample per canvas cell, and
+// writing files so that a failure leaves any earlier file of that name intact.
+
+#include <QImage>
+#include <QIODevice>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "render/canvas.h"
+#include "formats/image_conversion.h"
+
+namespace grafipix::exchange {
+
+// 128 MiB of 32-bit pixels: pictures announcing more are refused before decoding.
+inline constexpr int64_t maxpixels = int64_t{32} * 1024 * 1024;
+inline constexpr int64_t maxfilebytes = int64_t{256} * 1024 * 1024;
+
+// The picture of a file; false with a French reason when it cannot be read.
+bool readpicture(const std::string& path, QImage& picture, std::string& reason);
+
+// The picture stretched to 128 x 64 pixels, one per cell counted from 0, over
+// the screen-green back colour where it is transparent; the samples are its pixels.
+Samples samplepicture(const QImage& picture);
+
+// Both steps of the import; `shown`, when given, receives that stretched picture.
+bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown = nullptr);
+
+QImage toqimage(const Picture& p);
+
+// Writes through a file beside the target that replaces it only once complete.
+bool writereplacing(const std::string& path, const std::function<bool(QIODevice&)>& write,
+                    std::string& reason);
+
+// `bytes` under exactly `path`, through writereplacing.
+bool writebytes(const std::string& path, const std::string& bytes, std::string& reason);
+
+// BMP data under exactly `path`, whatever its extension.
+bool writebitmap(const std::string& path, const Picture& p, std::string& reason);
+
+}  // namespace grafipix::exchange

@@ -1,0 +1,103 @@
+#pragma once
+// The off-screen raster behind the canvas `Picture1`. User coordinates: one unit
+// per calculator pixel, 3 screen pixels per unit, the point (1, 1) at the top-left
+// pixel, y downward. Lines follow the usual raster convention of leaving out their
+// last pixel, so a cell stroke from x to x + 1 covers exactly the cell's 3 columns.
+// Every line the editor draws is horizontal or vertical, and so is every line
+// the canvas can draw.
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "calculator/colours.h"
+
+namespace grafipix {
+
+// A picture as the canvas keeps it: 0xFFRRGGBB pixels, row by row.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+
+    bool empty() const { return width == 0 || height == 0; }
+    bool operator==(const Picture&) const = default;
+};
+
+class Canvas {
+public:
+    static constexpr int unitpixels = 3;
+    // 127.5 x 63.5 units, rounded up to whole pixels.
+    static constexpr int width = 383;
+    static constexpr int height = 191;
+
+    Canvas();
+
+    // Remove the painted marks: back colour, then the background picture over it.
+    void cls();
+
+    wincolour backcolor() const { return backcolor_; }
+    void setbackcolor(wincolour c);  // also clears
+
+    wincolour forecolor() const { return forecolor_; }
+    void setforecolor(wincolour c) {
+        forecolor_ = c;
+        forepixel_ = toargb(c);
+    }
+
+    // Straight line in the pen colour between two points in canvas units: a
+    // row when both lie on one pixel row, otherwise the column of the first.
+    void line(float x1, float y1, float x2, float y2);
+
+    const Picture& picture() const { return picture_; }
+    void setpicture(Picture p);  // also clears
+
+    // What the canvas shows: back colour, background picture and painted marks.
+    Picture image() const { return Picture{width, height, pixels_}; }
+
+    // The Windows colour value of one screen pixel.
+    wincolour pixel(int px, int py) const { return fromargb(pixels_[py * width + px]); }
+    const uint32_t* bits() const { return pixels_.data(); }
+
+    // Screen pixel that contains the unit coordinate v.
+    static long topixel(float v) {
+        double p = std::floor((static_cast<double>(v) - 1.0) * unitpixels);
+        // Far positions only need to stay far: keep them inside a safe integer range.
+        if (!(p > -1e6)) return -1000000;
+        if (p > 1e6) return 1000000;
+        return static_cast<long>(p);
+    }
+
+private:
+    void hspan(long row, long from, long to);  // pixels from..to-1 (from <= to)
+    void vspan(long col, long from, long to);
+
+    std::vector<uint32_t> pixels_;
+    wincolour backcolor_ = casioback;
+    wincolour forecolor_ = blueink;
+    uint32_t forepixel_ = toargb(blueink);
+    Picture picture_;
+};
+
+inline void Canvas::hspan(long row, long from, long to) {
+    if (row < 0 || row >= height) return;
+    if (from < 0) from = 0;
+    if (to > width) to = width;
+    uint32_t* p = pixels_.data() + row * width;
+    for (long x = from; x < to; ++x) p[x] = forepixel_;
+}
+
+inline void Canvas::line(float x1, float y1, float x2, float y2) {
+    long px1 = topixel(x1), py1 = topixel(y1), px2 = topixel(x2), py2 = topixel(y2);
+    if (py1 == py2) {
+        // The last pixel is left out, whichever way the line runs.
+        if (px1 <= px2) hspan(py1, px1, px2);
+        else hspan(py1, px2 + 1, px1 + 1);
+    } else if (py1 < py2) {
+        vspan(px1, py1, py2);
+    } else {
+        vspan(px1, py2 + 1, py1 + 1);
+    }
+}
+
+}  // namespace grafipix

@@ -1,0 +1,70 @@
+#pragma once
+// What a tool sees: the document, the canvas `Picture1`, the variables that
+// drawing reads, and the painters every drawing operation shares. No control
+// of any window is reachable from here.
+
+#include <array>
+#include <cstdint>
+
+#include "render/canvas.h"
+#include "calculator/colours.h"
+#include "document/document.h"
+#include "render/random_source.h"
+
+namespace grafipix {
+
+// The paint bucket's queue: entry 0 unused, entries 1..8192, x = 0 marking an
+// entry never written. Kept with the editor, as 64 KiB are too much for a stack.
+struct FillQueue {
+    static constexpr int last = 8192;
+    std::array<float, last + 1> x{}, y{};
+};
+
+class Drawing {
+public:
+    explicit Drawing(Randomness& r) : random_(r) {}
+    Drawing(const Drawing&) = delete;
+    Drawing& operator=(const Drawing&) = delete;
+
+    Document doc;
+    // The document's grids under the names the handlers use, read-only: a
+    // change goes through `doc`.
+    const Grid& pixelgrid = doc.pixelgrid();
+    const Grid& selgrid = doc.selgrid();
+
+    Canvas Picture1;
+    int16_t curcolor = 0;
+    int inkcolor = 0;
+    int bgkind = 0;
+    int opaquedup = 0;
+    float anchorx = 0.0f, anchory = 0.0f;
+    // The selection's frame is shown with every redraw while the selection lasts.
+    bool selframe = false;
+    FillQueue fillqueue;
+    // "Tracé continu": the pen and the brush join each position of a stroke
+    // to the last one, held in strokex, strokey once the stroke has one.
+    bool continuous = false;
+    bool strokeheld = false;
+    float strokex = 0.0f, strokey = 0.0f;
+
+    // Repaints the canvas from `pixelgrid` and leaves the pen for `curcolor`.
+    void redrawcanvas();
+    // Paints one cell in the pen colour and stores `curcolor` there when the
+    // cell is inside the drawable area.
+    void plotcell(float x, float y);
+    // Paints one cell in the colour of `curcolor`, storing nothing.
+    void previewcell(float x, float y) { previewcell(x, y, curcolor); }
+    // The same in the colour of `code`; the pen is left in that colour.
+    void previewcell(float x, float y, int code);
+    // A black frame through two points, the pen left as it was.
+    void frame(float x1, float y1, float x2, float y2);
+
+    wincolour colourof(int code) const { return codecolour(code, inkcolor, bgkind); }
+    // Uniform in [0, 1), the same sequence at every start.
+    float rnd() { return random_.rnd(); }
+
+private:
+    Randomness& random_;
+};
+
+}  // namespace grafipix

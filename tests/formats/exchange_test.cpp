@@ -1,0 +1,300 @@
+// Import and export with real picture files: the conversion, what a failure
+// says and leaves, what the export writes, and an export read back; the
+// grafipix-convert program run as a user runs it.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <QProcess>
+#include <csignal>
+#include <tuple>
+
+#include "formats/g1m.h"
+#include "codegen/tokens.h"
+#include "formats/image_conversion.h"
+#include "formats/picture_io.h"
+#include "app/colour_buttons.h"
+#include "tests/support/editor_fixture.h"
+#include "tests/support/picture_files.h"
+
+namespace grafipix {
+namespace {
+
+constexpr wincolour rgb(int r, int g, int b) { return static_cast<wincolour>(r | g << 8 | b << 16); }
+
+class Files : public testing::EditorTest {
+protected:
+    Files() {
+        platform.onload = [](const std::string& path, Samples& out, std::string& error) { return exchange::loadsamples(path, out, error); };
+        platform.onsave = exchange::writebitmap;
+    }
+    void importfile(const std::string& path) { platform.opens.push_back(path), click("importation"); }
+    void exportfile(const std::string& path) { platform.messages.clear(), platform.saves.push_back(path), click("exportation"); }
+    std::string bmp(const QImage& img) { return folder.write("image.bmp", testing::encoded(img, "BMP")); }
+    testing::TempFolder folder;
+};
+
+// Reading each picture format: whole, cut off, and announcing more pixels than
+// the import decodes.
+TEST_F(Files, EachFormatReadsWholeAndRefusesCutOffOrHugeFiles) {
+    QImage red(64, 32, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    const QByteArray bitmap = testing::encoded(red, "BMP"), jpeg = testing::encoded(red, "JPEG"), png = testing::encoded(red, "PNG");
+    // One red pixel: header, two-colour table, image descriptor, LZW data, trailer.
+    const QByteArray gif = QByteArray::fromHex("47494638396101000100800000ff00000000002c00000000010001000002024401003b");
+    // 60000 in the 16 bits at each offset (BMP's fields are 32 bits, their high half already 0).
+    auto huge = [](QByteArray b, std::initializer_list<qsizetype> at, bool bigendian) {
+        for (qsizetype i : at) b[i] = char(bigendian ? 0xEA : 0x60), b[i + 1] = char(bigendian ? 0x60 : 0xEA);
+        return b;
+    };
+    const qsizetype sof = jpeg.indexOf("\xFF\xC0");
+    const std::string cut = "le fichier est incomplet, l'image y est tronquée",
+                      big = "l'image annonce 60000 × 60000 pixels, plus que les 33554432 pixels que l'importation peut décoder";
+    const std::tuple<const char*, QByteArray, std::string> files[] = {
+        {"BMP", bitmap, ""}, {"BMP cut", bitmap.chopped(3), cut}, {"BMP huge", huge(bitmap, {18, 22}, false), big},
+        {"JPEG", jpeg, ""}, {"JPEG cut", jpeg.chopped(3), cut}, {"JPEG huge", huge(jpeg, {sof + 5, sof + 7}, true), big},
+        {"GIF", gif, ""}, {"GIF cut", gif.chopped(3), cut}, {"GIF huge", huge(gif, {6, 8, 24, 26}, false), big},
+        // Qt finds a cut PNG itself; a picture of another format Qt reads is not taken.
+        {"PNG", png, ""}, {"PNG cut", png.chopped(20), "les données de l'image sont endommagées ou illisibles"},
+        {"PPM", testing::encoded(red, "PPM"), "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
+    };
+    for (const auto& [name, bytes, refusal] : files) {
+        QImage picture;
+        std::string reason;
+        const bool read = exchange::readpicture(folder.write("image", bytes), picture, reason);
+        EXPECT_EQ(read ? "" : reason, refusal) << name;
+        const QRgb p = read ? picture.pixel(0, 0) : qRgb(255, 0, 0);
+        EXPECT_LT(255 - qRed(p) + qGreen(p) + qBlue(p), 12) << name << ": " << std::hex << p;
+    }
+}
+
+// Flat colours follow the conversion table; samples the import skips keep the
+// drawing; the colour in use comes back after the import; a large picture is
+// averaged over each cell; a file that is no picture is named with its reason
+// and changes nothing.
+TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesChangeNothing) {
+    using Code = std::optional<int16_t>;  // none: the sample is skipped
+    const std::tuple<const char*, wincolour, Code, Code> table[] = {  // three colours, two colours
+        {"pure blue", rgb(0, 0, 255), ink, ink},     {"pure red", rgb(255, 0, 0), orange, ink},
+        {"pure green", rgb(0, 255, 0), green, ink},  {"yellow", rgb(255, 255, 0), orange, ink},
+        {"mid-grey", rgb(128, 128, 128), ink, {}},   {"white", rgb(255, 255, 255), {}, {}},  {"screen green", casioback, {}, {}}};
+    for (const auto& [name, colour, three, two] : table)
+        EXPECT_TRUE(samplecode(colour, true) == three && samplecode(colour, false) == two) << name;
+    paint(10, 10, 10, 10, orange);
+    paint(20, 20, 20, 20, green);
+    click("pressorange");
+    // White is skipped; nothing shows column or row 0; the last sample is not the chosen colour.
+    QImage dots(128, 64, QImage::Format_RGB32);
+    dots.fill(qRgb(255, 255, 255));
+    for (auto [x, y, c] : {std::tuple{20, 20, 0u}, {0, 5, 0u}, {5, 0, 0u}, {127, 63, qRgb(0, 255, 0)}}) dots.setPixel(x, y, c);
+    importfile(bmp(dots));
+    EXPECT_TRUE(rows(10, 10, 1, 1) + rows(20, 20, 1, 1) + rows(127, 63, 1, 1) == "312" && testing::setcells(ed.pixelgrid).size() == 3);
+    EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown.count(Window::Apercu) && platform.filters == std::vector<std::string>{"Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png"});
+    // Dithered over four colours, the same cells; the colour still the chosen one after both.
+    const Grid plain = ed.pixelgrid;
+    paint(20, 20, 20, 20, green), ed.doc.set(127, 63, background), play("dither"), importfile(bmp(dots)), click("dither");
+    EXPECT_TRUE(ed.pixelgrid == plain && ed.curcolor == orange && ed.Picture1.forecolor() == orangeink);
+
+    QImage fine(1280, 640, QImage::Format_RGB32);  // each cell averages single-pixel blue and white
+    for (int y = 0; y < 640; ++y)
+        for (int x = 0; x < 1280; ++x) fine.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 255) : qRgb(255, 255, 255));
+    Samples s;
+    std::string reason;
+    ASSERT_TRUE(exchange::loadsamples(bmp(fine), s, reason)) << reason;
+    for (auto [x, y] : {std::pair{1, 1}, {127, 63}})
+        EXPECT_TRUE(std::abs(redof(s.colour[x][y]) - 128) <= 2 && blueof(s.colour[x][y]) >= 254) << x << "," << y;
+
+    platform.shown.clear();
+    auto state = [this] { return std::tuple(ed.doc, ed.Picture1.image(), ed.curcolor, ed.Picture1.forecolor()); };
+    const auto before = state();
+    const std::string noise = folder.write("image.bmp", QByteArray(4000, '\x07'));
+    importfile(noise);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'importer l'image « " + noise +
+                                                          " » : ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)."});
+    EXPECT_TRUE(state() == before && !platform.shown.count(Window::Apercu));
+}
+
+// Dithered, every 8 x 8 block of a grey ramp and of a radial gradient holds as
+// much ink as it is dark between the back colour and the ink, where the plain
+// import misses on the ramp; the same picture gives the same cells again, white
+// keeps the drawing and black is all ink.
+TEST_F(Files, DitheredImportKeepsTheShadingAndTheDrawingUnderLightAreas) {
+    using Grey = int (*)(int, int);
+    const Grey ramp = [](int x, int) { return 255 * x / 127; }, radial = [](int x, int y) { return std::min(255, int(4 * std::hypot(x - 64, y - 32))); };
+    auto worstgap = [this](const std::string& script, Grey grey) {  // after the script and an import of that picture, in points
+        QImage img(128, 64, QImage::Format_RGB32);
+        for (int i = 0; i < 128 * 64; ++i) img.setPixel(i % 128, i / 128, 0x10101u * grey(i % 128, i / 128));
+        play(script), importfile(bmp(img));
+        const auto lum = [this](int code) { const wincolour c = ed.colourof(code); return 0.299 * redof(c) + 0.587 * greenof(c) + 0.114 * blueof(c); };
+        std::array<double, 15 * 7> gaps{};  // the whole blocks from cell (1, 1)
+        for (int x = 1; x <= 120; ++x)
+            for (int y = 1; y <= 56; ++y)
+                gaps[(x - 1) / 8 + (y - 1) / 8 * 15] += (ed.pixelgrid.get(x, y) == ink) - std::clamp((lum(0) - grey(x, y)) / (lum(0) - lum(1)), 0.0, 1.0);
+        return std::abs(*std::ranges::max_element(gaps, {}, [](double gap) { return std::abs(gap); })) * 100 / 64;
+    };
+    for (const std::string setup : {"g35", "g100 bgwhite"}) {
+        EXPECT_GT(worstgap(setup + " new", ramp), 10) << setup;
+        EXPECT_LE(worstgap("new dither", ramp), 10) << setup;
+        EXPECT_LE(worstgap("new", radial), 10) << setup;
+        const Grid first = ed.pixelgrid;
+        worstgap("", radial), worstgap("", [](int, int) { return 255; });
+        EXPECT_TRUE(ed.pixelgrid == first && worstgap("", [](int, int) { return 0; }) == 0 && click("dither")) << setup;
+    }
+    EXPECT_EQ(worstgap("g65 new dither", [](int, int) { return 0; }), 0) << "black is ink, not the green as near";
+}
+
+// A cell written by any tool shows as the redraw shows it, so an export taken
+// with no redraw since the cells were written imports back whole, for every
+// model, background and colour.
+TEST_F(Files, AnExportImportsBackWholeAndAFailedOneSaysWhyAndLeavesTheOldFile) {
+    // Bitmap data whatever the name says; the export becomes the background picture.
+    const std::string path = folder.path("dessin.jpg");
+    exportfile(path);
+    EXPECT_TRUE(ed.Picture1.picture() == ed.Picture1.image() && !QImage(QString::fromStdString(path), "BMP").isNull());
+    for (const std::string model : {"g35", "g65", "g85", "g100"})
+        for (const std::string background : {"bgcasio", "bgwhite"}) {
+            play(model + " " + background + " new");
+            int y = 5;
+            // The ink buttons redraw when pressed, so they come first; the shapes
+            // take two clicks and no move, which would redraw too.
+            for (const ColourButton& c : colourbuttons()) {
+                if (c.code == 0 || !ed.button(c.name)->visible) continue;
+                const std::string at = std::to_string(y) + " ";
+                play(std::string(c.name) + " Command1 d3," + at + "Command2 d6," + at + "m7," + at + "m9," + at + "d9," + at +
+                     "Command6 d13," + at + "m14," + at + "d0,0 Command7 d20," + at + "m22," + at + "d0,0 Command3 d30," + at +
+                     "d36," + std::to_string(y + 2) + " Command9 d40," + at + "d46," + std::to_string(y + 3) +
+                     " Command10 d60," + at + "d63," + at);
+                y += 10;
+            }
+            const Grid drawn = ed.pixelgrid;
+            exportfile(path);
+            click("new");
+            importfile(path);
+            EXPECT_TRUE(ed.pixelgrid == drawn && ed.Picture1.picture().empty() && platform.messages.empty()) << model << " " << background;
+        }
+
+    // A full disk or a missing folder says why and leaves the old file intact.
+    const std::string old = folder.write("ancien.bmp", QByteArray("l'ancien dessin"));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{1000, saved.rlim_max};  // the bitmap is some 200 kB; root is not exempt
+    setrlimit(RLIMIT_FSIZE, &small);
+    exportfile(old);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'enregistrer l'image « " + old + " » : l'écriture a échoué (disque plein ?)."});
+    EXPECT_TRUE(testing::readall(old) == "l'ancien dessin" && ed.Picture1.picture().empty() && folder.names() == (QStringList{"ancien.bmp", "dessin.jpg"}));
+    exportfile(folder.path("absent/dessin.bmp"));  // a missing folder is named, and no success is reported
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("n'existe pas"), std::string::npos) << platform.messages[0];
+    EXPECT_TRUE(ed.Picture1.picture().empty());
+}
+
+// The calculator files through the real writer: a folder that takes no file,
+// a missing one and a full disk each say why and leave nothing behind.
+TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
+    platform.onbytes = exchange::writebytes;
+    paint(1, 1, 127, 63, ink);
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1 + y % 2; x <= 127; x += 2) ed.doc.set(x, y, 0);  // the checkerboard, some 32 kB
+    play("g85 fline");
+    ed.handle(Event::tick(Timer::Code1));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{1000, saved.rlim_max};
+    // A device is written to, not replaced: a copy of /dev/full where we may make one.
+    const std::string device = folder.path("full");
+    const bool made = mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0;
+    const std::tuple<std::string, bool, const char*> cases[] = {
+        {"/proc/grafipix.g1m", false, "cet emplacement n'accepte pas l'écriture"},
+        {folder.path("absent/grafipix.g1m"), false, "n'existe pas"},
+        {folder.path("plein.g1m"), true, "l'écriture a échoué (disque plein ?)"},
+        {made ? device : "/proc/grafipix.g1m", false, made ? "l'écriture a échoué (disque plein ?)" : "cet emplacement n'accepte pas l'écriture"}};
+    for (const auto& [path, full, says] : cases)
+        for (const char* command : {"savecalc", "savetext", "exportcalc"}) {
+            platform.messages.clear();
+            platform.inputs = {"1"}, platform.saves = {path};
+            if (full) setrlimit(RLIMIT_FSIZE, &small);
+            click(command);
+            setrlimit(RLIMIT_FSIZE, &saved);
+            ASSERT_EQ(platform.messages.size(), 1u) << command;
+            EXPECT_TRUE(platform.messages[0].starts_with("Impossible d'enregistrer « " + path + " » : ") && platform.messages[0].ends_with(says + std::string(".")))
+                << platform.messages[0];
+            EXPECT_TRUE(!QFileInfo(QString::fromStdString(path)).isFile() && folder.names().isEmpty()) << command;
+        }
+    std::signal(SIGXFSZ, handler);
+}
+
+// grafipix-convert run as a user runs it: the program of the Code window in
+// Windows-1252; bad requests exit with their code, say why and leave no output.
+TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput) {
+    QImage img(128, 64, QImage::Format_RGB32);
+    img.fill(qRgb(255, 255, 255));
+    img.setPixel(5, 10, qRgb(0, 0, 255));
+    for (int x = 20; x <= 25; ++x) img.setPixel(x, 30, qRgb(255, 0, 0));
+    img.setPixel(7, 40, qRgb(0, 255, 0));
+    const QString picture = QString::fromStdString(bmp(img));
+    std::string out, err;
+    auto run = [&](const QStringList& args) {
+        QProcess p;
+        p.start(GRAFIPIX_CONVERT, args);
+        p.waitForFinished();
+        out = p.readAllStandardOutput().toStdString(), err = p.readAllStandardError().toStdString();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    const std::string fa = "ClrGraph\xD9\r\nViewWindow 1,127,0,1,63,0\xD9\r\nF-Line 20,34,25,34\xD9\r\n{5,7}\xE3List 1\xD9\r\n"
+                           "{54,24}\xE3List 2\xD9\r\nS-WindMan\xD9\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\n"
+                           "DrawStat\xD9\r\nStoPict 6";
+    const QStringList options{"--model", "g85", "--mode=drawstat", "--picture", "9", picture};  // 9 clamped to 6
+    EXPECT_EQ(run(options), 0);
+    EXPECT_EQ(out, fa);
+    // (164 characters + 20 for each of the two ink points) x 0.8, and the picture's 4096.
+    EXPECT_EQ(err, "Il vous faudra un peu moins de 4259 bytes libres\n");
+    const QString output = QString::fromStdString(folder.path("programme.txt"));
+    EXPECT_TRUE(run(options + QStringList{output}) == 0 && out.empty());
+    EXPECT_EQ(testing::readall(output.toStdString()).toStdString(), fa);
+    // Dithered, the red run (70 % dark between the screen green and the ink) loses a cell and the light green point goes.
+    EXPECT_TRUE(run({"--dither", "--model=g85", picture}) == 0 && out.ends_with(",0\xD9\r\nPxlOn 10,5\xD9\r\nF-Line 20,34,21,34\xD9\r\nF-Line 23,34,25,34\xD9\r\n")) << out;
+    EXPECT_TRUE(run({"--mode", "compact", "--model", "g35", picture}) == 0 && out.ends_with("\nPxlOn 10,5\r\nF-Line 20,34,25,34\r\nPxlOn 40,7\r\n")) << out;
+    EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
+    EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
+    const QString g1mfile = QString::fromStdString(folder.path("programme.g1m"));
+    std::string fault;
+    EXPECT_EQ(run(options + QStringList{"--format", "g1m", "--name", "IMAGE 1", g1mfile}), 0);
+    const auto objects = g1m::readfile(testing::readall(g1mfile.toStdString()).toStdString(), fault);
+    ASSERT_TRUE(objects && (*objects)[0].name == "IMAGE 1") << fault;
+    const std::string tokens = tokenize(QString::fromLatin1(fa).toStdU16String()).bytes;
+    EXPECT_EQ((*objects)[0].body.substr(10, tokens.size()), tokens);
+    EXPECT_EQ(run({"--model=g35", "--format=picture", "--picture=30", picture}), 0);
+    EXPECT_TRUE(out.size() == 2124u && g1m::readfile(out, fault).value()[0].name == "PICT20" && g1m::pixel(out.substr(76), 20, 30) && !g1m::pixel(out.substr(76), 21, 31));
+    const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
+    const std::string kept = folder.write("gardé.txt", QByteArray("déjà là"));
+    const QString fresh = QString::fromStdString(folder.path("nouveau.txt"));
+    const std::tuple<QStringList, int, const char*> requests[] = {
+        {{}, 2, "il manque le fichier image ENTREE"},
+        {{"--model", "g70", picture, fresh}, 2, "modèle inconnu « g70 »"},
+        {{"--mode", "lignes", picture, fresh}, 2, "mode inconnu « lignes » (fline, drawstat ou compact)"},
+        {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"},
+        {{"--picture=abc", picture, fresh}, 2, "numéro de picture invalide « abc »"},
+        {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
+        {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
+        {{"--format", "g1m", picture, fresh}, 2, "le modèle « g65 » ne lit pas les fichiers .g1m"},
+        {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp »"},
+        {{"--model=g85", "--format=g1m", "--name=jeu", picture, fresh}, 2, "Le nom « jeu » ne convient pas"},
+        {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
+        {{picture, QString::fromStdString(folder.path("absent/sortie.txt"))}, 1, "n'existe pas"},
+    };
+    for (const auto& [args, status, says] : requests) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        EXPECT_EQ(run(args), status);
+        EXPECT_TRUE(out.empty() && !QFile::exists(fresh) && testing::readall(kept) == "déjà là");
+        EXPECT_NE(err.find(says), std::string::npos) << err;
+    }
+}
+
+}  // namespace
+}  // namespace grafipix
