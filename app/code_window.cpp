@@ -77,36 +77,36 @@ void Editor::Code_Timer1_Timer() {
     platform.settimer(Timer::Code1, false, 1);
     if (!Code) return;
 
-    const Model& model = currentmodel();
-    const std::string answer = platform.inputbox(codetexts::prompt(model.lastpicture), codetexts::prompttitle);
-    const int pictnum = pictmemory(readpictnum(answer).value_or(0), model.lastpicture);
+    const Model& m = currentmodel();
+    const std::string answer = platform.inputbox(codetexts::prompt(m.lastpicture), codetexts::prompttitle);
+    const int pictnum = pictmemory(readpictnum(answer).value_or(0), m.lastpicture);
     if (!Code) return;  // closed while the prompt was open
 
     // A run again in an open window may follow a model change: the
     // instruction always names the link program of this text.
-    Code->Label1 = codetexts::instruction(*model.flavour);
+    Code->Label1 = codetexts::instruction(*m.flavour);
     Code->progress = 0;
-    Program program = generateprogram(pixelgrid, codemode, *model.flavour, pictnum,
+    Program program = generateprogram(pixelgrid, m, codemode, pictnum,
                                       [this](double done, double total) { showprogress(done, total); });
     Code->Text1 = std::move(program.text);
     Code->focus = true;
     Code->selstart = 0;
     Code->sellength = static_cast<int>(Code->Text1.size());
     Code->bytes = codetexts::estimate(program.bytesest);
-    Code->preview = runprogram(Code->Text1, model.flavour == &fa124);
-    Code->previewinfo = previewinfo(tokenize(Code->Text1), Code->preview);
+    Code->preview = runprogram(Code->Text1, m);
+    Code->previewinfo = previewinfo(tokenize(Code->Text1, m), Code->preview);
     calcfilesstate();
 }
 
 void Editor::calcfilesstate() {
-    const Model& model = currentmodel();
-    const bool takesfiles = model.takesg1m();
+    const Model& m = currentmodel();
+    const bool takesfiles = m.takesg1m();
     exportcalc.enabled = takesfiles;
     if (!Code) return;
     Code->savetext.enabled = !Code->Text1.empty();
     Code->savecalc.enabled = takesfiles && !Code->Text1.empty();
     Code->savecalc.tooltip = takesfiles ? "Un fichier .g1m que la calculatrice ouvre ou copie depuis sa clé USB"
-                                        : std::string("La ") + menu(model.name)->caption +
+                                        : std::string("La ") + menu(m.name)->caption +
                                               " ne lit pas les fichiers .g1m : seules les " + calcfilemodels(*this) +
                                               " les lisent.";
 }
@@ -127,7 +127,7 @@ void Editor::savecalc_Click() {
         if (g1m::validname(name)) break;
         platform.messagebox(g1m::badname(name));
     }
-    const Tokens tokens = tokenize(Code->Text1);
+    const Tokens tokens = tokenize(Code->Text1, currentmodel());
     if (!tokens.error.empty()) {
         platform.messagebox("Impossible d'écrire ce programme pour la calculatrice : " + tokens.error + ".");
         return;

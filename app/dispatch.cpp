@@ -70,21 +70,11 @@ void Editor::escape() {
 void Editor::pickcolour(float X, float Y) {
     // The button's own press: highlight, captions and pen exactly as a click
     // on it. A colour the model shows no button for is refused.
-    click(buttonof(pixelgrid.at(X, Y), inkcolor, bgkind).name);
+    if (const Swatch* s = buttonof(*this, pixelgrid.at(X, Y))) click(s->name);
     curtool = beforepipette;
     modelbl.caption = beforecaption;
 }
 
-void Editor::Command1_Click() { choosetool(*findtool("Command1")); }
-void Editor::Command2_Click() { choosetool(*findtool("Command2")); }
-void Editor::Command3_Click() { choosetool(*findtool("Command3")); }
-void Editor::Command6_Click() { choosetool(*findtool("Command6")); }
-void Editor::Command7_Click() { choosetool(*findtool("Command7")); }
-void Editor::Command8_Click() { choosetool(*findtool("Command8")); }
-void Editor::Command9_Click() { choosetool(*findtool("Command9")); }
-void Editor::Command10_Click() { choosetool(*findtool("Command10")); }
-void Editor::Command11_Click() { choosetool(*findtool("Command11")); }
-void Editor::Command12_Click() { choosetool(*findtool("Command12")); }
 
 void Editor::continu_Click() {
     continu.checked = !continu.checked;
@@ -108,7 +98,8 @@ void Editor::Picture1_MouseMove(int, int, float X, float Y) {
     X = tocell(X);
     Y = tocell(Y);
     coordx.caption = shortest(X);
-    coordy.caption = shortest(64.0f - Y);
+    // Graph rows count up from the bottom border.
+    coordy.caption = shortest(static_cast<float>(pixelgrid.maxy()) - Y);
     const ToolStep* step = findstep(curtool);
     if (step && step->move) step->move(*this, X, Y);
 }

@@ -3,19 +3,29 @@
 
 #include "app/editor.h"
 
-#include "app/main_controls.h"
-#include "document/texts.h"
 #include "app/colour_buttons.h"
+#include "app/main_controls.h"
+#include "app/replace_captions.h"
+#include "calculator/model_table.h"
+#include "document/texts.h"
 #include "tools/tool_table.h"
 
 namespace grafipix {
 
-Editor::Editor(Platform& p) : Drawing(p), platform(p), toolbuttons(toolrows().size()) {
-    for (const MenuRow& m : menutree()) this->*m.entry = MenuEntry{m.caption, m.enabled, m.checked};
-    for (const ColourButton& b : colourbuttons()) this->*b.button = Button{b.visible, b.backcolor};
+// The controls as the program starts: the start model with its ink chosen,
+// on the screen-green background.
+Editor::Editor(Platform& p)
+    : Drawing(p, startmodel()), platform(p), toolbuttons(toolrows().size()), colourbuttons(allswatches().size()) {
+    for (const MenuRow& m : menutree()) {
+        if (m.slot >= 0 && tableentries.size() <= size_t(m.slot)) tableentries.resize(m.slot + 1);
+        entry(m) = MenuEntry{m.caption, m.enabled, m.checked};
+    }
     for (const LabelRow& l : mainlabels()) (this->*l.label).caption = l.caption ? l.caption : "";
     Label5.caption = texts::credit;
     Label6.caption = texts::website;
+    showcolourbuttons(*this, startmodel(), 2);
+    colourbuttons[swatchindex(startmodel().palette[ink].swatch(2))].backcolor = highlight;
+    applyreplacecaptions(*this, startmodel(), ink);
 }
 
 // ---- the event funnel ----
@@ -50,16 +60,19 @@ bool Editor::click(std::string_view name) {
     // A menu entry can be chosen while it and every menu above it are enabled.
     bool open[3] = {};
     for (const MenuRow& m : menutree()) {
-        open[m.depth] = (this->*m.entry).enabled && (m.depth == 0 || open[m.depth - 1]);
+        open[m.depth] = entry(m).enabled && (m.depth == 0 || open[m.depth - 1]);
         if (name != m.name) continue;
-        if (!open[m.depth] || !m.click) return false;
-        (this->*m.click)();
+        if (!open[m.depth] || !m.chooses()) return false;
+        if (m.model) choosemodel(*m.model);
+        else if (m.replaces >= 0) replacecolor(m.replaces, m.inselection ? 1 : 0);
+        else (this->*m.click)();
         return true;
     }
-    for (const ColourButton& b : colourbuttons())
-        if (name == b.name) {
-            if (!(this->*b.button).visible) return false;
-            (this->*b.click)();
+    const std::vector<const Swatch*> swatches = allswatches();
+    for (size_t i = 0; i < swatches.size(); ++i)
+        if (name == swatches[i]->name) {
+            if (!colourbuttons[i].visible) return false;
+            presscolour(i);
             return true;
         }
     if (name == "savetext" || name == "savecalc") {
@@ -76,17 +89,20 @@ bool Editor::click(std::string_view name) {
 
 // ---- the controls by name ----
 
+MenuEntry& Editor::entry(const MenuRow& row) { return row.entry ? this->*row.entry : tableentries[row.slot]; }
+
 MenuEntry* Editor::menu(std::string_view name) {
     for (const MenuRow& m : menutree())
-        if (name == m.name) return &(this->*m.entry);
+        if (name == m.name) return &entry(m);
     return nullptr;
 }
 
 const MenuEntry* Editor::menu(std::string_view name) const { return const_cast<Editor*>(this)->menu(name); }
 
 Button* Editor::button(std::string_view name) {
-    for (const ColourButton& b : colourbuttons())
-        if (name == b.name) return &(this->*b.button);
+    const std::vector<const Swatch*> swatches = allswatches();
+    for (size_t i = 0; i < swatches.size(); ++i)
+        if (name == swatches[i]->name) return &colourbuttons[i];
     for (size_t i = 0; i < toolrows().size(); ++i)
         if (name == toolrows()[i].button) return &toolbuttons[i];
     return nullptr;
@@ -109,7 +125,6 @@ void Editor::Main_Load() {
     doc.newpicture();
     doc.newbuffer();
     curtool = pointstep;
-    inkcolor = 1;
     bgkind = 2;
     curcolor = 1;
     opaquedup = 1;
@@ -145,17 +160,21 @@ void Editor::about_Click() { platform.showwindow(Window::Apropos); }
 
 namespace {
 
-// The two entries mirror each other: `shown` is the colour button of the new
-// background (bgkind `kind`), `hidden` the other one's.
-void choosebackground(Editor& ed, int kind, Button& shown, Button& hidden) {
-    shown.visible = true;
+// The two entries mirror each other: the back colour's button of the new
+// background (bgkind `kind`) shows, the other one's hides.
+void choosebackground(Editor& ed, int kind) {
+    const PaletteColour& back = ed.currentmodel().palette[background];
+    Button& shown = *ed.button(back.swatch(kind).name);
+    Button& hidden = *ed.button(back.swatch(3 - kind).name);
+    const bool lit = ed.curcolor == 0 && ed.bgkind == 3 - kind;  // coming from the other background
     hidden.visible = false;
-    if (ed.curcolor == 0 && ed.bgkind == 3 - kind) {  // coming from the other background
+    shown.visible = true;
+    if (lit) {
         hidden.backcolor = buttonface;
         shown.backcolor = highlight;
     }
     ed.bgkind = kind;
-    ed.Picture1.setbackcolor(codecolour(0, ed.inkcolor, kind));
+    ed.Picture1.setbackcolor(ed.colourof(background));
     ed.redrawcanvas();
     ed.bgwhite.checked = kind == 1;
     ed.bgcasio.checked = kind == 2;
@@ -163,7 +182,7 @@ void choosebackground(Editor& ed, int kind, Button& shown, Button& hidden) {
 
 }  // namespace
 
-void Editor::bgcasio_Click() { choosebackground(*this, 2, presstruegreen, presswhite); }
-void Editor::bgwhite_Click() { choosebackground(*this, 1, presswhite, presstruegreen); }
+void Editor::bgcasio_Click() { choosebackground(*this, 2); }
+void Editor::bgwhite_Click() { choosebackground(*this, 1); }
 
 }  // namespace grafipix

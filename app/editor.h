@@ -19,6 +19,7 @@
 
 namespace grafipix {
 
+struct MenuRow;
 struct Model;
 struct ToolRow;
 
@@ -62,19 +63,20 @@ public:
     // The steps "Annuler" and "Rétablir" move over.
     History history;
 
-    // The model whose entry carries the check mark: the one place it is read.
-    const Model& currentmodel() const;
+    const Model& currentmodel() const { return *model; }
 
     // ---- controls of Main ----
     Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
-    Button presstruegreen, presswhite, pressblue, pressblack, pressorange, pressgreen;
-    std::vector<Button> toolbuttons;  // one per row of the tool table, in its order
+    std::vector<Button> toolbuttons;    // one per row of the tool table, in its order
+    std::vector<Button> colourbuttons;  // one per swatch of allswatches(), in its order
     MenuEntry file, new_, reopen, importation, exportation, exportcalc, generate, fline, drawstat, compact, exit;
     MenuEntry edit, undo, redo, continu;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
-    MenuEntry replacesel, repbluesel, repgreensel, reporangesel, repbgsel;
-    MenuEntry options, calc, g35, g65, g85, g100, bground, bgwhite, bgcasio, opyes;
-    MenuEntry remplace, repblue, repgreen, reporange, repbg;
+    MenuEntry replacesel;
+    MenuEntry options, calc, bground, bgwhite, bgcasio, opyes;
+    MenuEntry remplace;
+    // The entries made from the model table and the palettes (MenuRow::slot).
+    std::vector<MenuEntry> tableentries;
     MenuEntry zoom, zoom1, zoom2, zoom3, zoom4, zoom5, zoom6, grille;
     MenuEntry dither;  // last of "Options"
     MenuEntry aide, about;
@@ -82,6 +84,8 @@ public:
     // The controls by name, nullptr for an unknown name.
     MenuEntry* menu(std::string_view name);
     const MenuEntry* menu(std::string_view name) const;
+    MenuEntry& entry(const MenuRow& row);
+    const MenuEntry& entry(const MenuRow& row) const { return const_cast<Editor*>(this)->entry(row); }
     Button* button(std::string_view name);
     const Button* button(std::string_view name) const;
     const Label* label(std::string_view name) const;
@@ -118,17 +122,7 @@ public:
     // The picture written to the user's data folder on the way out.
     void keepdrawing();
 
-    // ---- tools (tools/) ----
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
+    // ---- tools (dispatch.cpp) ----
     void Picture1_MouseDown(int button, int shift, float X, float Y);
     void Picture1_MouseMove(int button, int shift, float X, float Y);
     // A tool button: the tool's first step and its status text.
@@ -142,17 +136,11 @@ public:
     void pickcolour(float X, float Y);
     void continu_Click();
 
-    // ---- models and colours (models/) ----
-    void g35_Click();
-    void g65_Click();
-    void g85_Click();
-    void g100_Click();
-    void pressblue_Click();
-    void pressblack_Click();
-    void pressgreen_Click();
-    void pressorange_Click();
-    void presstruegreen_Click();
-    void presswhite_Click();
+    // ---- models and colours (models.cpp, colour_buttons.cpp) ----
+    // A model's entry: its screen, its palette, its buttons and captions.
+    void choosemodel(const Model& m);
+    // A colour button, by its place in allswatches().
+    void presscolour(size_t swatch);
 
     // ---- selection and replacement (selection/) ----
     void desel_Click();
@@ -164,14 +152,6 @@ public:
     void opyes_Click();
     void checksel();
     void replacecolor(int colour, int scope);
-    void repblue_Click();
-    void repgreen_Click();
-    void reporange_Click();
-    void repbg_Click();
-    void repbluesel_Click();
-    void repgreensel_Click();
-    void reporangesel_Click();
-    void repbgsel_Click();
 
     // ---- code generation (codegen/) ----
     void fline_Click();
@@ -205,5 +185,10 @@ private:
     bool strokerunning() const;
     void stepover(bool backwards);
 };
+
+// The model switch without its fold: screen, buttons, highlight, drawing
+// colour, pen, redraw, label, check marks and replacement captions. Undo
+// brings a model back with it.
+void applymodel(Editor& ed, const Model& m);
 
 }  // namespace grafipix

@@ -19,7 +19,8 @@ void Editor::exportation_Click() { exportimage(); }
 void Editor::importimage() {
     const std::string path = platform.openfile(exchangetexts::importfilter);
     if (path.empty()) return;
-    Samples samples;
+    // One sample per cell up to the screen's last, counted from 0.
+    Samples samples(pixelgrid.maxx(), pixelgrid.maxy());
     std::string reason;
     // A picture that cannot be read changes nothing, not even the canvas.
     if (!platform.loadpicture(path, samples, reason)) {
@@ -28,16 +29,14 @@ void Editor::importimage() {
     }
     Picture1.setpicture(Picture{});
 
-    const bool threecolours = currentmodel().threecolours;
-    const SampleCodes dithered = dither.checked ? dithercodes(samples, threecolours, inkcolor, bgkind) : SampleCodes{};
+    const SampleCodes codes = importcodes(samples, *model, bgkind, dither.checked);
     // The import draws through `curcolor`; the colour the user chose comes back
     // afterwards, so the highlighted button is still the colour of the next stroke.
     const int16_t chosen = curcolor;
-    // Column 128 and row 64 have no sample: the stretched picture is 128 x 64
-    // counted from 0, and those cells are never stored anyway.
-    for (int x = 1; x < Grid::maxx; ++x)
-        for (int y = 1; y < Grid::maxy; ++y) {
-            const std::optional<int16_t> code = dither.checked ? dithered[x][y] : samplecode(samples.colour[x][y], threecolours);
+    // The right and bottom borders have no sample, and are never stored anyway.
+    for (int x = 1; x < samples.columns(); ++x)
+        for (int y = 1; y < samples.rows(); ++y) {
+            const std::optional<int16_t> code = codes[x][y];
             if (!code) continue;
             curcolor = *code;
             Picture1.setforecolor(colourof(curcolor));

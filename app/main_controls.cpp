@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "app/colour_buttons.h"
+#include "calculator/model_table.h"
 #include "tools/tool_table.h"
 
 namespace grafipix {
@@ -13,7 +13,7 @@ namespace {
 using E = Editor;
 
 // Entries that only open a submenu have no handler (nullptr).
-const std::array menus{
+const std::array fixed{
     MenuRow{"file", &E::file, 0, "Fichier", "", true, false, nullptr},
     MenuRow{"new", &E::new_, 1, "Nouveau", "Ctrl+N", true, false, &E::new_Click},
     MenuRow{"reopen", &E::reopen, 1, "Rouvrir le dernier dessin", "", true, false, &E::reopen_Click},
@@ -37,25 +37,13 @@ const std::array menus{
     MenuRow{"selvert", &E::selvert, 2, "Verticale", "", true, false, &E::selvert_Click},
     MenuRow{"selhoriz", &E::selhoriz, 2, "Horizontale", "", true, false, &E::selhoriz_Click},
     MenuRow{"replacesel", &E::replacesel, 1, "Remplacer...", "", true, false, nullptr},
-    MenuRow{"repbluesel", &E::repbluesel, 2, "le bleu par le bleu", "", false, false, &E::repbluesel_Click},
-    MenuRow{"repgreensel", &E::repgreensel, 2, "le vert par le bleu", "", true, false, &E::repgreensel_Click},
-    MenuRow{"reporangesel", &E::reporangesel, 2, "l'orange par le bleu", "", true, false, &E::reporangesel_Click},
-    MenuRow{"repbgsel", &E::repbgsel, 2, "le fond par le bleu", "", true, false, &E::repbgsel_Click},
     MenuRow{"options", &E::options, 0, "Options", "", true, false, nullptr},
     MenuRow{"calc", &E::calc, 1, "Calculatrice", "", true, false, nullptr},
-    MenuRow{"g35", &E::g35, 2, "Graph 35", "", true, false, &E::g35_Click},
-    MenuRow{"g65", &E::g65, 2, "Graph 65/80", "", true, true, &E::g65_Click},
-    MenuRow{"g85", &E::g85, 2, "Graph 85", "", true, false, &E::g85_Click},
-    MenuRow{"g100", &E::g100, 2, "Graph 100", "", true, false, &E::g100_Click},
     MenuRow{"bground", &E::bground, 1, "Couleur Fond", "", true, false, nullptr},
     MenuRow{"bgwhite", &E::bgwhite, 2, "Blanc", "", true, false, &E::bgwhite_Click},
     MenuRow{"bgcasio", &E::bgcasio, 2, "Casio", "", true, true, &E::bgcasio_Click},
     MenuRow{"opyes", &E::opyes, 1, "Duplication Opaque", "", true, true, &E::opyes_Click},
     MenuRow{"remplace", &E::remplace, 1, "Remplacer...", "", true, false, nullptr},
-    MenuRow{"repblue", &E::repblue, 2, "le bleu par le bleu", "", false, false, &E::repblue_Click},
-    MenuRow{"repgreen", &E::repgreen, 2, "le vert par le bleu", "", true, false, &E::repgreen_Click},
-    MenuRow{"reporange", &E::reporange, 2, "l'orange par le bleu", "", true, false, &E::reporange_Click},
-    MenuRow{"repbg", &E::repbg, 2, "le fond par le bleu", "", true, false, &E::repbg_Click},
     MenuRow{"zoom", &E::zoom, 1, "Zoom", "", true, false, nullptr},
     MenuRow{"zoom1", &E::zoom1, 2, "×1", "Ctrl+0", true, true, &E::zoom1_Click},
     MenuRow{"zoom2", &E::zoom2, 2, "×2", "", true, false, &E::zoom2_Click},
@@ -83,16 +71,56 @@ const std::array labels{
     LabelRow{"Label6", &E::Label6, 4920, 3840, 2175, 255, false, nullptr},
 };
 
+// Code 0 is the back colour; the codes past the Graph 65/80's are numbered.
+std::string codeword(int code) {
+    constexpr const char* words[] = {"bg", "blue", "green", "orange"};
+    return code < int(std::size(words)) ? words[code] : "colour" + std::to_string(code);
+}
+
+std::vector<MenuRow> buildtree() {
+    int codes = 0;
+    for (const Model& m : models()) codes = std::max(codes, m.codes());
+    std::vector<MenuRow> rows;
+    int slots = 0;
+    // The replacement entries: the ink first, the other colours, the back colour last.
+    const auto replacements = [&](bool inselection) {
+        for (int n = 1; n <= codes; ++n) {
+            const int code = n % codes;
+            MenuRow r{replacename(code, inselection), nullptr, 2, "", "", true, false, nullptr};
+            r.replaces = code, r.inselection = inselection, r.slot = slots++;
+            rows.push_back(r);
+        }
+    };
+    for (const MenuRow& f : fixed) {
+        rows.push_back(f);
+        if (f.name == "calc")
+            for (const Model& m : models()) {
+                MenuRow r{m.name, nullptr, 2, m.menucaption, "", true, &m == &startmodel(), nullptr};
+                r.model = &m, r.slot = slots++;
+                rows.push_back(r);
+            }
+        if (f.name == "replacesel") replacements(true);
+        if (f.name == "remplace") replacements(false);
+    }
+    return rows;
+}
+
 }  // namespace
 
-std::span<const MenuRow> menutree() { return menus; }
+std::string replacename(int code, bool inselection) { return "rep" + codeword(code) + (inselection ? "sel" : ""); }
+
+std::span<const MenuRow> menutree() {
+    static const std::vector<MenuRow> rows = buildtree();
+    return rows;
+}
+
 std::span<const LabelRow> mainlabels() { return labels; }
 
 std::span<const ButtonRow> mainbuttons() {
     static const std::vector<ButtonRow> rows = [] {
         std::vector<ButtonRow> out;
         for (const ToolRow& t : toolrows()) out.push_back({t.button, t.left, t.top, 375, 375, t.icon, 0});
-        for (const ColourButton& c : colourbuttons()) out.push_back({c.name, c.left, c.top, 495, 375, nullptr, c.colour()});
+        for (const Swatch* c : allswatches()) out.push_back({c->name, c->left, c->top, 495, 375, nullptr, c->colour});
         return out;
     }();
     return rows;

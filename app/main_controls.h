@@ -5,6 +5,7 @@
 // buttons. The editor's constructor, its event funnel and ui/ all read it.
 
 #include <span>
+#include <string>
 
 #include "app/editor.h"
 
@@ -13,14 +14,22 @@ namespace grafipix {
 using Handler = void (Editor::*)();
 
 struct MenuRow {
-    const char* name;
-    MenuEntry Editor::*entry;
+    std::string name;
+    MenuEntry Editor::*entry;  // nullptr for the entries made from the tables, kept in Editor::tableentries
     int depth;  // 0 for the menu bar, 1 for its menus' entries, 2 below that
-    const char* caption;
+    std::string caption;
     const char* shortcut;  // "" for none, else key sequences such as "Ctrl+N" or "Ctrl+Y; Ctrl+Shift+Z"
     bool enabled;
     bool checked;
-    Handler click;  // nullptr for the entries that only open a submenu
+    Handler click;  // nullptr for the entries that only open a submenu and for those below
+    // Entries made from the tables: a model's, or the replacement of a colour
+    // code (-1: none) in the whole picture or in the selection.
+    const Model* model = nullptr;
+    int replaces = -1;
+    bool inselection = false;
+    int slot = -1;  // its place in Editor::tableentries
+
+    bool chooses() const { return click || model || replaces >= 0; }
 };
 
 struct LabelRow {
@@ -39,8 +48,11 @@ struct ButtonRow {
     wincolour swatch;         // colour buttons: the colour the swatch shows
 };
 
-// In menu order, each entry after its parent.
+// In menu order, each entry after its parent: the model entries follow the
+// model table, one replacement entry follows each colour code any model has.
 std::span<const MenuRow> menutree();
+// The name of the replacement entry of a code: "repblue", "repbgsel", ...
+std::string replacename(int code, bool inselection);
 std::span<const LabelRow> mainlabels();
 // The tool buttons in the order of the tool table, then the colour buttons.
 std::span<const ButtonRow> mainbuttons();

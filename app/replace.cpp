@@ -7,7 +7,8 @@
 namespace grafipix {
 
 void Editor::replacecolor(int colour, int scope) {
-    float x1 = 1.0f, y1 = 1.0f, w = 128.0f, h = 64.0f;
+    // The whole picture: the screen, up to the bounds the block loops stay below.
+    float x1 = 1.0f, y1 = 1.0f, w = static_cast<float>(pixelgrid.maxx()), h = static_cast<float>(pixelgrid.maxy());
     if (scope != 0) {
         const SelectionRect& sel = doc.selrect();
         x1 = sel.selx;
@@ -15,22 +16,13 @@ void Editor::replacecolor(int colour, int scope) {
         w = sel.selw;
         h = sel.selh;
     }
-    countup(w, reach(x1, Grid::maxx), [&](int i) {
-        countup(h, reach(y1, Grid::maxy), [&](int j) {
+    countup(w, reach(x1, pixelgrid.maxx()), [&](int i) {
+        countup(h, reach(y1, pixelgrid.maxy()), [&](int j) {
             const float x = x1 + static_cast<float>(i - 1), y = y1 + static_cast<float>(j - 1);
             if (pixelgrid.at(x, y) == colour) doc.put(x, y, curcolor);
         });
     });
     redrawcanvas();
 }
-
-void Editor::repblue_Click() { replacecolor(ink, 0); }
-void Editor::repgreen_Click() { replacecolor(green, 0); }
-void Editor::reporange_Click() { replacecolor(orange, 0); }
-void Editor::repbg_Click() { replacecolor(background, 0); }
-void Editor::repbluesel_Click() { replacecolor(ink, 1); }
-void Editor::repgreensel_Click() { replacecolor(green, 1); }
-void Editor::reporangesel_Click() { replacecolor(orange, 1); }
-void Editor::repbgsel_Click() { replacecolor(background, 1); }
 
 }  // namespace grafipix

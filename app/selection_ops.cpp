@@ -21,17 +21,18 @@ float blockcount(float bound) {
 }
 
 // Writes source(i, j, n, m) to every cell (selx + i - 1, sely + j - 1) of the
-// selected block, columns outer. With `clip`, only cells left of column 128
-// and above row 64 are written.
+// selected block, columns outer. With `clip`, only cells left of the right
+// border and above the bottom one are written.
 template <class Source>
 void writeblock(Editor& ed, bool clip, Source source) {
     const SelectionRect& sel = ed.doc.selrect();
     const float n = blockcount(sel.selw), m = blockcount(sel.selh);
-    countto(n, reach(sel.selx, Grid::maxx), [&](int i) {
-        countto(m, reach(sel.sely, Grid::maxy), [&](int j) {
+    const Grid& g = ed.pixelgrid;
+    countto(n, reach(sel.selx, g.maxx()), [&](int i) {
+        countto(m, reach(sel.sely, g.maxy()), [&](int j) {
             const float x = sel.selx + static_cast<float>(i - 1), y = sel.sely + static_cast<float>(j - 1);
-            if (clip && !(x < 128.0f && y < 64.0f)) return;
-            ed.doc.put(x, y, source(static_cast<float>(i), static_cast<float>(j), n, m));
+            if (clip && !(x < static_cast<float>(g.maxx()) && y < static_cast<float>(g.maxy()))) return;
+            ed.doc.put(x, y, ed.inpalette(source(static_cast<float>(i), static_cast<float>(j), n, m)));
         });
     });
 }
@@ -42,8 +43,8 @@ void Editor::checksel() {
     // The whole buffer counts, not only the block: an earlier, larger copy
     // still lies beyond it.
     selnotempty = 0;
-    for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x)
+    for (int y = 1; y <= selgrid.rows(); ++y)
+        for (int x = 1; x <= selgrid.columns(); ++x)
             if (selgrid.get(x, y) > 0) selnotempty = 1;
     if (selnotempty == 0) platform.messagebox(emptyselection);
 }

@@ -33,7 +33,9 @@ void Editor::stepover(bool backwards) {
     if (now.selection != was.selection) selection.enabled = selframe = now.selection;
     // A picture an export left under the marks could still show what is undone.
     if (!Picture1.picture().empty()) Picture1.setpicture(Picture{});
-    if (now.model != was.model && now.model) applymodel(*this, *now.model);  // redraws
+    // The model the cells were drawn under, even where a switch that changed
+    // no cell (and so made no step) came between: its colours may be in them.
+    if (now.model && now.model != model) applymodel(*this, *now.model);  // redraws
     else redrawcanvas();
 }
 

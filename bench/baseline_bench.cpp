@@ -13,7 +13,7 @@ namespace {
 using namespace grafipix;
 
 void BM_QPainterRedraw(benchmark::State& state) {
-    Grid g;
+    Grid g(127, 63);
     for (int y = 1; y <= 63; ++y)
         for (int x = 1; x <= 127; ++x) g.set(x, y, static_cast<int16_t>(1 + (x * 7 + y) % 3));
     const QColor colours[] = {QColor(), QColor(0, 0, 192), QColor(0, 192, 0), QColor(255, 128, 0)};

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "calculator/model_table.h"
+
 #include "codegen/generator.h"
 
 namespace {
@@ -10,12 +12,12 @@ namespace {
 using namespace grafipix;
 
 void generatorrun(benchmark::State& state, CodeMode mode) {
-    Grid g;
+    Grid g(127, 63);
     for (int y = 1; y <= 63; ++y)
         for (int x = 1; x <= 127; ++x) g.set(x, y, static_cast<int16_t>(1 + (x + y) % 3));
     size_t characters = 0;
     for (auto _ : state) {
-        const Program p = generateprogram(g, mode, fxinterface, 0, [](double, double) {});
+        const Program p = generateprogram(g, *findmodel("g65"), mode, 0, [](double, double) {});
         characters = p.text.size();
         benchmark::DoNotOptimize(p.text.data());
     }

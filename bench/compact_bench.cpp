@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "calculator/model_table.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -21,7 +23,7 @@ using namespace grafipix;
 
 // Drawing into a grid; cells off the screen are kept off it.
 struct Painter {
-    Grid g;
+    Grid g{127, 63};
     void dot(int x, int y, int c) {
         if (x >= 1 && x <= 127 && y >= 1 && y <= 63) g.set(x, y, static_cast<int16_t>(c));
     }
@@ -177,16 +179,16 @@ Size bodysize(const std::u16string& text) {
 }
 
 double saving(const Grid& g) {
-    const Size one = bodysize(generateprogram(g, CodeMode::fline, fxinterface, 0).text);
-    const Size compact = bodysize(generateprogram(g, CodeMode::compact, fxinterface, 0).text);
+    const Size one = bodysize(generateprogram(g, *findmodel("g65"), CodeMode::fline, 0).text);
+    const Size compact = bodysize(generateprogram(g, *findmodel("g65"), CodeMode::compact, 0).text);
     return one.bytes ? 1.0 - double(compact.bytes) / double(one.bytes) : 0.0;
 }
 
 void compactrun(benchmark::State& state, Grid (*make)()) {
     const Grid g = make();
-    const Size one = bodysize(generateprogram(g, CodeMode::fline, fxinterface, 0).text);
-    const Size compact = bodysize(generateprogram(g, CodeMode::compact, fxinterface, 0).text);
-    for (auto _ : state) benchmark::DoNotOptimize(generateprogram(g, CodeMode::compact, fxinterface, 0).text.data());
+    const Size one = bodysize(generateprogram(g, *findmodel("g65"), CodeMode::fline, 0).text);
+    const Size compact = bodysize(generateprogram(g, *findmodel("g65"), CodeMode::compact, 0).text);
+    for (auto _ : state) benchmark::DoNotOptimize(generateprogram(g, *findmodel("g65"), CodeMode::compact, 0).text.data());
     char label[160];
     std::snprintf(label, sizeof label, "mode 1: %ld st %ld B / compact: %ld st %ld B (%+.0f%% B)", one.statements,
                   one.bytes, compact.statements, compact.bytes, 100.0 * (double(compact.bytes) / double(one.bytes) - 1));
@@ -225,7 +227,7 @@ void BM_CompactLineArtMedian(benchmark::State& state) {
     for (const Grid& g : art) savings.push_back(saving(g));
     std::sort(savings.begin(), savings.end());
     for (auto _ : state)
-        for (const Grid& g : art) benchmark::DoNotOptimize(generateprogram(g, CodeMode::fline, fxinterface, 0).text.data());
+        for (const Grid& g : art) benchmark::DoNotOptimize(generateprogram(g, *findmodel("g65"), CodeMode::fline, 0).text.data());
     char label[80];
     std::snprintf(label, sizeof label, "line art: median %.0f%% fewer bytes", 100.0 * savings[savings.size() / 2]);
     state.SetLabel(label);

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "calculator/model_table.h"
+
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
@@ -68,7 +70,7 @@ BENCHMARK(BM_ImportLargeJpeg)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_SampleLargePicture(benchmark::State& state) {
     const QImage picture = photo();
     for (auto _ : state) {
-        Samples s = exchange::samplepicture(picture);
+        Samples s = exchange::samplepicture(picture, 128, 64);
         benchmark::DoNotOptimize(s.colour[64][32]);
     }
 }
@@ -80,7 +82,7 @@ void BM_ImportThreeColours(benchmark::State& state) {
     Editor ed(platform);
     ed.handle(Event::load());
     if (state.range(0) == 1) ed.handle(Event::click("dither"));
-    Samples s;
+    Samples s(128, 64);
     for (int x = 0; x < 128; ++x)
         for (int y = 0; y < 64; ++y) s.colour[x][y] = (x + y) % 3 == 0 ? 0x0000FFu : (x + y) % 3 == 1 ? 0x00FF00u : 0xFF0000u;
     platform.onload = [&s](const std::string&, Samples& out, std::string&) {
@@ -98,11 +100,11 @@ BENCHMARK(BM_ImportThreeColours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // The error diffusion alone, over a photo's worth of samples: range 0 for
 // two colours, 1 for the three-colour model.
 void BM_DitherSamples(benchmark::State& state) {
-    Samples s;
+    Samples s(128, 64);
     for (int x = 0; x < 128; ++x)
         for (int y = 0; y < 64; ++y) s.colour[x][y] = static_cast<wincolour>((x * 2) | (y * 4) << 8 | ((x + y) % 256) << 16);
     for (auto _ : state) {
-        SampleCodes codes = dithercodes(s, state.range(0) == 1, 1, 2);
+        SampleCodes codes = dithercodes(s, *findmodel(state.range(0) == 1 ? "g65" : "g35"), 2);
         benchmark::DoNotOptimize(codes[64][32]);
     }
 }

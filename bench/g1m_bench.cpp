@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "calculator/model_table.h"
+
 #include "codegen/calc_interpreter.h"
 #include "formats/g1m.h"
 #include "codegen/generator.h"
@@ -15,17 +17,17 @@ namespace {
 using namespace grafipix;
 
 Grid checkerboard() {
-    Grid g;
+    Grid g(127, 63);
     for (int y = 1; y <= 63; ++y)
         for (int x = 1; x <= 127; ++x) g.set(x, y, static_cast<int16_t>((x + y) % 2));
     return g;
 }
 
 void programfile(benchmark::State& state, CodeMode mode) {
-    const std::u16string text = generateprogram(checkerboard(), mode, fa124, 20).text;
+    const std::u16string text = generateprogram(checkerboard(), *findmodel("g85"), mode, 20).text;
     size_t bytes = 0;
     for (auto _ : state) {
-        const std::string file = g1m::writefile({g1m::programobject(g1m::defaultname, tokenize(text).bytes)});
+        const std::string file = g1m::writefile({g1m::programobject(g1m::defaultname, tokenize(text, *findmodel("g85")).bytes)});
         bytes = file.size();
         benchmark::DoNotOptimize(file.data());
     }
@@ -46,10 +48,10 @@ void BM_G1mPictureCheckerboard(benchmark::State& state) {
 // What the Code window adds to a run for its preview: the program run on the
 // screen model and its statements and size counted.
 void BM_PreviewCheckerboardPxlOn(benchmark::State& state) {
-    const std::u16string text = generateprogram(checkerboard(), CodeMode::fline, fa124, 20).text;
+    const std::u16string text = generateprogram(checkerboard(), *findmodel("g85"), CodeMode::fline, 20).text;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(runprogram(text, true).drawstats);
-        benchmark::DoNotOptimize(tokenize(text).statements);
+        benchmark::DoNotOptimize(runprogram(text, *findmodel("g85")).drawstats);
+        benchmark::DoNotOptimize(tokenize(text, *findmodel("g85")).statements);
     }
 }
 

@@ -19,18 +19,6 @@ inline constexpr wincolour buttonface = 0x8000000F;  // system colour, not an RG
 inline constexpr wincolour lightgrey = 0xE0E0E0;
 inline constexpr wincolour navy = 0x800000;
 
-// The one mapping from a colour code to what the canvas, the pen and the
-// colour buttons show: ink after `inkcolor` (1 blue, anything else black),
-// the background after `bgkind` (1 white, anything else the screen green).
-constexpr wincolour codecolour(int code, int inkcolor, int bgkind) {
-    switch (code) {
-        case 1: return inkcolor == 1 ? blueink : blackink;
-        case 2: return greenink;
-        case 3: return orangeink;
-        default: return bgkind == 1 ? whiteback : casioback;
-    }
-}
-
 constexpr int redof(wincolour c) { return static_cast<int>(c & 0xFF); }
 constexpr int greenof(wincolour c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int blueof(wincolour c) { return static_cast<int>((c >> 16) & 0xFF); }

@@ -1,33 +1,83 @@
 #pragma once
 // The calculator models: one row each, holding every fact the editor needs of
-// a model. The current model is the checked one (Editor::currentmodel).
+// a model: its screen, its palette, its text flavour, its picture memories
+// and the files its calculators take. The current model is the editor's
+// (Drawing::model), shown by the check mark of its menu entry.
 
+#include <deque>
 #include <span>
 #include <string_view>
+#include <vector>
 
+#include "calculator/colours.h"
 #include "calculator/flavour.h"
 
 namespace grafipix {
 
+// The screen the programs draw on, in cells.
+struct Screen {
+    int columns, rows;
+};
+
+// A colour button: a swatch at its place under the tool buttons.
+struct Swatch {
+    const char* name;
+    int left, top;  // twips; every colour button is 495 x 375
+    wincolour colour;
+};
+
+// What a colour code is on a model.
+struct PaletteColour {
+    const Swatch* button;       // its button, and what the canvas shows
+    const Swatch* casiobutton;  // the same on the screen-green background; nullptr: `button` there too
+    std::u16string_view word;   // written before a line of this colour ("Green"); empty for none
+    const char* name;           // in the replacement captions: "le vert"
+    std::string_view token;     // the word in calculator files; empty: the files leave the word out
+
+    const Swatch& swatch(int bgkind) const { return bgkind == 2 && casiobutton ? *casiobutton : *button; }
+};
+
+// How the import turns a sample into a code.
+enum class Conversion {
+    twocolours,    // dark enough is ink; luminance when dithered
+    threecolours,  // the Graph 65/80's thresholds for ink, green and orange; RGB when dithered
+    nearest,       // the nearest colour of the palette in RGB
+};
+
 struct Model {
-    const char* name;     // its menu entry, and the converter's --model word
-    const char* typcalc;  // the model label
-    int inkcolor;         // 1 blue ink, 2 black ink
-    bool threecolours;    // green and orange besides the ink, and the three-colour import
+    const char* name;         // its menu entry, and the converter's --model word
+    const char* menucaption;  // its entry under "Calculatrice"
+    const char* typcalc;      // the model label
+    Screen screen;
+    std::span<const PaletteColour> palette;  // code 0 the back colour, code 1 the ink
+    Conversion conversion;
     const Flavour* flavour;  // the text for its link program
     int lastpicture;         // picture memories 1..lastpicture
     const char* calcfiles;   // "g1m" where the calculators take the files we write, "" for none
+    bool casioback = true;   // offers the screen-green background
 
+    int codes() const { return static_cast<int>(palette.size()); }
     bool takesg1m() const { return std::string_view(calcfiles) == "g1m"; }
+    // What the canvas shows for a code; a code the palette lacks shows as the back colour.
+    wincolour shown(int code, int bgkind) const {
+        return (code >= 0 && code < codes() ? palette[code] : palette[0]).swatch(bgkind).colour;
+    }
+    // The code a colour word stands for, -1 for none.
+    int codeofword(std::u16string_view word) const;
 };
 
-std::span<const Model> models();
+const std::deque<Model>& models();
 const Model* findmodel(std::string_view name);
+// The model checked at start-up.
+const Model& startmodel();
+// Another row, for a model the table does not ship (the tests' own); its
+// swatches and palette must outlive the program.
+const Model& addmodel(const Model& m);
 
-class Editor;
-// The model switch without its fold: buttons, highlight, drawing colour, pen,
-// redraw, label, check marks and replacement captions. Undo brings a model
-// back with it.
-void applymodel(Editor& ed, const Model& m);
+// Every colour button of every model, each once, in a fixed order.
+std::vector<const Swatch*> allswatches();
+// The name a code has in the captions: the current palette's, or, for a code
+// it lacks, the first model's that has it.
+const char* colourname(const Model& current, int code);
 
 }  // namespace grafipix

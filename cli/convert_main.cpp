@@ -141,7 +141,7 @@ public:
     }
     std::string openfile(const std::string&) override { return input_; }
     std::string savefile(const std::string&, const std::string&) override { return {}; }
-    bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
+    bool loadpicture(const std::string& path, Samples& out, std::string& error) override {  // sized by the import
         return exchange::loadsamples(path, out, error);
     }
     bool savebitmap(const std::string&, const Picture&, std::string& error) override {
@@ -171,12 +171,12 @@ int convert(const Options& o) {
         std::cerr << name << platform.failure << '\n';
         return 1;
     }
-    const Program program = generateprogram(ed.pixelgrid, o.mode, *o.model->flavour,
+    const Program program = generateprogram(ed.pixelgrid, *o.model, o.mode,
                                             pictmemory(o.picture, o.model->lastpicture));
     std::string bytes;
     if (o.format == Format::text) bytes = towindows1252(program.text);
     if (o.format == Format::g1m) {
-        const Tokens tokens = tokenize(program.text);
+        const Tokens tokens = tokenize(program.text, *o.model);
         if (!tokens.error.empty()) {
             std::cerr << name << tokens.error << '\n';
             return 1;

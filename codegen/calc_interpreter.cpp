@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "calculator/model_table.h"
+
 namespace grafipix {
 
 namespace {
@@ -38,11 +40,26 @@ std::vector<int> numbers(std::string_view s, size_t count, int lo, int hi) {
 
 }  // namespace
 
-CalcRun runprogram(std::u16string_view program, bool fa124) {
+CalcRun runprogram(std::u16string_view program, const Model& model) {
+    const bool fa = model.flavour == &fa124;
+    const int columns = model.screen.columns, rows = model.screen.rows;
     CalcRun run;
-    bool view = false;
+    run.columns = columns, run.rows = rows;
+    const auto clear = [&] { run.screen.assign(rows + 1, std::vector<int>(columns + 1, 0)); };
+    clear();
+    // Graph row gy under the view window is screen row rows + 1 - gy.
+    const auto plot = [&](int x, int gy, int colour) { run.screen[rows + 1 - gy][x] = colour; };
+    std::string view = "1," + std::to_string(columns) + ",0,1," + std::to_string(rows) + ",0";
+    bool viewset = false;
     int plotcolour = 0, number = 0;
     std::vector<int> list[3];  // List 1 and List 2
+    // The code of a word, as the palette names it, and the code drawn without one.
+    const auto codeof = [&model](std::string_view word) {
+        return model.codeofword(std::u16string(word.begin(), word.end()));
+    };
+    int plain = -1;
+    for (int c = 1; c < model.codes() && plain < 0; ++c)
+        if (model.palette[c].word.empty()) plain = c;
     try {
         while (!program.empty()) {
             ++number;
@@ -53,54 +70,63 @@ CalcRun runprogram(std::u16string_view program, bool fa124) {
             need(!last || line.starts_with(u"StoPict "), "last line without CR LF");
             // FA-124 wants its mark "Ù" before each CR LF but the scatter set-up's.
             std::u16string_view body = line;
-            if (fa124 && !last && !line.starts_with(u"S-Gph1 ")) {
+            if (fa && !last && !line.starts_with(u"S-Gph1 ")) {
                 need(body.ends_with(u'\u00D9'), "no line-end mark");
                 body.remove_suffix(1);
             }
             // ASCII but for the flavour's arrow ("ã" or "Þ"), read as '>'.
             std::string text;
             for (char16_t ch : body) {
-                need(ch == (fa124 ? u'\u00E3' : u'\u00DE') || (ch >= 0x20 && ch < 0x7F && ch != '>'), "unexpected character");
+                need(ch == (fa ? u'\u00E3' : u'\u00DE') || (ch >= 0x20 && ch < 0x7F && ch != '>'), "unexpected character");
                 text += ch < 0x7F ? static_cast<char>(ch) : '>';
             }
             std::string_view s = text;
             // Colour words go before the drawing commands only.
             std::string_view drawn = s;
-            const int colour = take(drawn, "Green ") ? 2 : take(drawn, "Orange ") ? 3 : 1;
+            int colour = plain;
+            if (const size_t blank = s.find(' '); blank != s.npos && codeof(s.substr(0, blank)) > 0) {
+                colour = codeof(s.substr(0, blank));
+                drawn.remove_prefix(blank + 1);
+            }
             if (s == "ClrGraph") {
-                run.screen = {};
+                clear();
             } else if (take(s, "ViewWindow ")) {
-                need(s == "1,127,0,1,63,0", "another view window");
-                view = true;
+                need(s == view, "another view window");
+                viewset = true;
             } else if (take(s, "StoPict ")) {
                 need(last, "StoPict before the end");
                 run.pict = numbers(s, 1, 1, 20)[0];
             } else if (take(s, "{")) {
                 const size_t close = s.find("}>List ");
                 need(close != s.npos && (s.substr(close + 7) == "1" || s.substr(close + 7) == "2"), "not a list assignment");
-                list[s.back() - '0'] = numbers(s.substr(0, close), 0, 1, 127);
+                list[s.back() - '0'] = numbers(s.substr(0, close), 0, 1, std::max(columns, rows));
                 need(list[s.back() - '0'].size() <= 255, "more than 255 list entries");
             } else if (take(s, "S-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,")) {
-                plotcolour = s == "Blue " ? 1 : s == "Green " ? 2 : s == "Orange " ? 3 : 0;
-                need(plotcolour, "unknown plot colour");
+                // The ink, which has no word, plots as "Blue".
+                need(s.ends_with(' '), "no blank after the plot colour");
+                plotcolour = codeof(s.substr(0, s.size() - 1));
+                if (plotcolour < 0 && s == "Blue ") plotcolour = plain;
+                need(plotcolour > 0, "unknown plot colour");
             } else if (s == "DrawStat") {
-                need(view && plotcolour && list[1].size() == list[2].size(), "DrawStat not set up");
+                need(viewset && plotcolour && list[1].size() == list[2].size(), "DrawStat not set up");
                 for (size_t i = 0; i < list[1].size(); ++i) {
-                    need(list[2][i] <= 63, "point off the screen");
-                    run.screen[64 - list[2][i]][list[1][i]] = plotcolour;
+                    need(list[1][i] <= columns && list[2][i] <= rows, "point off the screen");
+                    plot(list[1][i], list[2][i], plotcolour);
                 }
                 ++run.drawstats;
             } else if (take(drawn, "PxlOn ")) {
-                const std::vector<int> a = numbers(drawn, 2, 1, 127);
-                need(a[0] <= 63, "PxlOn row off the screen");
+                const std::vector<int> a = numbers(drawn, 2, 1, columns);
+                need(a[0] <= rows, "PxlOn row off the screen");
+                need(colour > 0, "no colour word");
                 run.screen[a[0]][a[1]] = colour;
             } else if (const bool full = take(drawn, "Horizontal "); full || take(drawn, "F-Line ")) {
-                // "Horizontal gy" draws the whole row: "F-Line 1,gy,127,gy".
-                std::vector<int> a = full ? numbers(drawn, 1, 1, 63) : numbers(drawn, 4, 1, 127);
-                if (full) a = {1, a[0], 127, a[0]};
-                need(view && (a[1] == a[3] || a[0] == a[2]) && std::max(a[1], a[3]) <= 63, "not a row or column of the screen under the view window");
+                // "Horizontal gy" draws the whole row: "F-Line 1,gy,<columns>,gy".
+                std::vector<int> a = full ? numbers(drawn, 1, 1, rows) : numbers(drawn, 4, 1, columns);
+                if (full) a = {1, a[0], columns, a[0]};
+                need(viewset && (a[1] == a[3] || a[0] == a[2]) && std::max(a[1], a[3]) <= rows, "not a row or column of the screen under the view window");
+                need(colour > 0, "no colour word");
                 for (int x = std::min(a[0], a[2]); x <= std::max(a[0], a[2]); ++x)
-                    for (int gy = std::min(a[1], a[3]); gy <= std::max(a[1], a[3]); ++gy) run.screen[64 - gy][x] = colour;
+                    for (int gy = std::min(a[1], a[3]); gy <= std::max(a[1], a[3]); ++gy) plot(x, gy, colour);
             } else if (s != "S-WindMan") {  // where it stands in a block is the exact texts' to show
                 throw std::runtime_error("unknown command");
             }

@@ -1,6 +1,6 @@
 #pragma once
 // Runs a generated calculator program as the calculator would, for the
-// commands the generator writes, on the 127 x 63 screen: the preview of the
+// commands the generator writes, on the model's screen: the preview of the
 // `Code` window, and the tests' check that a program redraws its picture.
 // Anything else stops the run at its line, as the calculator stops with an
 // error: an unknown command or character, a missing or extra line-end mark,
@@ -9,21 +9,26 @@
 // link programs on its own, so a wrong character in the generator is caught
 // rather than shared.
 
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace grafipix {
 
 struct CalcRun {
-    // Colour codes by screen pixel, [y][x] with y 1..63 from the top and x 1..127.
-    std::array<std::array<int, 128>, 64> screen{};
+    int columns = 0, rows = 0;
+    // Colour codes by screen pixel, [y][x] with y 1..rows from the top and x 1..columns.
+    std::vector<std::vector<int>> screen;
     int pict = 0;       // the picture memory of StoPict, 0 without
     int drawstats = 0;  // DrawStat commands run
     int errorline = 0;  // the line the run stopped at, 0 when the whole program ran
     std::string error;  // what stopped it, for the tests; empty when it ran
 };
 
-CalcRun runprogram(std::u16string_view program, bool fa124);
+struct Model;
+
+// The colour words are the model's palette's, a line without one drawing in
+// the colour that has none; its flavour says which link program's text it is.
+CalcRun runprogram(std::u16string_view program, const Model& model);
 
 }  // namespace grafipix

@@ -5,6 +5,8 @@
 #include <limits>
 #include <tuple>
 
+#include "calculator/model_table.h"
+
 namespace grafipix {
 
 namespace {
@@ -17,8 +19,8 @@ struct Run {
     int line, first, last;
 };
 
-Statement runstatement(const Run& r, int first, int last) {
-    if (!r.vertical) return rowstatement(r.colour, r.line, first, last);
+Statement runstatement(const Run& r, int first, int last, int columns) {
+    if (!r.vertical) return rowstatement(r.colour, r.line, first, last, columns);
     return {first == last ? Statement::pxlon : Statement::fline, r.colour, r.line, first, r.line, last};
 }
 
@@ -112,30 +114,31 @@ private:
 
 }  // namespace
 
-std::vector<Statement> compactcover(const Grid& grid) {
-    constexpr int width = screencolumns + 1;
-    const auto at = [](int x, int y) { return y * width + x; };
-    const auto colour = [&grid](int x, int y) {
+std::vector<Statement> compactcover(const Grid& grid, const Model& model) {
+    const int columns = grid.columns(), rows = grid.rows(), width = columns + 1;
+    const auto at = [width](int x, int y) { return y * width + x; };
+    const auto colour = [&grid, &model](int x, int y) {
         const int16_t c = grid.get(x, y);
-        return c >= ink && c <= orange ? c : int16_t{0};
+        return c >= ink && c < model.codes() ? c : int16_t{0};
     };
-    std::vector<int> across(width * (screenrows + 1), -1), down(across.size(), -1);
+    const auto statement = [columns](const Run& r, int first, int last) { return runstatement(r, first, last, columns); };
+    std::vector<int> across(static_cast<size_t>(width) * (rows + 1), -1), down(across.size(), -1);
     size_t drawn = 0;  // at most one row run and one column run each
-    for (int y = 1; y <= screenrows; ++y)
-        for (int x = 1; x <= screencolumns; ++x) drawn += colour(x, y) != 0;
+    for (int y = 1; y <= rows; ++y)
+        for (int x = 1; x <= columns; ++x) drawn += colour(x, y) != 0;
     // The row runs first, in scan order: they are mode 1's lines as they stand.
     std::vector<Run> runs;
     runs.reserve(2 * drawn);
-    for (int y = 1; y <= screenrows; ++y)
-        for (int x = 1; x <= screencolumns; ++x)
+    for (int y = 1; y <= rows; ++y)
+        for (int x = 1; x <= columns; ++x)
             if (const int16_t c = colour(x, y)) {
                 if (x == 1 || colour(x - 1, y) != c) runs.push_back({c, false, y, x, x});
                 across[at(x, y)] = static_cast<int>(runs.size()) - 1;
                 runs.back().last = x;
             }
     const size_t rowruns = runs.size();
-    for (int x = 1; x <= screencolumns; ++x)
-        for (int y = 1; y <= screenrows; ++y)
+    for (int x = 1; x <= columns; ++x)
+        for (int y = 1; y <= rows; ++y)
             if (const int16_t c = colour(x, y)) {
                 if (y == 1 || colour(x, y - 1) != c) runs.push_back({c, true, x, y, y});
                 down[at(x, y)] = static_cast<int>(runs.size()) - 1;
@@ -159,7 +162,7 @@ std::vector<Statement> compactcover(const Grid& grid) {
     int64_t linebytes = 0;
     for (size_t i = 0; i < runs.size(); ++i) {
         const Run& r = runs[i];
-        bytes[i] = statementbytes(runstatement(r, r.first, r.last));
+        bytes[i] = statementbytes(statement(r, r.first, r.last), model);
         if (!r.vertical) linebytes += bytes[i];
         if (r.first != r.last || !alone(r.vertical ? at(r.line, r.first) : at(r.first, r.line))) node[i] = nodes++;
     }
@@ -196,10 +199,10 @@ std::vector<Statement> compactcover(const Grid& grid) {
             for (int a : {r.first, need1})
                 for (int b : {r.last, need2}) {
                     if (a == r.first && b == r.last) continue;  // weighed already
-                    if (const int size = statementbytes(runstatement(r, a, b)); size < least)
+                    if (const int size = statementbytes(statement(r, a, b), model); size < least)
                         std::tie(from, to, least) = std::tuple(a, b, size);
                 }
-            cover.push_back(runstatement(r, from, to));
+            cover.push_back(statement(r, from, to));
             coverbytes += least;
         }
         for (int k = r.first; k <= r.last; ++k)
@@ -208,7 +211,7 @@ std::vector<Statement> compactcover(const Grid& grid) {
 
     if (linebytes < coverbytes || (linebytes == coverbytes && rowruns <= cover.size())) {
         cover.clear();
-        for (size_t i = 0; i < rowruns; ++i) cover.push_back(runstatement(runs[i], runs[i].first, runs[i].last));
+        for (size_t i = 0; i < rowruns; ++i) cover.push_back(statement(runs[i], runs[i].first, runs[i].last));
         return cover;
     }
     std::sort(cover.begin(), cover.end(), [](const Statement& a, const Statement& b) {
@@ -217,9 +220,10 @@ std::vector<Statement> compactcover(const Grid& grid) {
     return cover;
 }
 
-void compactbody(const Grid& grid, std::u16string_view eolmark, std::u16string& text, const ProgressFn& showprogress) {
-    for (const Statement& s : compactcover(grid)) appendstatement(text, s, eolmark);
-    if (showprogress) showprogress(8192, 8192);  // the strip ends full, as after the scan
+void compactbody(const Grid& grid, const Model& model, std::u16string& text, const ProgressFn& showprogress) {
+    for (const Statement& s : compactcover(grid, model)) appendstatement(text, s, model);
+    // The strip ends full, as after the scan.
+    if (showprogress) showprogress(double(grid.cellcount()), double(grid.cellcount()));
 }
 
 }  // namespace grafipix

@@ -5,7 +5,6 @@
 // lines may come in any order and still draw exactly the picture.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "codegen/scan.h"
@@ -16,9 +15,8 @@ namespace grafipix {
 
 // The cover's lines from the top left down; mode 1's lines instead when the
 // cover is not shorter.
-std::vector<Statement> compactcover(const Grid& grid);
+std::vector<Statement> compactcover(const Grid& grid, const Model& model);
 
-void compactbody(const Grid& grid, std::u16string_view eolmark, std::u16string& text,
-                 const ProgressFn& showprogress = {});
+void compactbody(const Grid& grid, const Model& model, std::u16string& text, const ProgressFn& showprogress = {});
 
 }  // namespace grafipix

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <string_view>
 
+#include "calculator/model_table.h"
+
 namespace grafipix {
 
 namespace {
 
-// Ink is "Blue" for the scatter plot on every model, the black-ink one too.
-std::u16string_view plotcolourword(int c) {
-    switch (c) {
-        case 2: return u"Green ";
-        case 3: return u"Orange ";
-        default: return u"Blue ";
-    }
+// The palette's word; a colour without one (the ink) is "Blue" for the
+// scatter plot on every model, the black-ink one too.
+std::u16string_view plotcolourword(int c, const Model& m) {
+    const std::u16string_view word = c < m.codes() ? m.palette[c].word : u"";
+    return word.empty() ? u"Blue" : word;
 }
 
 void appendlist(std::u16string& text, const std::vector<int>& values, size_t first, size_t last) {
@@ -28,13 +28,15 @@ void appendlist(std::u16string& text, const std::vector<int>& values, size_t fir
 }  // namespace
 
 void addpoint(PointLists& points, int c, int x, int gy) {
-    if (c < 1 || c > 3) return;
+    if (c < 1) return;
+    if (int(points.listx.size()) <= c) points.listx.resize(c + 1), points.listy.resize(c + 1);
     points.listx[c].push_back(x);
     points.listy[c].push_back(gy);
 }
 
-void emitdrawstat(const PointLists& points, int c, const Flavour& flavour, std::u16string& text) {
-    if (c < 1 || c > 3) return;
+void emitdrawstat(const PointLists& points, int c, const Model& m, std::u16string& text) {
+    if (points.pointcount(c) == 0) return;
+    const Flavour& flavour = *m.flavour;
     const std::vector<int>& xs = points.listx[c];
     const std::vector<int>& ys = points.listy[c];
     for (size_t first = 0; first < xs.size(); first += blockpoints) {
@@ -51,7 +53,8 @@ void emitdrawstat(const PointLists& points, int c, const Flavour& flavour, std::
         endline(text, flavour.eolmark);
         // The set-up line never carries the line-end mark, in either flavour.
         text += u"S-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,";
-        text += plotcolourword(c);
+        text += plotcolourword(c, m);
+        text += u' ';
         text += crlf;
         text += u"DrawStat";
         endline(text, flavour.eolmark);

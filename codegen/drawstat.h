@@ -3,7 +3,6 @@
 // are loaded into List 1 and List 2 and plotted by DrawStat, at most 255
 // points per block.
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -13,16 +12,18 @@ namespace grafipix {
 
 inline constexpr int blockpoints = 255;
 
-// The points of one generator run, in scan order, by colour code 1..3.
+struct Model;
+
+// The points of one generator run, in scan order, by colour code from 1.
 struct PointLists {
-    std::array<std::vector<int>, 4> listx, listy;  // [0] unused
-    int pointcount(int c) const { return c >= 1 && c <= 3 ? static_cast<int>(listx[c].size()) : 0; }
+    std::vector<std::vector<int>> listx, listy;  // [0] unused
+    int pointcount(int c) const { return c >= 1 && c < int(listx.size()) ? static_cast<int>(listx[c].size()) : 0; }
 };
 
-// A point of colour c at column x and graph row gy (64 - y).
+// A point of colour c at column x and graph row gy (counted from the bottom border).
 void addpoint(PointLists& points, int c, int x, int gy);
 
 // Appends colour c's blocks; a colour without points writes nothing.
-void emitdrawstat(const PointLists& points, int c, const Flavour& flavour, std::u16string& text);
+void emitdrawstat(const PointLists& points, int c, const Model& m, std::u16string& text);
 
 }  // namespace grafipix

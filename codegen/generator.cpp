@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "calculator/model_table.h"
 #include "codegen/compact.h"
 #include "codegen/drawstat.h"
 #include "document/texts.h"
@@ -16,29 +17,34 @@ bool isblank(char ch) { return ch == ' ' || ch == '\t'; }
 
 }  // namespace
 
-Program generateprogram(const Grid& grid, CodeMode mode, const Flavour& flavour, int pictnum,
+Program generateprogram(const Grid& grid, const Model& model, CodeMode mode, int pictnum,
                         const ProgressFn& progress) {
+    const Flavour& flavour = *model.flavour;
     Program p;
     std::u16string& text = p.text;
     // Room for the longest line a drawn cell can give, so the text is not
     // copied over and over as it grows.
     long drawn = 0;
-    for (int y = 1; y <= screenrows; ++y)
-        for (int x = 1; x <= screencolumns; ++x) drawn += grid.get(x, y) != 0;
+    for (int y = 1; y <= grid.rows(); ++y)
+        for (int x = 1; x <= grid.columns(); ++x) drawn += grid.get(x, y) != 0;
     text.reserve(64 + 24 * static_cast<size_t>(drawn));
     text = u"ClrGraph";
     endline(text, flavour.eolmark);
-    text += u"ViewWindow 1,127,0,1,63,0";
+    text += u"ViewWindow 1,";
+    appendnumber(text, grid.columns());
+    text += u",0,1,";
+    appendnumber(text, grid.rows());
+    text += u",0";
     endline(text, flavour.eolmark);
 
     PointLists points;
-    if (mode == CodeMode::compact) compactbody(grid, flavour.eolmark, text, progress);
-    else scanimage(grid, mode, flavour.eolmark, text, points, progress);
+    if (mode == CodeMode::compact) compactbody(grid, model, text, progress);
+    else scanimage(grid, model, mode, text, points, progress);
 
     // Whole parts of 0.7 x and 0.8 x, taken in integers so that 0.7 x 90 is 63.
     if (mode == CodeMode::fline || mode == CodeMode::compact) p.bytesest = static_cast<long>(text.size()) * 7 / 10;
     if (mode == CodeMode::drawstat) {
-        for (int c = ink; c <= orange; ++c) emitdrawstat(points, c, flavour, text);
+        for (int c = ink; c < model.codes(); ++c) emitdrawstat(points, c, model, text);
         const long inkpoints = points.pointcount(ink);
         p.bytesest = (static_cast<long>(text.size()) + (inkpoints >= blockpoints ? 5100 : 20 * inkpoints)) * 8 / 10;
     }

@@ -13,14 +13,17 @@
 
 namespace grafipix {
 
+struct Model;
+
 struct Program {
     std::u16string text;
     long bytesest = 0;  // the free calculator memory the program needs, in bytes
 };
 
 // Header, body, DrawStat blocks in that mode, and a closing "StoPict n" when
-// `pictnum` is not 0. `progress` follows the scan of the cells.
-Program generateprogram(const Grid& grid, CodeMode mode, const Flavour& flavour, int pictnum,
+// `pictnum` is not 0, for the screen, palette and flavour of `model`.
+// `progress` follows the scan of the cells.
+Program generateprogram(const Grid& grid, const Model& model, CodeMode mode, int pictnum,
                         const ProgressFn& progress = {});
 
 // The answer to the picture prompt as a 16-bit whole number, a fractional part

@@ -1,33 +1,29 @@
 #include "codegen/scan.h"
 
+#include "calculator/model_table.h"
 #include "codegen/statement.h"
 
 namespace grafipix {
 
-namespace {
-
-constexpr double progresstotal = 8192;  // 128 x 64 cells of the grid
-
-}  // namespace
-
-void scanimage(const Grid& grid, CodeMode codemode, std::u16string_view eolmark, std::u16string& text,
-               PointLists& points, const ProgressFn& showprogress) {
-    // Column 128 and row 64 lie off the screen ("PxlOn 64,x" even stops the
+void scanimage(const Grid& grid, const Model& model, CodeMode codemode, std::u16string& text, PointLists& points,
+               const ProgressFn& showprogress) {
+    const double progresstotal = static_cast<double>(grid.cellcount());
+    // The border lies off the screen ("PxlOn" of its row even stops the
     // program), so the scan and every run stop at the screen's edge.
-    for (int y = 1; y <= screenrows; ++y) {
-        const int gy = 64 - y;
-        for (int x = 1; x <= screencolumns;) {
+    for (int y = 1; y <= grid.rows(); ++y) {
+        const int gy = grid.maxy() - y;
+        for (int x = 1; x <= grid.columns();) {
             if (showprogress) showprogress(static_cast<double>(x) * y, progresstotal);
             const int16_t c = grid.get(x, y);
-            if (c < ink || c > orange) {
+            if (c < ink || c >= model.codes()) {
                 ++x;
                 continue;
             }
             int runlen = 1;
-            while (x + runlen <= screencolumns && grid.get(x + runlen, y) == c) ++runlen;
+            while (x + runlen <= grid.columns() && grid.get(x + runlen, y) == c) ++runlen;
             // A single cell is a PxlOn line in mode 1 and a list point in mode 2.
             if (runlen >= 2 || codemode == CodeMode::fline)
-                appendstatement(text, rowstatement(c, y, x, x + runlen - 1), eolmark);
+                appendstatement(text, rowstatement(c, y, x, x + runlen - 1, grid.columns()), model);
             else if (codemode == CodeMode::drawstat)
                 addpoint(points, c, x, gy);
             x += runlen;

@@ -1,47 +1,46 @@
 #include "codegen/statement.h"
 
+#include "calculator/model_table.h"
 #include "codegen/program_text.h"
-#include "codegen/scan.h"
 
 namespace grafipix {
 
 namespace {
 
-// F-Line and Horizontal take graph rows under the program's view window.
-int graphrow(int y) { return 64 - y; }
+// F-Line and Horizontal take graph rows under the program's view window,
+// counted up from the screen's bottom border.
+int graphrow(int y, const Model& m) { return m.screen.rows + 1 - y; }
 
 int digits(int n) { return n >= 100 ? 3 : n >= 10 ? 2 : 1; }
 
-std::u16string_view colourword(int c) {
-    switch (c) {
-        case green: return u"Green ";
-        case orange: return u"Orange ";
-        default: return u"";  // ink carries no word
-    }
-}
+// The palette's word and its blank; the ink of today's models has none.
+std::u16string_view colourword(int c, const Model& m) { return c >= 0 && c < m.codes() ? m.palette[c].word : u""; }
 
 }  // namespace
 
-Statement rowstatement(int16_t colour, int y, int x1, int x2) {
+Statement rowstatement(int16_t colour, int y, int x1, int x2, int columns) {
     // Horizontal draws the whole row, so only a run over all of it may use it.
-    const Statement::Kind kind = x1 == x2 ? Statement::pxlon : x1 == 1 && x2 == screencolumns ? Statement::horizontal : Statement::fline;
+    const Statement::Kind kind = x1 == x2 ? Statement::pxlon : x1 == 1 && x2 == columns ? Statement::horizontal : Statement::fline;
     return {kind, colour, x1, y, x2, y};
 }
 
-int statementbytes(const Statement& s) {
+int statementbytes(const Statement& s, const Model& m) {
     constexpr int token = 2, comma = 1, lineend = 1;
-    const int word = s.colour == ink ? 0 : token;
+    const int word = colourword(s.colour, m).empty() ? 0 : token;
     switch (s.kind) {
         case Statement::pxlon: return word + token + digits(s.y1) + comma + digits(s.x1) + lineend;
-        case Statement::horizontal: return word + token + digits(graphrow(s.y1)) + lineend;
+        case Statement::horizontal: return word + token + digits(graphrow(s.y1, m)) + lineend;
         case Statement::fline: break;
     }
-    return word + token + digits(s.x1) + digits(graphrow(s.y1)) + digits(s.x2) + digits(graphrow(s.y2)) + 3 * comma +
-           lineend;
+    return word + token + digits(s.x1) + digits(graphrow(s.y1, m)) + digits(s.x2) + digits(graphrow(s.y2, m)) +
+           3 * comma + lineend;
 }
 
-void appendstatement(std::u16string& text, const Statement& s, std::u16string_view eolmark) {
-    text += colourword(s.colour);
+void appendstatement(std::u16string& text, const Statement& s, const Model& m) {
+    if (const std::u16string_view word = colourword(s.colour, m); !word.empty()) {
+        text += word;
+        text += u' ';
+    }
     switch (s.kind) {
         case Statement::pxlon:  // PxlOn takes (row, column) from the top
             text += u"PxlOn ";
@@ -51,20 +50,20 @@ void appendstatement(std::u16string& text, const Statement& s, std::u16string_vi
             break;
         case Statement::horizontal:
             text += u"Horizontal ";
-            appendnumber(text, graphrow(s.y1));
+            appendnumber(text, graphrow(s.y1, m));
             break;
         case Statement::fline:
             text += u"F-Line ";
             appendnumber(text, s.x1);
             text += u',';
-            appendnumber(text, graphrow(s.y1));
+            appendnumber(text, graphrow(s.y1, m));
             text += u',';
             appendnumber(text, s.x2);
             text += u',';
-            appendnumber(text, graphrow(s.y2));
+            appendnumber(text, graphrow(s.y2, m));
             break;
     }
-    endline(text, eolmark);
+    endline(text, m.flavour->eolmark);
 }
 
 }  // namespace grafipix

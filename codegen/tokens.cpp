@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calculator/model_table.h"
+
 namespace grafipix {
 
 namespace {
@@ -29,27 +31,29 @@ constexpr std::array<Word, 13> words{{
 }};
 
 constexpr char arrow = 0x0E, lineend = 0x0D;
-constexpr std::array<std::u16string_view, 3> colourwords{u"Blue ", u"Green ", u"Orange "};
 
 bool plain(char16_t c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u',' || c == u'{' || c == u'}' || c == u' ';
 }
 
-// The line without its colour word: in front of a drawing command, or at the
-// end of the scatter set-up, which the calculator takes with six arguments.
-std::u16string_view withoutcolour(std::u16string_view line) {
-    for (std::u16string_view w : colourwords)
-        if (line.starts_with(w)) return line.substr(w.size());
-    if (line.starts_with(u"S-Gph1 "))
-        for (std::u16string_view w : colourwords)
-            if (line.size() > w.size() && line.ends_with(w) && line[line.size() - w.size() - 1] == u',')
-                return line.substr(0, line.size() - w.size() - 1);
-    return line;
+// The colour word in front of a drawing command, and its token; none when
+// the line has no word of the palette.
+const PaletteColour* colourword(std::u16string_view line, const Model& m) {
+    for (const PaletteColour& c : m.palette)
+        if (!c.word.empty() && line.starts_with(c.word) && line.substr(c.word.size()).starts_with(u' ')) return &c;
+    return nullptr;
+}
+
+// The scatter set-up without its colour, which the calculators take with six arguments.
+std::u16string_view withoutplotcolour(std::u16string_view line) {
+    if (!line.starts_with(u"S-Gph1 ") || !line.ends_with(u' ')) return line;
+    const size_t comma = line.rfind(u',');
+    return comma == line.npos ? line : line.substr(0, comma);
 }
 
 }  // namespace
 
-Tokens tokenize(std::u16string_view text) {
+Tokens tokenize(std::u16string_view text, const Model& model) {
     Tokens t;
     t.bytes.reserve(text.size());
     for (int number = 1; !text.empty(); ++number) {
@@ -57,7 +61,11 @@ Tokens tokenize(std::u16string_view text) {
         std::u16string_view line = text.substr(0, end);
         text = end == std::u16string_view::npos ? std::u16string_view() : text.substr(end + 2);
         if (line.ends_with(u'\u00D9')) line.remove_suffix(1);  // FA-124's line-end mark
-        line = withoutcolour(line);
+        if (const PaletteColour* c = colourword(line, model)) {
+            t.bytes += c->token;
+            line.remove_prefix(c->word.size() + 1);
+        }
+        line = withoutplotcolour(line);
         while (!line.empty()) {
             // Every command begins with a capital; no command begins another.
             const Word* found = nullptr;
@@ -109,8 +117,8 @@ bool detokenize(std::string_view bytes, std::u16string& text) {
 
 long programbodysize(long tokenbytes) { return 10 + tokenbytes + (4 - (10 + tokenbytes) % 4); }
 
-long calculatorsize(std::u16string_view text) {
-    const Tokens t = tokenize(text);
+long calculatorsize(std::u16string_view text, const Model& model) {
+    const Tokens t = tokenize(text, model);
     return t.error.empty() ? programbodysize(static_cast<long>(t.bytes.size())) : -1;
 }
 

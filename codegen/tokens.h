@@ -1,7 +1,6 @@
 #pragma once
 // The program as the monochrome calculators store it: one or two bytes per
-// command, the arrow 0E, the line end 0D. Those calculators have no colour,
-// so the colour words of the text are left out.
+// command, the arrow 0E, the line end 0D.
 
 #include <string>
 #include <string_view>
@@ -14,8 +13,12 @@ struct Tokens {
     std::string error;   // French, naming the line the calculator cannot take
 };
 
-// A program text of either link program's flavour.
-Tokens tokenize(std::u16string_view text);
+struct Model;
+
+// A program text of either link program's flavour, written for `model`: a
+// colour word of its palette becomes the word's token, or is left out where
+// the palette gives it none (the monochrome calculators have no colour).
+Tokens tokenize(std::u16string_view text, const Model& model);
 
 // The text of tokens in the Fx-interface flavour, without colour words;
 // false when the bytes hold a token this program never writes.
@@ -27,6 +30,6 @@ long programbodysize(long tokenbytes);
 
 // The bytes a program text takes on the calculator (its stored body), or -1
 // when the text holds something the calculator cannot take.
-long calculatorsize(std::u16string_view text);
+long calculatorsize(std::u16string_view text, const Model& model);
 
 }  // namespace grafipix

@@ -16,6 +16,9 @@ struct SelectionRect {
 
 class Document {
 public:
+    Document() = default;
+    Document(int columns, int rows) : pixelgrid_(columns, rows), selgrid_(columns, rows) {}
+
     const Grid& pixelgrid() const { return pixelgrid_; }
     const Grid& selgrid() const { return selgrid_; }
     const SelectionRect& selrect() const { return selrect_; }
@@ -25,6 +28,16 @@ public:
     void set(int x, int y, int16_t code) { pixelgrid_.set(x, y, code); }
     void put(float x, float y, int16_t code) { pixelgrid_.put(x, y, code); }
     void newpicture() { pixelgrid_.clear(); }
+    // Another screen: both grids keep what fits from the top-left.
+    void resize(int columns, int rows) {
+        pixelgrid_ = pixelgrid_.resized(columns, rows);
+        selgrid_ = selgrid_.resized(columns, rows);
+    }
+    // A whole picture back, its screen's size with it (undo over a resize).
+    void restore(const Grid& picture) {
+        if (!picture.sameshape(pixelgrid_)) selgrid_ = selgrid_.resized(picture.columns(), picture.rows());
+        pixelgrid_ = picture;
+    }
 
     void setbuffer(int i, int j, int16_t code) { selgrid_.set(i, j, code); }
     void newbuffer() { selgrid_.clear(); }

@@ -4,54 +4,62 @@ namespace grafipix {
 
 namespace {
 
-constexpr int columns = Grid::maxx + 1;
-constexpr int cellcount = columns * (Grid::maxy + 1);
-// Past this many cells the nibbles (about 4 KiB) take less room than the list.
-constexpr size_t listlimit = (cellcount + 1) / 2 / sizeof(uint32_t);
-
-uint32_t codes(const Grid& before, const Grid& after, int i) {
-    return uint32_t(before.get(i % columns, i / columns) & 3) << 2 | uint32_t(after.get(i % columns, i / columns) & 3);
+uint32_t codes(const Grid& before, const Grid& after, size_t i) {
+    return uint32_t(before.byindex(i) & 15) << 4 | uint32_t(after.byindex(i) & 15);
 }
 
 }  // namespace
 
 Step::Step(const Grid& was, const Grid& now, Marks marksbefore, Marks marksafter)
     : before(marksbefore), after(marksafter) {
-    for (int i = 0; i < cellcount; ++i) {
+    if (!was.sameshape(now)) {
+        whole_ = {was, now};
+        return;
+    }
+    const size_t count = now.cellcount();
+    // Past this many cells a byte for every cell takes less room than the list.
+    const size_t listlimit = count / sizeof(uint32_t);
+    for (size_t i = 0; i < count; ++i) {
         const uint32_t p = codes(was, now, i);
-        if (p >> 2 == (p & 3)) continue;
+        if (p >> 4 == (p & 15)) continue;
         if (cells_.size() == listlimit) {
             std::vector<uint32_t>().swap(cells_);
-            nibbles_.assign((cellcount + 1) / 2, 0);
-            for (int j = 0; j < cellcount; ++j) nibbles_[j / 2] |= uint8_t(codes(was, now, j) << (j % 2 * 4));
+            pairs_.resize(count);
+            for (size_t j = 0; j < count; ++j) pairs_[j] = uint8_t(codes(was, now, j));
             return;
         }
-        cells_.push_back(uint32_t(i) << 4 | p);
+        cells_.push_back(uint32_t(i) << 8 | p);
     }
     cells_.shrink_to_fit();
 }
 
 template <class Write>
-void Step::each(bool backwards, Write write) const {
-    const int shift = backwards ? 2 : 0;
+void Step::each(const Grid& shape, bool backwards, Write write) const {
+    const int shift = backwards ? 4 : 0;
     for (uint32_t c : cells_) {
-        const int i = int(c >> 4);
-        write(i % columns, i / columns, int16_t(c >> shift & 3));
+        const size_t i = c >> 8;
+        write(shape.xof(i), shape.yof(i), int16_t(c >> shift & 15));
     }
-    for (int i = 0; i < int(nibbles_.size() * 2) && i < cellcount; ++i)
-        write(i % columns, i / columns, int16_t(nibbles_[i / 2] >> (i % 2 * 4 + shift) & 3));
+    for (size_t i = 0; i < pairs_.size(); ++i) write(shape.xof(i), shape.yof(i), int16_t(pairs_[i] >> shift & 15));
 }
 
 void Step::apply(Document& doc, bool backwards) const {
-    each(backwards, [&](int x, int y, int16_t code) { doc.set(x, y, code); });
+    if (!whole_.empty()) return doc.restore(whole_[backwards ? 0 : 1]);
+    each(doc.pixelgrid(), backwards, [&](int x, int y, int16_t code) { doc.set(x, y, code); });
 }
 
 void Step::apply(Grid& grid, bool backwards) const {
-    each(backwards, [&](int x, int y, int16_t code) { grid.set(x, y, code); });
+    if (!whole_.empty()) {
+        grid = whole_[backwards ? 0 : 1];
+        return;
+    }
+    each(grid, backwards, [&](int x, int y, int16_t code) { grid.set(x, y, code); });
 }
 
 size_t Step::bytes() const {
-    return sizeof(Step) + cells_.capacity() * sizeof(uint32_t) + nibbles_.capacity();
+    size_t total = sizeof(Step) + cells_.capacity() * sizeof(uint32_t) + pairs_.capacity();
+    for (const Grid& g : whole_) total += g.cellcount() * sizeof(int16_t);
+    return total;
 }
 
 void History::restart(const Grid& picture, Marks marks) {
@@ -91,7 +99,7 @@ const Step* History::undo(Document& doc) { return moveover(done_, undone_, doc, 
 const Step* History::redo(Document& doc) { return moveover(undone_, done_, doc, base_, false); }
 
 size_t History::bytes() const {
-    size_t total = sizeof(History);
+    size_t total = sizeof(History) + base_.cellcount() * sizeof(int16_t);
     for (const auto* steps : {&done_, &undone_})
         for (const Step& s : *steps) total += s.bytes();
     return total;

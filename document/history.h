@@ -35,12 +35,14 @@ public:
 
 private:
     template <class Write>
-    void each(bool backwards, Write write) const;
+    void each(const Grid& shape, bool backwards, Write write) const;
 
-    // A few cells: index << 4 | before << 2 | after, codes being 0..3. Many:
-    // a nibble (before << 2 | after) for every cell of the array, two a byte.
+    // A few cells: index << 8 | before << 4 | after, codes being 0..15. Many:
+    // a byte (before << 4 | after) for every cell of the array. A step that
+    // changed the screen's size keeps both pictures whole.
     std::vector<uint32_t> cells_;
-    std::vector<uint8_t> nibbles_;
+    std::vector<uint8_t> pairs_;
+    std::vector<Grid> whole_;
 };
 
 class History {

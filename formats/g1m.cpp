@@ -73,9 +73,9 @@ Object pictureobject(const Grid& grid, int number) {
     Object o{"PICTURE " + std::to_string(number), "main", "PICT" + std::to_string(number), picturekind,
              std::string(picturebytes, '\0')};
     // Row 1 of the screen is the sheet's first row, column 1 its first bit.
-    for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x)
-            if (grid.get(x, y) != 0) o.body[(y - 1) * 16 + (x - 1) / 8] |= static_cast<char>(0x80 >> ((x - 1) % 8));
+    for (int y = 1; y <= std::min(grid.rows(), sheetrows); ++y)
+        for (int x = 1; x <= std::min(grid.columns(), sheetcolumns); ++x)
+            if (grid.get(x, y) != 0) o.body[(y - 1) * rowbytes + (x - 1) / 8] |= static_cast<char>(0x80 >> ((x - 1) % 8));
     return o;
 }
 
@@ -126,8 +126,8 @@ std::optional<std::vector<Object>> readfile(std::string_view file, std::string& 
 }
 
 bool pixel(std::string_view body, int x, int y) {
-    const size_t at = static_cast<size_t>((y - 1) * 16 + (x - 1) / 8);
-    return x >= 1 && y >= 1 && x <= 128 && y <= 64 && at < body.size() &&
+    const size_t at = static_cast<size_t>((y - 1) * rowbytes + (x - 1) / 8);
+    return x >= 1 && y >= 1 && x <= sheetcolumns && y <= sheetrows && at < body.size() &&
            (static_cast<unsigned char>(body[at]) & (0x80 >> ((x - 1) % 8)));
 }
 

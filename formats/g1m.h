@@ -3,7 +3,7 @@
 // newer of those calculators copy straight from USB storage: a 32-byte header
 // stored inverted, then objects, each a 44-byte subheader and its body. A
 // program object holds tokens (tokens.h); a picture object two 1024-byte
-// sheets of 128 x 64 pixels.
+// sheets of 16-byte rows, a bit a pixel.
 
 #include <cstdint>
 #include <optional>
@@ -16,6 +16,8 @@
 namespace grafipix::g1m {
 
 inline constexpr int headersize = 32, subheadersize = 44, picturebytes = 2048;
+inline constexpr int sheetbytes = picturebytes / 2, rowbytes = 16;
+inline constexpr int sheetcolumns = 8 * rowbytes, sheetrows = sheetbytes / rowbytes;
 inline constexpr uint8_t programkind = 0x01, picturekind = 0x07;
 inline constexpr int lastpicture = 20;  // picture memories the file can name
 inline const std::string defaultname = "GRAFIPIX";
@@ -38,7 +40,7 @@ std::string badname(std::string_view name);
 
 // Tokens under `name`, with the password left empty and the body padded.
 Object programobject(std::string_view name, std::string_view tokens);
-// The drawn cells of columns 1..127 and rows 1..63 as picture `number`, 1..20.
+// The drawn cells of the screen as picture `number`, 1..20, as far as the sheet reaches.
 Object pictureobject(const Grid& grid, int number);
 
 // The whole file of these objects.

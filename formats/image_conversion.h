@@ -7,15 +7,22 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "calculator/colours.h"
+#include "calculator/model_table.h"
 
 namespace grafipix {
 
-// A picture file stretched to 128 x 64 picture pixels, one per canvas cell:
-// samples[x][y] is the Windows colour value of stretched pixel (x, y), from 0.
+// A picture file stretched to one picture pixel per cell of the array up to
+// the last column and row of the screen, counted from 0: colour[x][y] is the
+// Windows colour value of stretched pixel (x, y).
 struct Samples {
-    std::array<std::array<wincolour, 64>, 128> colour{};
+    Samples() = default;
+    Samples(int columns, int rows) : colour(columns, std::vector<wincolour>(rows, 0)) {}
+    std::vector<std::vector<wincolour>> colour;
+
+    int columns() const { return static_cast<int>(colour.size()); }
+    int rows() const { return colour.empty() ? 0 : static_cast<int>(colour[0].size()); }
 };
 
 }  // namespace grafipix
@@ -37,20 +44,22 @@ inline std::string exportfailed(const std::string& path, const std::string& reas
 
 }  // namespace exchangetexts
 
-// The colour code a sample becomes, or nothing when the sample is skipped and
-// the cell keeps what it holds. The three-colour conversion is the one of the
-// Graph 65/80.
-std::optional<int16_t> samplecode(wincolour sample, bool threecolours);
+// The colour code a sample becomes on model `m` with background `bgkind`,
+// or nothing when the sample is skipped and the cell keeps what it holds.
+std::optional<int16_t> samplecode(wincolour sample, const Model& m, int bgkind);
 
 // A code for each sample, indexed as the samples; nothing where the cell keeps
 // what it holds.
-using SampleCodes = std::array<std::array<std::optional<int16_t>, 64>, 128>;
+using SampleCodes = std::vector<std::vector<std::optional<int16_t>>>;
 
 // The dithered import: each sample becomes the code whose colour, as the
-// canvas shows it with this ink and background, is nearest once the error of
-// the samples before it is added, and passes its own error on. Two-colour
-// models compare luminance only; the three-colour one takes the nearest of
-// its four colours in RGB. The back colour leaves the cell as it was.
-SampleCodes dithercodes(const Samples& samples, bool threecolours, int inkcolor, int bgkind);
+// canvas shows it on this background, is nearest once the error of the
+// samples before it is added, and passes its own error on. Two-colour models
+// compare luminance only, the others take the nearest of their colours in
+// RGB. The back colour leaves the cell as it was.
+SampleCodes dithercodes(const Samples& samples, const Model& m, int bgkind);
+
+// What the import writes: every sample converted, one at a time or dithered.
+SampleCodes importcodes(const Samples& samples, const Model& m, int bgkind, bool dither);
 
 }  // namespace grafipix

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include <QBuffer>
 #include <QDir>
@@ -76,8 +77,6 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
 
 namespace {
 
-constexpr int columns = 128, rows = 64;
-
 // Cell c of n along a side of `size` pixels covers pixels first(c) up to
 // first(c + 1), and at least one when the side is shorter than n.
 struct Span {
@@ -90,13 +89,13 @@ Span cellspan(int c, int n, int size) {
 
 // Each cell the mean of the picture pixels it covers, in premultiplied colour
 // so transparent pixels weigh nothing.
-QImage boxaverage(const QImage& source) {
+QImage boxaverage(const QImage& source, int columns, int rows) {
     const int w = source.width(), h = source.height();
-    std::array<Span, columns> xspans;
+    std::vector<Span> xspans(static_cast<size_t>(columns));
     for (int x = 0; x < columns; ++x) xspans[static_cast<size_t>(x)] = cellspan(x, columns, w);
     QImage out(columns, rows, QImage::Format_RGB32);
     for (int row = 0; row < rows; ++row) {
-        std::array<std::array<uint64_t, 4>, columns> sums{};
+        std::vector<std::array<uint64_t, 4>> sums(static_cast<size_t>(columns));
         const Span ys = cellspan(row, rows, h);
         for (int y = ys.from; y < ys.to; ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
@@ -125,7 +124,7 @@ QImage boxaverage(const QImage& source) {
 }
 
 // One opaque pixel per canvas cell: the samples, and what `Apercu` shows.
-QImage stretchpicture(const QImage& picture) {
+QImage stretchpicture(const QImage& picture, int columns, int rows) {
     if (picture.isNull()) return {};
     // Opaque pictures (every JPEG) are read as they come: RGB32 already has
     // full alpha, so the conversion of a photo would be wasted work.
@@ -137,7 +136,7 @@ QImage stretchpicture(const QImage& picture) {
     // takes the pixel at its top-left corner, so drawn cells come back whole;
     // an average there would blend each cell with its neighbour. Larger pictures
     // are averaged over each cell's area, so fine detail does not alias.
-    if (w > 3 * columns || h > 3 * rows) return boxaverage(source);
+    if (w > 3 * columns || h > 3 * rows) return boxaverage(source, columns, rows);
     QImage out(columns, rows, QImage::Format_RGB32);
     for (int x = 0; x < columns; ++x)
         for (int y = 0; y < rows; ++y)
@@ -146,8 +145,8 @@ QImage stretchpicture(const QImage& picture) {
     return out;
 }
 
-Samples samplesof(const QImage& stretched) {
-    Samples out;
+Samples samplesof(const QImage& stretched, int columns, int rows) {
+    Samples out(columns, rows);
     if (stretched.isNull()) return out;
     for (int x = 0; x < columns; ++x)
         for (int y = 0; y < rows; ++y) out.colour[x][y] = fromargb(stretched.pixel(x, y));
@@ -156,13 +155,16 @@ Samples samplesof(const QImage& stretched) {
 
 }  // namespace
 
-Samples samplepicture(const QImage& picture) { return samplesof(stretchpicture(picture)); }
+Samples samplepicture(const QImage& picture, int columns, int rows) {
+    return samplesof(stretchpicture(picture, columns, rows), columns, rows);
+}
 
 bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown) {
     QImage picture;
     if (!readpicture(path, picture, reason)) return false;
-    QImage stretched = stretchpicture(picture);
-    out = samplesof(stretched);
+    const int columns = out.columns(), rows = out.rows();
+    QImage stretched = stretchpicture(picture, columns, rows);
+    out = samplesof(stretched, columns, rows);
     if (shown) *shown = std::move(stretched);
     return true;
 }

@@ -21,11 +21,13 @@ inline constexpr int64_t maxfilebytes = int64_t{256} * 1024 * 1024;
 // The picture of a file; false with a French reason when it cannot be read.
 bool readpicture(const std::string& path, QImage& picture, std::string& reason);
 
-// The picture stretched to 128 x 64 pixels, one per cell counted from 0, over
-// the screen-green back colour where it is transparent; the samples are its pixels.
-Samples samplepicture(const QImage& picture);
+// The picture stretched to columns x rows pixels, one per cell counted from
+// 0, over the screen-green back colour where it is transparent; the samples
+// are its pixels.
+Samples samplepicture(const QImage& picture, int columns, int rows);
 
-// Both steps of the import; `shown`, when given, receives that stretched picture.
+// Both steps of the import, to the size `out` has; `shown`, when given,
+// receives that stretched picture.
 bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown = nullptr);
 
 QImage toqimage(const Picture& p);

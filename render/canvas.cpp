@@ -4,15 +4,24 @@
 
 namespace grafipix {
 
-Canvas::Canvas() : pixels_(static_cast<size_t>(width) * height, toargb(casioback)) {}
+Canvas::Canvas(int columns, int rows) { resize(columns, rows); }
+
+void Canvas::resize(int columns, int rows) {
+    columns_ = columns;
+    rows_ = rows;
+    width_ = pixelsfor(columns);
+    height_ = pixelsfor(rows);
+    pixels_.assign(static_cast<size_t>(width_) * height_, toargb(backcolor_));
+    cls();
+}
 
 void Canvas::cls() {
     std::fill(pixels_.begin(), pixels_.end(), toargb(backcolor_));
     if (picture_.empty()) return;
-    int w = std::min(width, picture_.width), h = std::min(height, picture_.height);
+    int w = std::min(width_, picture_.width), h = std::min(height_, picture_.height);
     for (int y = 0; y < h; ++y)
         std::copy_n(picture_.pixels.begin() + static_cast<long>(y) * picture_.width, w,
-                    pixels_.begin() + static_cast<long>(y) * width);
+                    pixels_.begin() + static_cast<long>(y) * width_);
 }
 
 void Canvas::setbackcolor(wincolour c) {
@@ -27,10 +36,10 @@ void Canvas::setpicture(Picture p) {
 }
 
 void Canvas::vspan(long col, long from, long to) {
-    if (col < 0 || col >= width) return;
+    if (col < 0 || col >= width_) return;
     from = std::max(from, 0L);
-    to = std::min(to, static_cast<long>(height));
-    for (long y = from; y < to; ++y) pixels_[y * width + col] = forepixel_;
+    to = std::min(to, static_cast<long>(height_));
+    for (long y = from; y < to; ++y) pixels_[y * width_ + col] = forepixel_;
 }
 
 }  // namespace grafipix

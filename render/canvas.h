@@ -27,11 +27,20 @@ struct Picture {
 class Canvas {
 public:
     static constexpr int unitpixels = 3;
-    // 127.5 x 63.5 units, rounded up to whole pixels.
-    static constexpr int width = 383;
-    static constexpr int height = 191;
 
-    Canvas();
+    // The raster of a side of `cells`: the cells and the half cell past
+    // them, rounded up to whole pixels.
+    static int pixelsfor(int cells) { return cells * unitpixels + (unitpixels + 1) / 2; }
+
+    Canvas() : Canvas(0, 0) {}
+    Canvas(int columns, int rows);
+    // The raster of another screen, cleared.
+    void resize(int columns, int rows);
+
+    int width() const { return width_; }
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
+    int height() const { return height_; }
 
     // Remove the painted marks: back colour, then the background picture over it.
     void cls();
@@ -53,10 +62,10 @@ public:
     void setpicture(Picture p);  // also clears
 
     // What the canvas shows: back colour, background picture and painted marks.
-    Picture image() const { return Picture{width, height, pixels_}; }
+    Picture image() const { return Picture{width_, height_, pixels_}; }
 
     // The Windows colour value of one screen pixel.
-    wincolour pixel(int px, int py) const { return fromargb(pixels_[py * width + px]); }
+    wincolour pixel(int px, int py) const { return fromargb(pixels_[static_cast<size_t>(py) * width_ + px]); }
     const uint32_t* bits() const { return pixels_.data(); }
 
     // Screen pixel that contains the unit coordinate v.
@@ -72,6 +81,7 @@ private:
     void hspan(long row, long from, long to);  // pixels from..to-1 (from <= to)
     void vspan(long col, long from, long to);
 
+    int columns_ = 0, rows_ = 0, width_ = 0, height_ = 0;
     std::vector<uint32_t> pixels_;
     wincolour backcolor_ = casioback;
     wincolour forecolor_ = blueink;
@@ -80,10 +90,10 @@ private:
 };
 
 inline void Canvas::hspan(long row, long from, long to) {
-    if (row < 0 || row >= height) return;
+    if (row < 0 || row >= height_) return;
     if (from < 0) from = 0;
-    if (to > width) to = width;
-    uint32_t* p = pixels_.data() + row * width;
+    if (to > width_) to = width_;
+    uint32_t* p = pixels_.data() + row * width_;
     for (long x = from; x < to; ++x) p[x] = forepixel_;
 }
 

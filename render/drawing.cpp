@@ -25,8 +25,8 @@ void marklines(Canvas& canvas, float x, float y, double step) {
 
 void Drawing::redrawcanvas() {
     Picture1.cls();
-    for (int y = 1; y < 64; ++y) {
-        for (int x = 1; x < 128; ++x) {
+    for (int y = 1; y <= pixelgrid.rows(); ++y) {
+        for (int x = 1; x <= pixelgrid.columns(); ++x) {
             const int16_t code = pixelgrid.get(x, y);
             if (code <= 0) continue;
             Picture1.setforecolor(colourof(code));
@@ -45,7 +45,13 @@ void Drawing::plotcell(float x, float y) {
     // set it. A written cell looks as the redraw paints it, so the canvas, and
     // an export of it, always shows the picture.
     marklines(Picture1, x, y, 0.1);
-    if (x > 0.0f && x < 128.0f && y > 0.0f && y < 64.0f) doc.put(x, y, curcolor);
+    if (x > 0.0f && x < static_cast<float>(pixelgrid.maxx()) && y > 0.0f && y < static_cast<float>(pixelgrid.maxy()))
+        doc.put(x, y, curcolor);
+}
+
+void Drawing::setscreen(const Screen& s) {
+    if (s.columns != pixelgrid.columns() || s.rows != pixelgrid.rows()) doc.resize(s.columns, s.rows);
+    if (s.columns != Picture1.columns() || s.rows != Picture1.rows()) Picture1.resize(s.columns, s.rows);
 }
 
 void Drawing::previewcell(float x, float y, int code) {

@@ -3,26 +3,35 @@
 // drawing reads, and the painters every drawing operation shares. No control
 // of any window is reachable from here.
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "render/canvas.h"
 #include "calculator/colours.h"
+#include "calculator/model_table.h"
 #include "document/document.h"
 #include "render/random_source.h"
 
 namespace grafipix {
 
-// The paint bucket's queue: entry 0 unused, entries 1..8192, x = 0 marking an
-// entry never written. Kept with the editor, as 64 KiB are too much for a stack.
+// The paint bucket's queue: entry 0 unused, then one entry per cell of the
+// array, x = 0 marking an entry never written.
 struct FillQueue {
-    static constexpr int last = 8192;
-    std::array<float, last + 1> x{}, y{};
+    int last = 0;
+    std::vector<float> x, y;
+    // Every entry empty again, one for each cell of `g`.
+    void reset(const Grid& g) {
+        last = static_cast<int>(g.cellcount());
+        x.assign(static_cast<size_t>(last) + 1, 0.0f);
+        y.assign(static_cast<size_t>(last) + 1, 0.0f);
+    }
 };
 
 class Drawing {
 public:
-    explicit Drawing(Randomness& r) : random_(r) {}
+    Drawing(Randomness& r, const Model& start)
+        : doc(start.screen.columns, start.screen.rows), Picture1(start.screen.columns, start.screen.rows),
+          model(&start), random_(r) {}
     Drawing(const Drawing&) = delete;
     Drawing& operator=(const Drawing&) = delete;
 
@@ -33,8 +42,9 @@ public:
     const Grid& selgrid = doc.selgrid();
 
     Canvas Picture1;
+    // The calculator whose screen and palette the drawing has.
+    const Model* model;
     int16_t curcolor = 0;
-    int inkcolor = 0;
     int bgkind = 0;
     int opaquedup = 0;
     float anchorx = 0.0f, anchory = 0.0f;
@@ -59,7 +69,12 @@ public:
     // A black frame through two points, the pen left as it was.
     void frame(float x1, float y1, float x2, float y2);
 
-    wincolour colourof(int code) const { return codecolour(code, inkcolor, bgkind); }
+    wincolour colourof(int code) const { return model->shown(code, bgkind); }
+    // A code of the selection buffer as the picture takes it: a colour taken
+    // under a richer palette, which this one lacks, comes back as ink.
+    int16_t inpalette(int16_t code) const { return code < model->codes() ? code : int16_t{ink}; }
+    // Another model's screen: the grids keep what fits, the canvas is cleared.
+    void setscreen(const Screen& s);
     // Uniform in [0, 1), the same sequence at every start.
     float rnd() { return random_.rnd(); }
 

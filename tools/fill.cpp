@@ -5,12 +5,13 @@
 namespace grafipix {
 
 void fill(Drawing& d, float X, float Y) {
-    if (!Grid::inside(cellindex(X), cellindex(Y))) return;  // no cell to read
+    if (!d.pixelgrid.inside(cellindex(X), cellindex(Y))) return;  // no cell to read
     const int16_t old = d.pixelgrid.at(X, Y);
     d.plotcell(X, Y);
 
     FillQueue& queue = d.fillqueue;
-    queue = FillQueue{};  // every entry empty again
+    queue.reset(d.pixelgrid);
+    const float right = static_cast<float>(d.pixelgrid.maxx()), bottom = static_cast<float>(d.pixelgrid.maxy());
     queue.x[1] = X;
     queue.y[1] = Y;
     int n = 2, i = 1;
@@ -25,16 +26,16 @@ void fill(Drawing& d, float X, float Y) {
     };
     do {
         const float cx = queue.x[i], cy = queue.y[i];
-        visit(cx + 1.0f, cy, cx + 1.0f < 128.0f);
-        if (n > FillQueue::last) break;
-        visit(cx, cy + 1.0f, cy + 1.0f < 64.0f);
-        if (n > FillQueue::last) break;
+        visit(cx + 1.0f, cy, cx + 1.0f < right);
+        if (n > queue.last) break;
+        visit(cx, cy + 1.0f, cy + 1.0f < bottom);
+        if (n > queue.last) break;
         visit(cx - 1.0f, cy, cx - 1.0f > 0.0f);
-        if (n > FillQueue::last) break;
+        if (n > queue.last) break;
         visit(cx, cy - 1.0f, cy - 1.0f > 0.0f);
-        if (n > FillQueue::last) break;
+        if (n > queue.last) break;
         ++i;
-    } while (i < 100000 && i <= FillQueue::last && queue.x[i] > 0.0f);
+    } while (i < 100000 && i <= queue.last && queue.x[i] > 0.0f);
     d.redrawcanvas();
 }
 

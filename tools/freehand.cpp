@@ -21,7 +21,7 @@ void startstroke(Drawing& d, float, float) { d.strokeheld = false; }
 namespace {
 
 // The walk from the right-hand end: walking right it would stop once off rows
-// 1..63, walking left it has no such test. Its second point, left out, is
+// the screen's rows, walking left it has no such test. Its second point, left out, is
 // drawn apart; in that point's column rounding can stop the walk a row short,
 // so the rows left there are walked too.
 void join(Drawing& d, float x1, float y1, float x2, float y2, void (*draw)(Drawing&, float, float)) {

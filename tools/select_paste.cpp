@@ -15,11 +15,13 @@ namespace {
 template <class Put>
 void eachpasted(Drawing& d, float X, float Y, Put put) {
     const SelectionRect& sel = d.doc.selrect();
-    countup(sel.selw, reach(X, Grid::maxx), [&](int j) {
-        countup(sel.selh, reach(Y, Grid::maxy), [&](int i) {
+    const Grid& g = d.pixelgrid;
+    countup(sel.selw, reach(X, g.maxx()), [&](int j) {
+        countup(sel.selh, reach(Y, g.maxy()), [&](int i) {
             const float tx = X + static_cast<float>(j - 1), ty = Y + static_cast<float>(i - 1);
-            if (!(tx < 128.0f && ty < 64.0f)) return;  // clipped at the right and bottom
-            const int16_t code = d.selgrid.get(j, i);
+            // Clipped at the right and bottom borders.
+            if (!(tx < static_cast<float>(g.maxx()) && ty < static_cast<float>(g.maxy()))) return;
+            const int16_t code = d.inpalette(d.selgrid.get(j, i));
             if (d.opaquedup == 1 || code > 0) put(tx, ty, code);
         });
     });
@@ -38,8 +40,8 @@ void capture(Drawing& d, float X, float Y) {
     if (Y < d.anchory) std::swap(Y, d.anchory);
     // The buffer is not cleared: beyond this block it keeps an earlier, larger copy.
     const float columns = X - d.anchorx + 1.0f, rows = Y - d.anchory + 1.0f;
-    countup(columns, {1, Grid::maxx}, [&](int j) {
-        countup(rows, {1, Grid::maxy}, [&](int i) {
+    countup(columns, {1, double(d.pixelgrid.maxx())}, [&](int j) {
+        countup(rows, {1, double(d.pixelgrid.maxy())}, [&](int i) {
             d.doc.setbuffer(j, i, d.pixelgrid.at(d.anchorx + static_cast<float>(j - 1),
                                                   d.anchory + static_cast<float>(i - 1)));
         });

@@ -54,13 +54,14 @@ WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visi
         do {
             visit(d, x2, y);
             y = y + dir;
-            y = ahead(y, dir > 0 ? fartop : farbottom, dir, before(y, y2, dir));
-        } while ((dir > 0 ? y < y2 && y <= farbottom : y > y2 && y >= fartop));
+            y = ahead(y, dir > 0 ? fartop : farbottom(d), dir, before(y, y2, dir));
+        } while ((dir > 0 ? y < y2 && y <= farbottom(d) : y > y2 && y >= fartop));
         return {x2, y};
     }
     const float m = (y2 - y1) / (x2 - x1);
     const float b = y2 - m * x2;
-    const auto onscreen = [](float row) { return row >= 1.0f && row <= 63.0f; };
+    const float lastrow = static_cast<float>(d.pixelgrid.rows());
+    const auto onscreen = [lastrow](float row) { return row >= 1.0f && row <= lastrow; };
     float x = x1, y = y1;
     if (x1 < x2) {
         do {
@@ -79,7 +80,7 @@ WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visi
                 y = std::floor(m * x + b);
                 if (!onscreen(y)) return {x, y};
             }
-        } while (onscreen(y) && x < x2 && x <= farright);
+        } while (onscreen(y) && x < x2 && x <= farright(d));
     } else {
         // Walking left has no test on the row; it only stops early once the
         // rows run off the canvas for good.
@@ -90,13 +91,13 @@ WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visi
             if (rising ? next < y - 1.0f : next > y + 1.0f) {
                 const float dir = rising ? -1.0f : 1.0f;
                 y = y + dir;
-                y = ahead(y, rising ? farbottom : fartop, dir, before(y, next, dir));
+                y = ahead(y, rising ? farbottom(d) : fartop, dir, before(y, next, dir));
             } else {
                 x = x - 1.0f;
-                x = ahead(x, farright, -1.0f, before(x, x2, -1.0f));
+                x = ahead(x, farright(d), -1.0f, before(x, x2, -1.0f));
                 y = std::floor(m * x + b);
             }
-        } while (x > x2 && x >= farleft && !(rising ? y < fartop : y > farbottom));
+        } while (x > x2 && x >= farleft && !(rising ? y < fartop : y > farbottom(d)));
     }
     return {x, y};
 }
@@ -117,7 +118,7 @@ void walkrectangle(Drawing& d, float x2, float y2, bool preview) {
         mark(d, x, y1, preview);
         x = x + 1.0f;
         x = ahead(x, farleft, 1.0f, before(x, x2 + 1.0f, 1.0f));
-    } while (x < x2 + 1.0f && x <= farright);
+    } while (x < x2 + 1.0f && x <= farright(d));
     // Rows y1 to y2 - 1: the corners of row y2 came with the edges above.
     float y = y1;
     do {
@@ -125,7 +126,7 @@ void walkrectangle(Drawing& d, float x2, float y2, bool preview) {
         mark(d, x1, y, preview);
         y = y + 1.0f;
         y = ahead(y, fartop, 1.0f, before(y, y2, 1.0f));
-    } while (y < y2 && y <= farbottom);
+    } while (y < y2 && y <= farbottom(d));
 }
 
 // The angle runs in radians: the final circle's 3600 samples go about 57

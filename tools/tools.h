@@ -6,10 +6,12 @@
 
 namespace grafipix {
 
-// Cells beyond these lines are neither shown (the canvas ends at 128.5 and
-// 64.5) nor stored: a walk heading further out can stop, and one coming in
-// from further out can jump to them.
-inline constexpr float farleft = -2.0f, farright = 130.0f, fartop = -2.0f, farbottom = 66.0f;
+// Cells beyond these lines are neither shown (the canvas ends half a cell past
+// the screen's last) nor stored: a walk heading further out can stop, and one
+// coming in from further out can jump to them.
+inline constexpr float farleft = -2.0f, fartop = -2.0f;
+inline float farright(const Drawing& d) { return static_cast<float>(d.pixelgrid.maxx() + 2); }
+inline float farbottom(const Drawing& d) { return static_cast<float>(d.pixelgrid.maxy() + 2); }
 
 // freehand.cpp: Point, the pen, the brush and the airbrush, and the first
 // point of the two-click tools.

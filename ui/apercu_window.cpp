@@ -15,7 +15,6 @@ public:
     PictureBox(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
         setObjectName("Picture2");
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setFixedSize(Canvas::width, Canvas::height);
     }
 
 protected:
@@ -34,17 +33,22 @@ private:
 
 }  // namespace
 
-ApercuWindow::ApercuWindow() {
+ApercuWindow::ApercuWindow(int width, int height) {
     setObjectName("Apercu");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8("Image originale"));
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    setFixedSize(Canvas::width, Canvas::height);
-    new PictureBox(picture_, this);
+    setFixedSize(width, height);
+    (new PictureBox(picture_, this))->setFixedSize(width, height);
 }
 
 void ApercuWindow::setpicture(QImage picture) {
     picture_ = std::move(picture);
+    // The canvas's size for the screen the picture was sampled for: a pixel
+    // per cell from column and row 0.
+    const QSize size(Canvas::pixelsfor(picture_.width() - 1), Canvas::pixelsfor(picture_.height() - 1));
+    setFixedSize(size);
+    for (QWidget* child : findChildren<QWidget*>()) child->setFixedSize(size);
     update();
     for (QWidget* child : findChildren<QWidget*>()) child->update();
 }

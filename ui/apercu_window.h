@@ -9,9 +9,10 @@ namespace grafipix::ui {
 
 class ApercuWindow : public QWidget {
 public:
-    ApercuWindow();
+    // The size of the canvas it stands beside.
+    ApercuWindow(int width, int height);
 
-    // The 128 x 64 picture the samples were read from.
+    // The picture the samples were read from, a pixel per cell counted from 0.
     void setpicture(QImage picture);
 
 private:

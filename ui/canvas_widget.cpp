@@ -24,21 +24,24 @@ CanvasWidget::CanvasWidget(Application& app, QWidget* parent) : QWidget(parent),
     setObjectName("Picture1");
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(Canvas::width, Canvas::height);
+    const Canvas& canvas = app_.editor().Picture1;
+    setFixedSize(canvas.width(), canvas.height());
 }
 
 void CanvasWidget::setzoom(int factor, bool grid) {
-    if (factor == zoom_ && grid == grid_) return;
+    const Canvas& canvas = app_.editor().Picture1;
+    const QSize size(canvas.width() * factor, canvas.height() * factor);
+    if (factor == zoom_ && grid == grid_ && size == this->size()) return;
     zoom_ = factor;
     grid_ = grid;
-    setFixedSize(Canvas::width * factor, Canvas::height * factor);
+    setFixedSize(size);
     update();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
     const Canvas& canvas = app_.editor().Picture1;
-    QImage raster(reinterpret_cast<const uchar*>(canvas.bits()), Canvas::width, Canvas::height,
-                  Canvas::width * 4, QImage::Format_RGB32);
+    QImage raster(reinterpret_cast<const uchar*>(canvas.bits()), canvas.width(), canvas.height(), canvas.width() * 4,
+                  QImage::Format_RGB32);
     QPainter p(this);
     // A whole number of pixels for each raster pixel, no blending: cells stay sharp.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -25,7 +25,7 @@ struct Place {
 constexpr Place label1place{120, 120, 3375, 1095};
 constexpr Place stripplace{120, 1320, 3375, 255};
 // The text gives up the room of the two buttons under it; the calculator
-// screen is beside it, 2 x 127 by 2 x 63 pixels in a frame of 2, and under the
+// screen is beside it, twice the screen's pixels in a frame of 2, and under the
 // screen what the program costs there.
 constexpr Place textplace{120, 1680, 3375, 4545};
 constexpr Place bytesplace{120, 6330, 3495, 255};
@@ -72,23 +72,29 @@ void ProgressStrip::paintEvent(QPaintEvent*) {
     drawFrame(&p);
 }
 
-CalcScreen::CalcScreen(QWidget* parent) : QFrame(parent), screen_(127, 63, QImage::Format_RGB32) {
+CalcScreen::CalcScreen(QWidget* parent) : QFrame(parent) {
     setObjectName("screen");
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    screen_.fill(qcolour(casioback));
 }
 
-void CalcScreen::setscreen(const CalcRun& run, int inkcolor) {
-    inkcolor_ = inkcolor;
-    for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x) screen_.setPixel(x - 1, y - 1, qcolour(codecolour(run.screen[y][x], inkcolor, 2)).rgb());
+void CalcScreen::setscreen(const CalcRun& run, const Model& model) {
+    model_ = &model;
+    screen_ = QImage(run.columns, run.rows, QImage::Format_RGB32);
+    // The calculator's own screen green where the model offers it.
+    for (int y = 1; y <= run.rows; ++y)
+        for (int x = 1; x <= run.columns; ++x) screen_.setPixel(x - 1, y - 1, qcolour(model.shown(run.screen[y][x], 2)).rgb());
     update();
 }
 
 void CalcScreen::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(QRect(contentsRect().topLeft(), screen_.size() * scale), screen_);
+    const QRect room = contentsRect();
+    if (screen_.isNull()) p.fillRect(room, qcolour(casioback));
+    // Twice the calculator's pixels, or less where a larger screen would not fit.
+    const double fit = screen_.isNull() ? scale : std::min({double(scale), double(room.width()) / screen_.width(),
+                                                             double(room.height()) / screen_.height()});
+    if (!screen_.isNull()) p.drawImage(QRectF(room.topLeft(), QSizeF(screen_.size()) * fit), screen_);
     drawFrame(&p);
 }
 
@@ -170,7 +176,7 @@ void CodeWindow::refresh(const CodeForm& form) {
     const bool textchanged = !shownvalid_ || form.Text1 != showntext_;
     if (textchanged) text_->setPlainText(qs(form.Text1));
     // A model switch may change the ink and not the text.
-    if (textchanged || app_.editor().inkcolor != screen_->inkcolor()) screen_->setscreen(form.preview, app_.editor().inkcolor);
+    if (textchanged || app_.editor().model != screen_->model()) screen_->setscreen(form.preview, *app_.editor().model);
     if (textchanged || form.selstart != shownstart_ || form.sellength != shownlength_) {
         QTextCursor cursor = text_->textCursor();
         cursor.setPosition(documentposition(form.Text1, form.selstart));

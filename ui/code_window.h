@@ -43,15 +43,15 @@ class CalcScreen : public QFrame {
 public:
     static constexpr int scale = 2;
     explicit CalcScreen(QWidget* parent);
-    void setscreen(const CalcRun& run, int inkcolor);
-    int inkcolor() const { return inkcolor_; }
+    void setscreen(const CalcRun& run, const Model& model);
+    const Model* model() const { return model_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     QImage screen_;
-    int inkcolor_ = 0;
+    const Model* model_ = nullptr;
 };
 
 class CodeWindow : public QWidget {

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "calculator/model_table.h"
 #include "document/texts.h"
 #include "tools/tool_table.h"
 #include "ui/application.h"
@@ -85,21 +86,21 @@ void MainWindow::buildmenus() {
         const MenuRow& m = rows[i];
         bool opens = i + 1 < rows.size() && rows[i + 1].depth > m.depth;
         parents.resize(m.depth);
-        QString caption = QString::fromUtf8(m.caption);
+        QString caption = QString::fromStdString(m.caption);
         if (opens) {
             QMenu* sub = m.depth == 0 ? menuBar()->addMenu(caption) : parents.back()->addMenu(caption);
-            sub->setObjectName(m.name);
+            sub->setObjectName(QString::fromStdString(m.name));
             menus_[m.name] = sub;
             actions_[m.name] = sub->menuAction();
             parents.push_back(sub);
             continue;
         }
         QAction* a = m.depth == 0 ? menuBar()->addAction(caption) : parents.back()->addAction(caption);
-        a->setObjectName(m.name);
+        a->setObjectName(QString::fromStdString(m.name));
         if (*m.shortcut) a->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(m.shortcut)));
-        if (m.depth == 2 && std::string_view(m.name).starts_with("zoom")) zooms->addAction(a);
+        if (m.depth == 2 && m.name.starts_with("zoom")) zooms->addAction(a);
         // The refresh after the event undoes Qt's own toggle of a check mark.
-        const char* name = m.name;
+        const char* name = m.name.c_str();  // the menu tree lives as long as the program
         QObject::connect(a, &QAction::triggered, [this, name] { app_.run(Event::click(name)); });
         actions_[m.name] = a;
     }
@@ -136,7 +137,11 @@ void MainWindow::buildcontrols(QWidget* client) {
 
 void MainWindow::place(int zoom) {
     canvas_->setzoom(zoom, app_.editor().grille.checked);
-    const int wider = Canvas::width * (zoom - 1), taller = Canvas::height * (zoom - 1);
+    // Beyond the canvas of the start model at its own size, everything grows.
+    const Canvas& raster = app_.editor().Picture1;
+    const Screen start = startmodel().screen;
+    const int wider = raster.width() * zoom - Canvas::pixelsfor(start.columns);
+    const int taller = raster.height() * zoom - Canvas::pixelsfor(start.rows);
     const QRect canvas = twips(canvasleft, canvastop, canvaswidth, canvasheight);
     for (auto& [w, at] : designed_)
         if (w != canvas_ && at.top() > canvas.bottom() && at.right() > canvas.left()) w->move(at.topLeft() + QPoint(0, taller));
@@ -165,7 +170,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
 void MainWindow::refresh() {
     const Editor& ed = app_.editor();
     for (const MenuRow& m : menutree()) {
-        const MenuEntry& entry = ed.*m.entry;
+        const MenuEntry& entry = ed.entry(m);
         QAction* a = actions_.at(m.name);
         a->setText(QString::fromStdString(entry.caption));
         a->setEnabled(entry.enabled);
@@ -184,7 +189,8 @@ void MainWindow::refresh() {
         }
     }
     for (const LabelRow& l : mainlabels()) showcaption(labels_.at(l.name), QString::fromStdString((ed.*l.label).caption));
-    if (const int zoom = ed.zoomfactor(); zoom != canvas_->zoom()) {
+    const QSize shown(ed.Picture1.width() * ed.zoomfactor(), ed.Picture1.height() * ed.zoomfactor());
+    if (const int zoom = ed.zoomfactor(); zoom != canvas_->zoom() || shown != canvas_->size()) {
         place(zoom);
         QSettings("Grafipix", "grafipix").setValue("zoom", zoom);  // for the next run
     }

@@ -89,7 +89,7 @@ QWidget* QtPlatform::create(Window w) {
         case Window::Preview: made = new SplashWindow(); break;
         case Window::Apropos: made = new AboutWindow(); break;
         case Window::Code: made = new CodeWindow(app_); break;
-        case Window::Apercu: made = new ApercuWindow(); break;
+        case Window::Apercu: made = new ApercuWindow(app_.editor().Picture1.width(), app_.editor().Picture1.height()); break;
         default: return nullptr;
     }
     if (w == Window::Code || w == Window::Apercu) placebeside(made, app_.mainwindow());

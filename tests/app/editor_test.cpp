@@ -15,7 +15,7 @@ using testing::EditorTest;
 using testing::setcells;
 
 TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
-    Document d;
+    Document d(127, 63);
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {129, 0}, {0, 65}, {-100000, 5}, {5, 1 << 30}}) {
         d.set(x, y, 1), d.setbuffer(x, y, 1);
         EXPECT_EQ(d.pixelgrid().get(x, y), 0) << x << "," << y;
@@ -24,7 +24,7 @@ TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
         d.put(v, 10.0f, 1), d.put(10.0f, v, 1);
         EXPECT_EQ(d.pixelgrid().at(v, 10.0f), 0) << v;
     }
-    EXPECT_EQ(d, Document{}) << "a write outside landed inside";
+    EXPECT_EQ(d, Document(127, 63)) << "a write outside landed inside";
     d.set(0, 0, 3);
     d.put(128.5f, 64.5f, 2);  // both ties go to the even neighbour, inside the array
     EXPECT_TRUE(d.pixelgrid().get(0, 0) == 3 && d.pixelgrid().get(128, 64) == 2);
@@ -34,14 +34,15 @@ TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
 // Each code on exactly its 3 x 3 pixels in the model's ink, the border cells
 // never (the pen each colour leaves is the colour buttons' test to show).
 TEST_F(EditorTest, RedrawPaintsEachCellInTheModelsInkAndNeverTheBorders) {
-    struct Row { int16_t code; int inkcolor, bgkind; wincolour cell; } rows[] = {
-        {1, 1, 2, blueink}, {1, 2, 1, blackink}, {2, 1, 2, greenink}, {3, 2, 1, orangeink}};
+    struct Row { int16_t code; const char* model; int bgkind; wincolour cell; } rows[] = {
+        {1, "g65", 2, blueink}, {1, "g100", 1, blackink}, {2, "g65", 2, greenink}, {3, "g65", 1, orangeink}};
     for (const Row& r : rows) {
+        click(r.model);
         ed.doc.newpicture();
         for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) ed.doc.set(x, y, r.code);
-        ed.inkcolor = r.inkcolor, ed.bgkind = r.bgkind;
+        ed.bgkind = r.bgkind;
         ed.redrawcanvas();
-        EXPECT_TRUE(cellis(1, 1, r.cell) && cellis(127, 63, r.cell)) << "code " << r.code << " ink " << r.inkcolor;
+        EXPECT_TRUE(cellis(1, 1, r.cell) && cellis(127, 63, r.cell)) << "code " << r.code << " on " << r.model;
         EXPECT_EQ(pixelsnot(casioback), 18) << "code " << r.code << ": two cells of nine pixels";
     }
 }
@@ -50,22 +51,22 @@ TEST_F(EditorTest, RedrawPaintsEachCellInTheModelsInkAndNeverTheBorders) {
 // entries of a disabled menu, entries that only open a submenu.
 TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"show Preview", "hide Main", "timer Main1 on 1000"}));
-    EXPECT_TRUE(ed.curtool == (ToolCode{1, 0}) && ed.inkcolor == 1 && ed.bgkind == 2 && ed.curcolor == 1 && ed.opaquedup == 1);
-    EXPECT_TRUE(ed.codemode == CodeMode::none && ed.doc == Document{} && !ed.Code.has_value());
+    EXPECT_TRUE(ed.curtool == (ToolCode{1, 0}) && ed.bgkind == 2 && ed.curcolor == 1 && ed.opaquedup == 1);
+    EXPECT_TRUE(ed.codemode == CodeMode::none && ed.doc == Document(127, 63) && !ed.Code.has_value());
     EXPECT_TRUE(ed.Picture1.backcolor() == casioback && ed.Picture1.forecolor() == blueink);
     for (auto [label, caption] : {std::pair{"modelbl", "Point"}, {"typcalc", "Graph 65"}, {"Label3", "Y :"}, {"coordx", ""}})
         EXPECT_EQ(ed.label(label)->caption, caption) << label;
     EXPECT_EQ(ed.Label5.caption.rfind("Grafipix par ", 0), 0u);
     std::string marks;  // in table order: entries checked (+) or disabled (-), buttons lit (*) or hidden (~)
     for (const MenuRow& m : menutree())
-        if (const MenuEntry& e = ed.*m.entry; e.checked || !e.enabled)
+        if (const MenuEntry& e = ed.entry(m); e.checked || !e.enabled)
             marks += m.name + std::string(e.checked ? "+" : "") + (e.enabled ? " " : "- ");
     for (const ButtonRow& b : mainbuttons())
         if (const Button& c = *ed.button(b.name); c.backcolor == highlight || !c.visible)
             marks += b.name + std::string(c.backcolor == highlight ? "*" : "") + (c.visible ? " " : "~ ");
     EXPECT_EQ(marks, "exportcalc- undo- redo- selection- repbluesel- g65+ bgcasio+ opyes+ repblue- zoom1+ presswhite~ pressblue* pressblack~ ");
     for (const char* name : {"pressblack", "presswhite", "repblue", "desel", "selvert", "calc", "Command4", "nothing", "exportcalc", "savetext"})
-        EXPECT_TRUE(!click(name) && ed.doc == Document{} && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
+        EXPECT_TRUE(!click(name) && ed.doc == Document(127, 63) && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
     play("g100 pressblack");
     EXPECT_TRUE(!click("pressblue") && !click("pressgreen") && !platform.ended);
     ed.handle(Event::unload(Window::Main));
@@ -85,8 +86,8 @@ TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
     ed.doc.setbuffer(1, 1, 2);
     play("Command3 pressorange new");
     EXPECT_TRUE(setcells(ed.pixelgrid).empty() && !ed.selection.enabled && ed.selgrid.get(1, 1) == 2);
-    EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && ed.curcolor == 3 && ed.pressorange.backcolor == highlight);
-    EXPECT_TRUE(ed.g65.checked && ed.bgwhite.checked && ed.opyes.checked);
+    EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && ed.curcolor == 3 && ed.button("pressorange")->backcolor == highlight);
+    EXPECT_TRUE(ed.menu("g65")->checked && ed.bgwhite.checked && ed.opyes.checked);
     EXPECT_TRUE(ed.Picture1.picture().empty() && pixelsnot(whiteback) == 0);
 }
 
@@ -125,10 +126,10 @@ TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
 TEST_F(EditorTest, UndoBringsTheModelBackAndStopsARunningStroke) {
     paint(3, 3, 12, 8, green);
     play("Command11 d2,2 d4,4 pressgreen g100 undo");
-    EXPECT_TRUE(ed.g65.checked && !ed.g100.checked && ed.typcalc.caption == "Graph 65" && ed.pressgreen.visible && !ed.pressblack.visible);
-    EXPECT_TRUE(ed.pressblue.backcolor == highlight && ed.curcolor == 1 && ed.repgreen.enabled && ed.pixelgrid.get(3, 3) == green);
+    EXPECT_TRUE(ed.menu("g65")->checked && !ed.menu("g100")->checked && ed.typcalc.caption == "Graph 65" && ed.button("pressgreen")->visible && !ed.button("pressblack")->visible);
+    EXPECT_TRUE(ed.button("pressblue")->backcolor == highlight && ed.curcolor == 1 && ed.menu("repgreen")->enabled && ed.pixelgrid.get(3, 3) == green);
     play("redo");
-    EXPECT_TRUE(ed.g100.checked && ed.typcalc.caption == "Graph 100" && ed.pressblack.backcolor == highlight && ed.pixelgrid.get(3, 3) == ink);
+    EXPECT_TRUE(ed.menu("g100")->checked && ed.typcalc.caption == "Graph 100" && ed.button("pressblack")->backcolor == highlight && ed.pixelgrid.get(3, 3) == ink);
     play("undo new undo Command2 d1,1 m30,30");
     EXPECT_TRUE(ed.selection.enabled && ed.selframe && ed.undo.enabled && !ed.redo.enabled) << "Nouveau's undo opens Sélection again";
     play("undo m31,31 Command1");

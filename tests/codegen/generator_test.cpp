@@ -18,9 +18,18 @@
 #include "codegen/calc_interpreter.h"
 #include "calculator/model_table.h"
 #include "tests/support/editor_fixture.h"
+#include "tests/support/test_model.h"
 
 namespace grafipix {
 namespace {
+
+const Model& g65 = *findmodel("g65");
+// The Graph 65/80's palette in the FA-124 text: both flavours give one file.
+const Model g65fa = [] {
+    Model m = g65;
+    m.flavour = &fa124;
+    return m;
+}();
 
 const std::u16string header = u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n", faheader = u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0Ù\r\n";
 
@@ -38,12 +47,12 @@ TEST(Scan, BodyLinesAndDrawStatBlocksOfAtMost255Points) {
         {"column 127 beside 128, row 64, column 0", {{10, 127, 128, ink}, {64, 1, 128, ink}, {3, 0, 0, ink}}, fline, u"PxlOn 10,127\r\n", 0},
     };
     for (const auto& [name, strokes, mode, lines, listed] : rows) {
-        Grid g;
+        Grid g(127, 63);
         for (auto [y, x0, x1, code] : strokes)
             for (int x = x0; x <= x1; ++x) g.set(x, y, int16_t(code));
         std::u16string text;
         PointLists points;
-        scanimage(g, mode, u"", text, points);
+        scanimage(g, g65, mode, text, points);
         EXPECT_EQ(text, lines) << name;
         EXPECT_EQ(points.pointcount(ink) + points.pointcount(green) + points.pointcount(orange), listed) << name;
     }
@@ -51,7 +60,7 @@ TEST(Scan, BodyLinesAndDrawStatBlocksOfAtMost255Points) {
         PointLists many;
         for (int i = 0; i < n; ++i) addpoint(many, green, 1 + i % 127, 1 + i / 127);
         std::u16string text;
-        emitdrawstat(many, green, fxinterface, text);
+        emitdrawstat(many, green, g65, text);
         EXPECT_EQ(std::count(text.begin(), text.end(), u'{'), n == 255 ? 2 : 4) << n;
         EXPECT_EQ(std::count(text.begin(), text.begin() + text.find(u'}'), u','), 254) << n;
         EXPECT_TRUE(n == 255 || text.ends_with(u"DrawStat\r\n{2}ÞList 1\r\n{3}ÞList 2\r\nS-WindMan\r\n"
@@ -66,11 +75,11 @@ TEST(Program, DrawStatEstimatesAndPictureNumbers) {
     // The text's bytes plus 20 a single ink cell below 255 of them, a flat 5100
     // from there; green points never count. The blocks come ink, green, orange.
     for (auto [n, estimate] : {std::pair{254, 5561L}, {256, 5657L}}) {
-        Grid g;
+        Grid g(127, 63);
         for (int i = 0; i < n; ++i) g.set(1 + 2 * (i % 63), 1 + i / 63, ink);
         g.set(2, 60, green);
         g.set(5, 61, orange);
-        const Program p = generateprogram(g, CodeMode::drawstat, fxinterface, 0);
+        const Program p = generateprogram(g, g65, CodeMode::drawstat, 0);
         EXPECT_EQ(p.bytesest, estimate) << n;
         EXPECT_TRUE(p.text.find(u"Dot,Blue ") < p.text.find(u"Dot,Green ") && p.text.find(u"Dot,Green ") < p.text.find(u"Dot,Orange "));
     }
@@ -84,16 +93,18 @@ TEST(Program, DrawStatEstimatesAndPictureNumbers) {
 }
 
 // Scattered cells or dense noise, then row and column runs of every length in
-// all four codes, off-screen column 128 and row 64 and unused column and row 0 included.
-Grid randompicture(std::mt19937& rng) {
-    Grid g;
+// every code of the model, the borders included.
+Grid randompicture(std::mt19937& rng, const Model& model = g65) {
+    Grid g(model.screen.columns, model.screen.rows);
+    const unsigned codes = unsigned(model.codes());
     std::bernoulli_distribution drawn(rng() % 2 ? 0.08 : 0.85);
-    for (int y = 0; y <= 64; ++y)
-        for (int x = 0; x <= 128; ++x)
-            if (drawn(rng)) g.set(x, y, static_cast<int16_t>(1 + rng() % 3));
+    for (int y = 0; y <= g.maxy(); ++y)
+        for (int x = 0; x <= g.maxx(); ++x)
+            if (drawn(rng)) g.set(x, y, static_cast<int16_t>(1 + rng() % (codes - 1)));
     for (int i = 0; i < 60; ++i) {  // one run in four from the left edge, to meet full rows
-        const int y = int(rng() % 65), x0 = int(rng() % 4 ? rng() % 129 : rng() % 3), len = 1 + int(rng() % 130);
-        const int16_t c = static_cast<int16_t>(rng() % 4);
+        const int y = int(rng() % (g.maxy() + 1)), x0 = int(rng() % 4 ? rng() % (g.maxx() + 1) : rng() % 3);
+        const int len = 1 + int(rng() % (g.maxx() + 2));
+        const int16_t c = static_cast<int16_t>(rng() % codes);
         for (int x = x0; x < x0 + len; ++x)  // every other run down column 2y, half as long
             i % 2 ? g.set(y * 2, x / 2, c) : g.set(x, y, c);
     }
@@ -113,24 +124,22 @@ TEST(RoundTrip, RandomPicturesComeBackInEveryModelAndModeTheCompactOneNeverLonge
     std::mt19937 rng(20240501);
     for (int picture = 0; picture < 24; ++picture) {
         const Model& model = models()[picture % models().size()];
-        Grid g = randompicture(rng);
-        for (int y = 0; y <= 64 && !model.threecolours; ++y)
-            for (int x = 0; x <= 128; ++x) g.set(x, y, std::min(g.get(x, y), int16_t(ink)));
+        const Grid g = randompicture(rng, model);
         for (CodeMode mode : {CodeMode::fline, CodeMode::drawstat, CodeMode::compact}) {
             SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)) + " " + model.name);
             const int pict = 1 + picture % 6;
-            const Program p = generateprogram(g, mode, *model.flavour, pict);
-            const CalcRun run = runprogram(p.text, model.flavour == &fa124);
+            const Program p = generateprogram(g, model, mode, pict);
+            const CalcRun run = runprogram(p.text, model);
             ASSERT_EQ(run.error, "");
             EXPECT_EQ(run.pict, pict);
             int wrong = 0;
-            for (int y = 1; y <= 63; ++y)
-                for (int x = 1; x <= 127; ++x)
+            for (int y = 1; y <= g.rows(); ++y)
+                for (int x = 1; x <= g.columns(); ++x)
                     if (run.screen[y][x] != g.get(x, y) && ++wrong <= 3)
                         ADD_FAILURE() << "cell (" << x << ", " << y << ") is " << run.screen[y][x] << " instead of " << g.get(x, y);
             EXPECT_TRUE(mode == CodeMode::drawstat ? p.text.find(u"PxlOn") == std::u16string::npos : run.drawstats == 0);
             if (mode == CodeMode::compact) {
-                EXPECT_LE(calcbytes(p.text), calcbytes(generateprogram(g, CodeMode::fline, *model.flavour, pict).text));
+                EXPECT_LE(calcbytes(p.text), calcbytes(generateprogram(g, model, CodeMode::fline, pict).text));
             }
         }
     }
@@ -150,11 +159,11 @@ TEST(Compact, ColumnsWinLoseAndTie) {
         {"full rows and a column", {{1, 1, 127, 2, ink}, {64, 1, 64, 63, ink}}, u"Horizontal 63\r\nF-Line 64,63,64,1\r\nHorizontal 62\r\n"},
     };
     for (const auto& [name, rectangles, body] : cases) {
-        Grid g;
+        Grid g(127, 63);
         for (auto [x0, y0, x1, y1, code] : rectangles)
             for (int y = y0; y <= y1; ++y)
                 for (int x = x0; x <= x1; ++x) g.set(x, y, int16_t(code));
-        const Program p = generateprogram(g, CodeMode::compact, fxinterface, 0);
+        const Program p = generateprogram(g, g65, CodeMode::compact, 0);
         EXPECT_EQ(p.text, header + body) << name;
         EXPECT_EQ(p.bytesest, long(p.text.size()) * 7 / 10) << name;
     }
@@ -164,19 +173,19 @@ TEST(Compact, ColumnsWinLoseAndTie) {
 // hold them, and a program file's header and subheader written out by hand.
 TEST(G1m, TokensHeaderAndSubheaderAreTheCalculatorsBytes) {
     const Tokens t = tokenize(u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0Ù\r\nGreen F-Line 5,54,9,54Ù\r\nHorizontal 1\r\nOrange PxlOn 10,20\r\n"
-                              u"{5,7}ãList 1Ù\r\nS-WindMan\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\nDrawStat\r\nStoPict 6");
+                              u"{5,7}ãList 1Ù\r\nS-WindMan\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\nDrawStat\r\nStoPict 6", g65);
     EXPECT_EQ(t.bytes, std::string("\xF7\x19\r\xEB" "1,127,0,1,63,0\r\xF7\xA7" "5,54,9,54\r\xF7\xA4" "1\r\xF7\xAB" "10,20\r{5,7}\x0E\x7F\x51" "1\r"
                                "\xF7\x61\r\xF7\x4A\xF7\xCC,\xF7\x50,\x7F\x51" "1,\x7F\x51" "2,1,\xF7\x4F\r\xF7\x23\r\xF7\x93" "6"));
     EXPECT_EQ(t.statements, 10);
-    EXPECT_EQ(tokenize(u"ClrGraph\r\nPxlOn 1,é\r\n").error, "la ligne 2 contient ce que la calculatrice ne connaît pas");
-    EXPECT_EQ(calculatorsize(u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n"), 32);  // 10 + 19 tokens + 3
-    EXPECT_EQ(calculatorsize(u"PxlOn 10,2"), 20);  // 10 + 6 tokens: 4 more bytes, never none
+    EXPECT_EQ(tokenize(u"ClrGraph\r\nPxlOn 1,é\r\n", g65).error, "la ligne 2 contient ce que la calculatrice ne connaît pas");
+    EXPECT_EQ(calculatorsize(u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n", g65), 32);  // 10 + 19 tokens + 3
+    EXPECT_EQ(calculatorsize(u"PxlOn 10,2", g65), 20);  // 10 + 6 tokens: 4 more bytes, never none
 
     std::string head = std::string("USBPower\x31\x00\x10\x00\x10\x00\xAD\x01\x00\x00\x00\x6C\x24", 21) + std::string(9, '\xFF') + std::string("\x00\x01", 2);
     for (char& c : head) c = static_cast<char>(~c);
-    const std::string file = g1m::writefile({g1m::programobject("GRAFIPIX", tokenize(header).bytes)});
+    const std::string file = g1m::writefile({g1m::programobject("GRAFIPIX", tokenize(header, g65).bytes)});
     EXPECT_EQ(file.substr(0, 76), head + std::string("PROGRAM\0\0\0\0\0\0\0\0\0\0\0\0\1system\0\0GRAFIPIX\x01\0\0\0\x20\0\0\0", 44));
-    Grid corners;  // top-left is the first sheet's first bit, the most significant
+    Grid corners(127, 63);  // top-left is the first sheet's first bit, the most significant
     for (auto [x, y] : {std::pair{1, 1}, {9, 2}, {127, 63}}) corners.set(x, y, ink);
     const std::string sheet = g1m::pictureobject(corners, 1).body;
     EXPECT_TRUE(sheet[0] == '\x80' && sheet[17] == '\x80' && sheet[62 * 16 + 15] == '\x02' && std::count(sheet.begin(), sheet.end(), 0) == 2045);
@@ -200,9 +209,9 @@ TEST(G1m, ProgramsAndPicturesReadBackAsTheGeneratorsTextAndTheGrid) {
         const Grid g = randompicture(rng);
         for (CodeMode mode : {CodeMode::fline, CodeMode::drawstat}) {
             SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)));
-            const std::u16string fx = generateprogram(g, mode, fxinterface, 1 + picture).text;
-            const Tokens t = tokenize(fx);
-            EXPECT_EQ(t.bytes, tokenize(generateprogram(g, mode, fa124, 1 + picture).text).bytes);
+            const std::u16string fx = generateprogram(g, g65, mode, 1 + picture).text;
+            const Tokens t = tokenize(fx, g65);
+            EXPECT_EQ(t.bytes, tokenize(generateprogram(g, g65fa, mode, 1 + picture).text, g65).bytes);
             std::string fault;
             const auto objects = g1m::readfile(g1m::writefile({g1m::programobject("P1", t.bytes), g1m::pictureobject(g, 1 + picture)}), fault);
             ASSERT_TRUE(objects) << fault;
@@ -299,7 +308,7 @@ TEST_F(CodeWindow, PreviewsAndSavesTheTextAndTheCalculatorFiles) {
     std::string fault;
     const auto program = g1m::readfile(platform.files["p.g1m"], fault);
     ASSERT_TRUE(program && program->size() == 1u) << fault;
-    EXPECT_TRUE((*program)[0].name == "JEU.2" && (*program)[0].body.substr(10, 39) == tokenize(ed.Code->Text1).bytes);
+    EXPECT_TRUE((*program)[0].name == "JEU.2" && (*program)[0].body.substr(10, 39) == tokenize(ed.Code->Text1, g65).bytes);
     platform.saves = {"annule.g1m"};
     EXPECT_TRUE(click("savecalc") && platform.files.size() == 2u && platform.saves.size() == 1u);  // Cancel writes nothing
 

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <functional>
 
+#include "calculator/model_table.h"
 #include "codegen/generator.h"
 
 namespace grafipix {
@@ -72,7 +73,7 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     cell(30, 40);
     cell(40, 40);
     wait(300);
-    Grid expected;
+    Grid expected(127, 63);
     for (int x = 30; x < 40; ++x) expected.set(x, 40, ink);
     const QImage shot = screenshot();
     for (int y = 1; y <= 63; ++y)
@@ -86,7 +87,7 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     xdo({"key", "--delay", "50", "3", "Return"});
     ASSERT_TRUE(wait(15000, [] { return shown("^Code compil") && !shown("^Picture$"); })) << "no Code window";
     xdo({"sleep", "0.3", "key", "ctrl+c", "sleep", "0.3"});  // the whole program is selected, with the focus
-    const std::u16string program = generateprogram(expected, CodeMode::fline, fxinterface, 3).text;
+    const std::u16string program = generateprogram(expected, *findmodel("g65"), CodeMode::fline, 3).text;
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdU16String(), program);
 }
 

@@ -15,7 +15,6 @@
 #include "codegen/tokens.h"
 #include "formats/image_conversion.h"
 #include "formats/picture_io.h"
-#include "app/colour_buttons.h"
 #include "tests/support/editor_fixture.h"
 #include "tests/support/picture_files.h"
 
@@ -81,7 +80,7 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
         {"pure green", rgb(0, 255, 0), green, ink},  {"yellow", rgb(255, 255, 0), orange, ink},
         {"mid-grey", rgb(128, 128, 128), ink, {}},   {"white", rgb(255, 255, 255), {}, {}},  {"screen green", casioback, {}, {}}};
     for (const auto& [name, colour, three, two] : table)
-        EXPECT_TRUE(samplecode(colour, true) == three && samplecode(colour, false) == two) << name;
+        EXPECT_TRUE(samplecode(colour, *findmodel("g65"), 2) == three && samplecode(colour, *findmodel("g35"), 2) == two) << name;
     paint(10, 10, 10, 10, orange);
     paint(20, 20, 20, 20, green);
     click("pressorange");
@@ -100,7 +99,7 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
     QImage fine(1280, 640, QImage::Format_RGB32);  // each cell averages single-pixel blue and white
     for (int y = 0; y < 640; ++y)
         for (int x = 0; x < 1280; ++x) fine.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 255) : qRgb(255, 255, 255));
-    Samples s;
+    Samples s(128, 64);
     std::string reason;
     ASSERT_TRUE(exchange::loadsamples(bmp(fine), s, reason)) << reason;
     for (auto [x, y] : {std::pair{1, 1}, {127, 63}})
@@ -159,10 +158,10 @@ TEST_F(Files, AnExportImportsBackWholeAndAFailedOneSaysWhyAndLeavesTheOldFile) {
             int y = 5;
             // The ink buttons redraw when pressed, so they come first; the shapes
             // take two clicks and no move, which would redraw too.
-            for (const ColourButton& c : colourbuttons()) {
-                if (c.code == 0 || !ed.button(c.name)->visible) continue;
+            for (const PaletteColour& c : ed.model->palette) {
+                if (&c == &ed.model->palette[0]) continue;
                 const std::string at = std::to_string(y) + " ";
-                play(std::string(c.name) + " Command1 d3," + at + "Command2 d6," + at + "m7," + at + "m9," + at + "d9," + at +
+                play(std::string(c.button->name) + " Command1 d3," + at + "Command2 d6," + at + "m7," + at + "m9," + at + "d9," + at +
                      "Command6 d13," + at + "m14," + at + "d0,0 Command7 d20," + at + "m22," + at + "d0,0 Command3 d30," + at +
                      "d36," + std::to_string(y + 2) + " Command9 d40," + at + "d46," + std::to_string(y + 3) +
                      " Command10 d60," + at + "d63," + at);
@@ -267,7 +266,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     EXPECT_EQ(run(options + QStringList{"--format", "g1m", "--name", "IMAGE 1", g1mfile}), 0);
     const auto objects = g1m::readfile(testing::readall(g1mfile.toStdString()).toStdString(), fault);
     ASSERT_TRUE(objects && (*objects)[0].name == "IMAGE 1") << fault;
-    const std::string tokens = tokenize(QString::fromLatin1(fa).toStdU16String()).bytes;
+    const std::string tokens = tokenize(QString::fromLatin1(fa).toStdU16String(), *findmodel("g85")).bytes;
     EXPECT_EQ((*objects)[0].body.substr(10, tokens.size()), tokens);
     EXPECT_EQ(run({"--model=g35", "--format=picture", "--picture=30", picture}), 0);
     EXPECT_TRUE(out.size() == 2124u && g1m::readfile(out, fault).value()[0].name == "PICT20" && g1m::pixel(out.substr(76), 20, 30) && !g1m::pixel(out.substr(76), 21, 31));

@@ -12,10 +12,10 @@
 #include <sstream>
 
 #include "app/main_controls.h"
-#include "app/colour_buttons.h"
 #include "calculator/model_table.h"
 #include "tools/tool_table.h"
 #include "tests/support/editor_fixture.h"
+#include "tests/support/test_model.h"
 
 namespace grafipix {
 namespace {
@@ -44,12 +44,12 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
     std::vector<std::string_view> controls;
     for (const ButtonRow& b : mainbuttons()) controls.push_back(b.name);
     for (const MenuRow& m : menutree())
-        if (m.click && m.click != &Editor::exit_Click && m.click != &Editor::about_Click) controls.push_back(m.name);
+        if (m.chooses() && m.click != &Editor::exit_Click && m.click != &Editor::about_Click) controls.push_back(m.name);
     std::vector<std::string_view> keys = {"Esc", "Ctrl++", "Ctrl+-"};
     for (const ToolRow& t : toolrows()) keys.push_back(t.key);
     // Odd values, far outside (a drag with a button held), whole cells, or anywhere on the canvas.
     auto position = [&](float span) {
-        const float odd[] = {-5, -0.5f, 0, 0.3f, 0.5f, 0.8f, 1, 1.5f, 63.5f, 64.5f, 127.5f, 128.5f, 129, 200};
+        const float odd[] = {-5, -0.5f, 0, 0.3f, 0.5f, 0.8f, 1, 1.5f, 63.5f, 64.5f, 100.5f, 127.5f, 128.5f, 129, 200.5f, 202};
         const float far = std::uniform_real_distribution<float>(1e3f, 3e4f)(random);
         switch (random() % 10) {
             case 0: return odd[random() % std::size(odd)];
@@ -69,23 +69,25 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         platform.inputs = {answers[random() % std::size(answers)]};
         platform.opens = platform.saves = {"image.bmp"};
         const Event e = r < 33 ? Event::click(name == "new" && random() % 2 ? "Command1" : name)
-                        : r < 54 ? Event::down(position(128), position(64), 1 << (random() % 3))
-                        : r < 96 ? Event::move(position(128), position(64), random() % 2)
+                        : r < 54 ? Event::down(position(float(ed.pixelgrid.maxx())), position(float(ed.pixelgrid.maxy())), 1 << (random() % 3))
+                        : r < 96 ? Event::move(position(float(ed.pixelgrid.maxx())), position(float(ed.pixelgrid.maxy())), random() % 2)
                         : r < 98 ? Event::key(keys[random() % keys.size()])
                         : r < 99 ? Event::tick(Timer::Code1) : Event::unload(Window::Code);
         ed.handle(e);
-        const std::string where = "event " + std::to_string(n) + " (" + std::string(e.control) + ")";
-        for (const Grid* g : {&ed.pixelgrid, &ed.selgrid})
-            for (int y = 0; y <= Grid::maxy; ++y)
-                for (int x = 0; x <= Grid::maxx; ++x)
-                    ASSERT_TRUE(g->get(x, y) >= 0 && g->get(x, y) <= 3) << where << ": cell " << x << "," << y;
+        const std::string where = "event " + std::to_string(n) + " (" + std::string(e.control) + ") on " + ed.model->name;
+        const Grid& g = ed.pixelgrid;
+        for (int y = 1; y <= g.rows(); ++y)
+            for (int x = 1; x <= g.columns(); ++x)
+                ASSERT_TRUE(g.get(x, y) >= 0 && g.get(x, y) < ed.model->codes()) << where << ": cell " << x << "," << y;
         const auto checkedmodels = std::ranges::count_if(models(), [&](const Model& m) { return ed.menu(m.name)->checked; });
         ASSERT_TRUE(checkedmodels == 1 && ed.bgwhite.checked != ed.bgcasio.checked) << where;
-        ASSERT_EQ(ed.inkcolor == 2, ed.g100.checked) << where;
+        ASSERT_TRUE(ed.menu(ed.model->name)->checked && ed.typcalc.caption == ed.model->typcalc) << where;
+        ASSERT_TRUE(g.columns() == ed.model->screen.columns && ed.Picture1.columns() == g.columns()) << where;
         // Exactly one shown button lit, the one of the current colour.
         std::string lit;
-        for (const ColourButton& b : colourbuttons())
-            if ((ed.*b.button).visible && (ed.*b.button).backcolor == highlight) lit += std::to_string(b.code);
+        for (const PaletteColour& c : ed.model->palette)
+            if (const Button& b = *ed.button(c.swatch(ed.bgkind).name); b.visible && b.backcolor == highlight)
+                lit += std::to_string(&c - ed.model->palette.data());
         ASSERT_EQ(lit, std::to_string(ed.curcolor)) << where;
         if (n % 100 == 99) {  // every step undone gives back the start, redone again the end
             const Grid end = ed.pixelgrid;

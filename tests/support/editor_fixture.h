@@ -20,8 +20,8 @@ using Cells = std::set<std::pair<int, int>>;
 // Every cell of the whole array (borders included) whose code is not 0.
 inline Cells setcells(const Grid& g) {
     Cells out;
-    for (int y = 0; y <= Grid::maxy; ++y)
-        for (int x = 0; x <= Grid::maxx; ++x)
+    for (int y = 0; y <= g.maxy(); ++y)
+        for (int x = 0; x <= g.maxx(); ++x)
             if (g.get(x, y) != 0) out.insert({x, y});
     return out;
 }

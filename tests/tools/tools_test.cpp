@@ -79,7 +79,7 @@ TEST_F(ToolTest, ToolButtonsAndClicksWalkEachToolsStepsAndButtonsAbandonWhatIsPe
             ed.anchorx = 7;
             ed.doc.newpicture();
             ASSERT_TRUE(click(r.button));
-            EXPECT_TRUE(is(r.chosen) && ed.anchorx == 7.0f && ed.pixelgrid == Grid{}) << r.chosen.caption;
+            EXPECT_TRUE(is(r.chosen) && ed.anchorx == 7.0f && ed.pixelgrid == Grid(127, 63)) << r.chosen.caption;
             down(20, 20, button);
             EXPECT_TRUE(is(r.first)) << r.first.caption << " button " << button;
             down(24, 22, button);
@@ -209,7 +209,7 @@ TEST_F(ToolTest, FillCoversTheUsableAreaStaysInsideWallsAndRedrawsOnce) {
     ed.doc.set(0, 5, 2);
     play("Command8 d64,32");
     EXPECT_EQ(setcells(ed.pixelgrid), block(1, 1, 127, 63, {{0, 5}})) << "8001 cells, borders untouched";
-    EXPECT_EQ(pixelsnot(blueink), Canvas::width * Canvas::height - 127 * 63 * 9) << "one redraw at the end";
+    EXPECT_EQ(pixelsnot(blueink), ed.Picture1.width() * ed.Picture1.height() - 127 * 63 * 9) << "one redraw at the end";
 
     // A closed outline: inside, then outside.
     ed.doc.newpicture();

@@ -96,7 +96,7 @@ std::string colourbuttons(ui::MainWindow& m) {
 // and units, and gets the device pixels with no blending between cells.
 TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditorAndCaptionsFit) {
     QWidget* canvas = main.canvas();
-    EXPECT_EQ(canvas->size(), QSize(Canvas::width, Canvas::height)) << "logical size";
+    EXPECT_EQ(canvas->size(), QSize(383, 191)) << "logical size";
     ed.doc.set(10, 5, orange);
     choose("bgwhite");
     EXPECT_EQ(pixel(canvas, 29.5, 13), QColor(255, 128, 0)) << "last pixel of cell (10, 5)";
@@ -191,8 +191,8 @@ TEST_F(QtBinding, ZoomKeepsEachPositionsCellTheGridOffThePictureAndKeysArrive) {
     for (const char* entry : {"grille", "bgcasio"}) choose(entry);  // a redraw shows the cell
     const Picture raster = ed.Picture1.image();
     for (int zoom = 1; zoom <= 6; QTest::keyClick(&main, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier), ++zoom) {
-        EXPECT_TRUE(ed.zoomfactor() == zoom && canvas->size() == QSize(Canvas::width, Canvas::height) * zoom &&
-                    main.button("pressblue")->pos() == colour && main.label("Label6")->pos() == credit + QPoint(0, Canvas::height * (zoom - 1))) << zoom;
+        EXPECT_TRUE(ed.zoomfactor() == zoom && canvas->size() == QSize(383, 191) * zoom &&
+                    main.button("pressblue")->pos() == colour && main.label("Label6")->pos() == credit + QPoint(0, 191 * (zoom - 1))) << zoom;
         for (int k : {1, 2, 28, 29, 380}) {  // pixel k at x1 is unit 1 + k / 3, its cell half-up from there
             QTest::mouseMove(canvas, QPoint(k * zoom, 3 * zoom));
             EXPECT_EQ(main.label("coordx")->text() + main.label("coordy")->text(), QString::number(int(1.5 + k / 3.0)) + "62") << zoom;
@@ -204,7 +204,7 @@ TEST_F(QtBinding, ZoomKeepsEachPositionsCellTheGridOffThePictureAndKeysArrive) {
     QTest::keyClick(&main, Qt::Key_Minus, Qt::ControlModifier);
     ui::Application again;
     again.start();
-    EXPECT_TRUE(again.editor().zoom5.checked && again.mainwindow().canvas()->width() == 5 * Canvas::width && again.mainwindow().size() == main.size());
+    EXPECT_TRUE(again.editor().zoom5.checked && again.mainwindow().canvas()->width() == 5 * 383 && again.mainwindow().size() == main.size());
     QTest::keyClick(&main, 'L');
     EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && main.button("Command3")->toolTip() == "Ligne (L)");
 }
@@ -262,7 +262,7 @@ TEST_F(QtBinding, CodeAndApercuOpenBesideMainAndExportWritesTheCanvas) {
     QWidget* apercu = platform->window(Window::Apercu);
     ASSERT_TRUE(apercu && apercu->isVisible() && beside(apercu, main)) << "Apercu shown beside Main";
     EXPECT_EQ(pixel(apercu, 88.5, 58.5), QColor(255, 0, 0)) << "picture pixel (30, 20) over its cell";
-    EXPECT_EQ(pixel(apercu, Canvas::width - 0.5, 100.5), QColor(184, 217, 181)) << "past unit 128: the back colour";
+    EXPECT_EQ(pixel(apercu, 383 - 0.5, 100.5), QColor(184, 217, 181)) << "past unit 128: the back colour";
     apercu->close();
     QApplication::processEvents();
     EXPECT_EQ(platform->window(Window::Apercu), nullptr) << "closed Apercu";
