@@ -27,7 +27,7 @@ Program generateprogram(const Grid& grid, const Model& model, CodeMode mode, int
     long drawn = 0;
     for (int y = 1; y <= grid.rows(); ++y)
         for (int x = 1; x <= grid.columns(); ++x) drawn += grid.get(x, y) != 0;
-    text.reserve(64 + 24 * static_cast<size_t>(drawn));
+    text.reserve(80 + 24 * static_cast<size_t>(drawn));
     text = u"ClrGraph";
     endline(text, flavour.eolmark);
     text += u"ViewWindow 1,";

@@ -31,7 +31,7 @@ std::string sizetext(int64_t w, int64_t h) { return std::to_string(w) + " × " +
 // Premultiplied pixel laid over the screen green.
 QRgb overscreengreen(QRgb p) {
     const int keep = 255 - qAlpha(p);
-    auto mix = [keep](int over, int under) { return over + (keep * under + 127) / 255; };
+    auto mix = [keep](int over, int under) { return over + (keep * under + 255 / 2) / 255; };
     return qRgb(mix(qRed(p), redof(casioback)), mix(qGreen(p), greenof(casioback)), mix(qBlue(p), blueof(casioback)));
 }
 

@@ -69,7 +69,7 @@ QPixmap swatch(wincolour c) {
     QPixmap pm(10, 10);
     pm.fill(qcolour(c));
     QPainter p(&pm);
-    p.setPen(QColor(64, 64, 64));
+    p.setPen(QColor(0x40, 0x40, 0x40));
     p.drawRect(0, 0, 9, 9);
     return pm;
 }

@@ -196,8 +196,9 @@ bool QtPlatform::loaddrawing(std::string& text, std::string& error) {
     QFile file(keptdrawing());
     if (!file.exists()) return error = "aucun dessin n'a encore été gardé", false;
     if (!file.open(QIODevice::ReadOnly)) return error = "le fichier « " + keptdrawing().toStdString() + " » ne peut pas être lu", false;
-    // A kept drawing is about 8 KiB; anything far larger is not one.
-    text = file.read(64 * 1024).toStdString();
+    // A kept drawing is a byte a cell, some 70 KiB on the largest screen;
+    // anything far larger is not one.
+    text = file.read(qint64{1} << 20).toStdString();
     return true;
 }
 
