@@ -28,23 +28,12 @@ void Editor::importimage() {
     }
     Picture1.setpicture(Picture{});
 
-    const bool threecolours = currentmodel().threecolours;
-    const SampleCodes dithered = dither.checked ? dithercodes(samples, threecolours, inkcolor, bgkind) : SampleCodes{};
-    // The import draws through `curcolor`; the colour the user chose comes back
-    // afterwards, so the highlighted button is still the colour of the next stroke.
-    const int16_t chosen = curcolor;
-    // Column 128 and row 64 have no sample: the stretched picture is 128 x 64
-    // counted from 0, and those cells are never stored anyway.
-    for (int x = 1; x < Grid::maxx; ++x)
-        for (int y = 1; y < Grid::maxy; ++y) {
-            const std::optional<int16_t> code = dither.checked ? dithered[x][y] : samplecode(samples.colour[x][y], threecolours);
-            if (!code) continue;
-            curcolor = *code;
-            Picture1.setforecolor(colourof(curcolor));
-            plotcell(static_cast<float>(x), static_cast<float>(y));
-        }
-    curcolor = chosen;
-    redrawcanvas();  // also puts the pen back to the chosen colour
+    Grid cells = pixelgrid;
+    importcells(samples, currentmodel().threecolours, inkcolor, bgkind, dither.checked, cells);
+    for (int y = 0; y <= Grid::maxy; ++y)
+        for (int x = 0; x <= Grid::maxx; ++x) doc.set(x, y, cells.get(x, y));
+    // Painted at once: the cells as the redraw shows them, the pen still the chosen colour.
+    redrawcanvas();
     platform.showwindow(Window::Apercu);
 }
 

@@ -1,5 +1,5 @@
 // A picture's samples to colour codes: one sample at a time, or the whole
-// picture with its error diffused.
+// picture with its error diffused, and those codes into a grid.
 
 #include "formats/image_conversion.h"
 
@@ -84,6 +84,15 @@ SampleCodes dithercodes(const Samples& samples, bool threecolours, int inkcolor,
         here = std::exchange(next, {});
     }
     return out;
+}
+
+void importcells(const Samples& samples, bool threecolours, int inkcolor, int bgkind, bool dither, Grid& grid) {
+    const SampleCodes dithered = dither ? dithercodes(samples, threecolours, inkcolor, bgkind) : SampleCodes{};
+    for (int x = 1; x < Grid::maxx; ++x)
+        for (int y = 1; y < Grid::maxy; ++y) {
+            const std::optional<int16_t> code = dither ? dithered[x][y] : samplecode(samples.colour[x][y], threecolours);
+            if (code) grid.set(x, y, *code);
+        }
 }
 
 }  // namespace grafipix

@@ -1,7 +1,8 @@
 #pragma once
 // The import and export commands' shared pieces: the dialog filter, the
 // conversion of one sample to a colour code, the dithered conversion of a
-// whole picture, and the texts of the failures.
+// whole picture, the import of a whole picture into a grid, and the texts of
+// the failures.
 
 #include <array>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "calculator/colours.h"
+#include "document/grid.h"
 
 namespace grafipix {
 
@@ -52,5 +54,12 @@ using SampleCodes = std::array<std::array<std::optional<int16_t>, 64>, 128>;
 // models compare luminance only; the three-colour one takes the nearest of
 // its four colours in RGB. The back colour leaves the cell as it was.
 SampleCodes dithercodes(const Samples& samples, bool threecolours, int inkcolor, int bgkind);
+
+// "Importer image" without the editor: the code of each sample, plain or
+// dithered, written into the cells of columns 1..127 and rows 1..63; a skipped
+// sample leaves its cell as it was. Column 128 and row 64 have no sample: the
+// stretched picture is 128 x 64 counted from 0, and those cells are never
+// stored anyway.
+void importcells(const Samples& samples, bool threecolours, int inkcolor, int bgkind, bool dither, Grid& grid);
 
 }  // namespace grafipix
