@@ -27,7 +27,9 @@ void saveoutput(Editor& ed, std::string_view output, std::string_view programnam
                               .model = ed.currentmodel(),
                               .program = ed.Code ? std::u16string_view(ed.Code->Text1) : std::u16string_view(),
                               .programname = programname,
-                              .picture = picture};
+                              .picture = picture,
+                              .inkcolor = ed.inkcolor,
+                              .bgkind = ed.bgkind};
     std::string error;
     const std::string bytes = row.write(source, error);
     if (!error.empty()) {

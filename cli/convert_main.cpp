@@ -23,7 +23,7 @@ namespace {
 
 constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat|compact] [--picture N]\n"
-    "                        [--dither] [--format text|g1m|picture] [--name NOM] ENTREE [SORTIE]\n"
+    "                        [--dither] [--format text|g1m|picture|png] [--name NOM] ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
@@ -39,8 +39,9 @@ constexpr std::string_view usage =
     "  --dither    importation tramée, pour les photos : les nuances deviennent des points\n"
     "              plus ou moins serrés, comme Options > Importation tramée\n"
     "  --format    text (le texte du programme, par défaut), g1m (le programme dans un fichier\n"
-    "              .g1m) ou picture (le dessin en picture dans un fichier .g1m, numéro donné par\n"
-    "              --picture, 1 sans lui, ramené à 1..20) ; g1m et picture pour g35 ou g85\n"
+    "              .g1m), picture (le dessin en picture dans un fichier .g1m, numéro donné par\n"
+    "              --picture, 1 sans lui, ramené à 1..20) ou png (le dessin en image PNG, un\n"
+    "              pixel par point de l'écran) ; g1m et picture pour g35 ou g85\n"
     "  --name      nom du programme dans le fichier g1m (GRAFIPIX par défaut) : de 1 à 8\n"
     "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
     "  --help      affiche cette aide\n"
@@ -152,7 +153,9 @@ int convert(const Options& o) {
                               .model = *o.model,
                               .program = program.text,
                               .programname = o.programname,
-                              .picture = o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1};
+                              .picture = o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1,
+                              .inkcolor = o.model->inkcolor,
+                              .bgkind = startbackground};
     std::string error;
     const std::string bytes = o.format->write(source, error);
     if (!error.empty()) {

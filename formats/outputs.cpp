@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "calculator/colours.h"
 #include "codegen/tokens.h"
+#include "formats/png.h"
 #include "formats/windows1252.h"
 
 namespace grafipix {
@@ -26,7 +28,17 @@ std::string picturefile(const OutputSource& s, std::string&) {
     return g1m::writefile({g1m::pictureobject(s.grid, s.picture)});
 }
 
-constexpr std::array<Output, 3> rows{{
+// As the canvas paints each cell, without its 3 x 3 pixels or the selection frame.
+std::string drawingpng(const OutputSource& s, std::string&) {
+    const auto [columns, rows] = screensize(s.model);
+    Picture picture{columns, rows, std::vector<uint32_t>(static_cast<size_t>(columns) * rows)};
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < columns; ++x)
+            picture.pixels[static_cast<size_t>(y) * columns + x] = toargb(codecolour(s.grid.get(x + 1, y + 1), s.inkcolor, s.bgkind));
+    return encodepng(picture);
+}
+
+constexpr std::array<Output, 4> rows{{
     {"text", "Enregistrer le texte...", "", "Texte", ".txt", [](const OutputSource&) { return std::string("programme"); },
      everymodel, true, programtext},
     {"g1m", "Enregistrer pour la calculatrice...", "Un fichier .g1m que la calculatrice ouvre ou copie depuis sa clé USB",
@@ -34,6 +46,8 @@ constexpr std::array<Output, 3> rows{{
      true, programfile},
     {"picture", "Exporter pour la calculatrice...", "", "Fichiers pour la calculatrice", ".g1m",
      [](const OutputSource& s) { return "PICT" + std::to_string(s.picture); }, g1mmodels, false, picturefile},
+    {"png", "", "", "Images PNG", ".png", [](const OutputSource&) { return std::string("dessin"); }, everymodel, false,
+     drawingpng},
 }};
 
 }  // namespace
@@ -44,5 +58,8 @@ const Output* findoutput(std::string_view name) {
     const auto found = std::ranges::find(rows, name, [](const Output& o) { return std::string_view(o.name); });
     return found == rows.end() ? nullptr : &*found;
 }
+
+// The grid's drawable cells on every model today.
+ScreenSize screensize(const Model&) { return {Grid::maxx - 1, Grid::maxy - 1}; }
 
 }  // namespace grafipix

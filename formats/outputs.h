@@ -1,6 +1,7 @@
 #pragma once
 // Every file the editor and the converter write from a drawing, one row each:
-// the program's text, the program in a .g1m, the drawing as a .g1m picture. The Code window's buttons, "Exporter pour la calculatrice..." and
+// the program's text, the program in a .g1m, the drawing as a .g1m picture and
+// as a PNG. The Code window's buttons, "Exporter pour la calculatrice..." and
 // grafipix-convert look the rows up rather than name a format themselves.
 
 #include <span>
@@ -20,6 +21,7 @@ struct OutputSource {
     std::u16string_view program = {};  // the program's text, as the Code window shows it
     std::string_view programname = g1m::defaultname;
     int picture = 1;  // the memory a .g1m picture goes to, 1..g1m::lastpicture
+    int inkcolor = 1, bgkind = 2;  // as the canvas shows the drawing
 };
 
 struct Output {
@@ -40,5 +42,12 @@ struct Output {
 
 std::span<const Output> outputs();
 const Output* findoutput(std::string_view name);
+
+// The cells the model's screen shows, from column 1 and row 1: the size of a
+// PNG of the drawing, one pixel a cell.
+struct ScreenSize {
+    int columns, rows;
+};
+ScreenSize screensize(const Model& model);
 
 }  // namespace grafipix
