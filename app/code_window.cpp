@@ -8,7 +8,7 @@
 #include "codegen/generator.h"
 #include "codegen/tokens.h"
 #include "app/editor.h"
-#include "formats/windows1252.h"
+#include "formats/outputs.h"
 #include "calculator/model_table.h"
 
 namespace grafipix {
@@ -17,12 +17,25 @@ namespace {
 
 constexpr int stripcolumns = 221;
 
-const std::string textfilter = "Texte|*.txt", calcfilter = "Fichiers pour la calculatrice|*.g1m";
 const std::string nametitle = "Programme";
 
-// Asks where, then writes `bytes` there; a failure says why.
-void savewithdialog(Editor& ed, const std::string& filter, const std::string& filename, const std::string& bytes) {
-    const std::string path = ed.platform.savefile(filter, filename);
+// The output of that name from the drawing and the text the window shows,
+// then the dialog asks where; a failure says why.
+void saveoutput(Editor& ed, std::string_view output, std::string_view programname = g1m::defaultname, int picture = 1) {
+    const Output& row = *findoutput(output);
+    const OutputSource source{.grid = ed.pixelgrid,
+                              .model = ed.currentmodel(),
+                              .program = ed.Code ? std::u16string_view(ed.Code->Text1) : std::u16string_view(),
+                              .programname = programname,
+                              .picture = picture,
+                              .bgkind = ed.bgkind};
+    std::string error;
+    const std::string bytes = row.write(source, error);
+    if (!error.empty()) {
+        ed.platform.messagebox("Impossible d'écrire ce programme pour la calculatrice : " + error + ".");
+        return;
+    }
+    const std::string path = ed.platform.savefile(row.filter(), row.filename(source));
     if (path.empty()) return;
     std::string reason;
     if (!ed.platform.savebytes(path, bytes, reason))
@@ -38,11 +51,11 @@ std::string previewinfo(const Tokens& t, const CalcRun& run) {
     return info;
 }
 
-// The models whose calculators take .g1m files, by their menu captions.
-std::string calcfilemodels(const Editor& ed) {
+// The models whose calculators take the output, by their menu captions.
+std::string takers(const Editor& ed, const Output& output) {
     std::string names;
     for (const Model& m : models())
-        if (m.takesg1m()) names += (names.empty() ? "" : " et ") + ed.menu(m.name)->caption;
+        if (output.takes(m)) names += (names.empty() ? "" : " et ") + ed.menu(m.name)->caption;
     return names;
 }
 
@@ -100,21 +113,19 @@ void Editor::Code_Timer1_Timer() {
 
 void Editor::calcfilesstate() {
     const Model& m = currentmodel();
-    const bool takesfiles = m.takesg1m();
-    exportcalc.enabled = takesfiles;
+    const Output &text = *findoutput("text"), &program = *findoutput("g1m");
+    exportcalc.enabled = findoutput("picture")->takes(m);
     if (!Code) return;
-    Code->savetext.enabled = !Code->Text1.empty();
-    Code->savecalc.enabled = takesfiles && !Code->Text1.empty();
-    Code->savecalc.tooltip = takesfiles ? "Un fichier .g1m que la calculatrice ouvre ou copie depuis sa clé USB"
-                                        : std::string("La ") + menu(m.name)->caption +
-                                              " ne lit pas les fichiers .g1m : seules les " + calcfilemodels(*this) +
-                                              " les lisent.";
+    Code->savetext.enabled = text.takes(m) && !Code->Text1.empty();
+    Code->savecalc.enabled = program.takes(m) && !Code->Text1.empty();
+    Code->savecalc.tooltip = program.takes(m) ? program.tooltip
+                                                  : std::string("La ") + menu(m.name)->caption +
+                                                        " ne lit pas les fichiers " + program.extension +
+                                                        " : seules les " + takers(*this, program) + " les lisent.";
 }
 
 void Editor::savetext_Click() {
-    if (!Code) return;
-    // The bytes the converter writes: Windows-1252 with the text's CR LF.
-    savewithdialog(*this, textfilter, "programme.txt", towindows1252(Code->Text1));
+    if (Code) saveoutput(*this, "text");
 }
 
 void Editor::savecalc_Click() {
@@ -127,12 +138,7 @@ void Editor::savecalc_Click() {
         if (g1m::validname(name)) break;
         platform.messagebox(g1m::badname(name));
     }
-    const Tokens tokens = tokenize(Code->Text1, currentmodel());
-    if (!tokens.error.empty()) {
-        platform.messagebox("Impossible d'écrire ce programme pour la calculatrice : " + tokens.error + ".");
-        return;
-    }
-    savewithdialog(*this, calcfilter, name + ".g1m", g1m::writefile({g1m::programobject(name, tokens.bytes)}));
+    saveoutput(*this, "g1m", name);
 }
 
 void Editor::exportcalc_Click() {
@@ -144,8 +150,7 @@ void Editor::exportcalc_Click() {
         platform.messagebox("« " + answer + " » n'est pas un numéro de picture de 1 à 20 : rien n'est enregistré.");
         return;
     }
-    savewithdialog(*this, calcfilter, "PICT" + std::to_string(number) + ".g1m",
-                   g1m::writefile({g1m::pictureobject(pixelgrid, number)}));
+    saveoutput(*this, "picture", g1m::defaultname, number);
 }
 
 void Editor::showprogress(double done, double total) {

@@ -15,6 +15,7 @@
 #include "render/drawing.h"
 #include "app/events.h"
 #include "document/history.h"
+#include "formats/outputs.h"
 #include "tools/tool_code.h"
 
 namespace grafipix {
@@ -39,7 +40,7 @@ struct CodeForm {
     int sellength = 0;
     bool focus = false;
     std::string bytes;
-    CodeButton savetext{"Enregistrer le texte...", false, ""}, savecalc{"Enregistrer pour la calculatrice...", false, ""};
+    CodeButton savetext{findoutput("text")->caption, false, ""}, savecalc{findoutput("g1m")->caption, false, ""};
     CalcRun preview;          // the calculator screen the program draws
     std::string previewinfo;  // its statements and its size on the calculator
 };

@@ -29,21 +29,12 @@ void Editor::importimage() {
     }
     Picture1.setpicture(Picture{});
 
-    const SampleCodes codes = importcodes(samples, *model, bgkind, dither.checked);
-    // The import draws through `curcolor`; the colour the user chose comes back
-    // afterwards, so the highlighted button is still the colour of the next stroke.
-    const int16_t chosen = curcolor;
-    // The right and bottom borders have no sample, and are never stored anyway.
-    for (int x = 1; x < samples.columns(); ++x)
-        for (int y = 1; y < samples.rows(); ++y) {
-            const std::optional<int16_t> code = codes[x][y];
-            if (!code) continue;
-            curcolor = *code;
-            Picture1.setforecolor(colourof(curcolor));
-            plotcell(static_cast<float>(x), static_cast<float>(y));
-        }
-    curcolor = chosen;
-    redrawcanvas();  // also puts the pen back to the chosen colour
+    Grid cells = pixelgrid;
+    importcells(samples, *model, bgkind, dither.checked, cells);
+    for (int y = 0; y <= cells.maxy(); ++y)
+        for (int x = 0; x <= cells.maxx(); ++x) doc.set(x, y, cells.get(x, y));
+    // Painted at once: the cells as the redraw shows them, the pen still the chosen colour.
+    redrawcanvas();
     platform.showwindow(Window::Apercu);
 }
 

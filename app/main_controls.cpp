@@ -19,7 +19,7 @@ const std::array fixed{
     MenuRow{"reopen", &E::reopen, 1, "Rouvrir le dernier dessin", "", true, false, &E::reopen_Click},
     MenuRow{"importation", &E::importation, 1, "Importer image", "", true, false, &E::importation_Click},
     MenuRow{"exportation", &E::exportation, 1, "Exporter image", "", true, false, &E::exportation_Click},
-    MenuRow{"exportcalc", &E::exportcalc, 1, "Exporter pour la calculatrice...", "", false, false, &E::exportcalc_Click},
+    MenuRow{"exportcalc", &E::exportcalc, 1, findoutput("picture")->caption, "", false, false, &E::exportcalc_Click},
     MenuRow{"generate", &E::generate, 1, "Générer le code", "", true, false, nullptr},
     MenuRow{"fline", &E::fline, 2, "Mode F-line/Pxlon", "", true, false, &E::fline_Click},
     MenuRow{"drawstat", &E::drawstat, 2, "Mode F-line et drawstat", "", true, false, &E::drawstat_Click},

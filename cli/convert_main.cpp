@@ -6,16 +6,15 @@
 #include <QLoggingCategory>
 #include <cstdio>
 #include <iostream>
+#include <span>
 #include <string>
 #include <string_view>
 
-#include "formats/g1m.h"
 #include "codegen/generator.h"
-#include "codegen/tokens.h"
-#include "app/editor.h"
 #include "document/texts.h"
+#include "formats/image_conversion.h"
+#include "formats/outputs.h"
 #include "formats/picture_io.h"
-#include "formats/windows1252.h"
 #include "calculator/model_table.h"
 
 namespace grafipix {
@@ -24,7 +23,7 @@ namespace {
 
 constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat|compact] [--picture N]\n"
-    "                        [--dither] [--format text|g1m|picture] [--name NOM] ENTREE [SORTIE]\n"
+    "                        [--dither] [--format text|g1m|picture|png] [--name NOM] ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
@@ -40,8 +39,9 @@ constexpr std::string_view usage =
     "  --dither    importation tramée, pour les photos : les nuances deviennent des points\n"
     "              plus ou moins serrés, comme Options > Importation tramée\n"
     "  --format    text (le texte du programme, par défaut), g1m (le programme dans un fichier\n"
-    "              .g1m) ou picture (le dessin en picture dans un fichier .g1m, numéro donné par\n"
-    "              --picture, 1 sans lui, ramené à 1..20) ; g1m et picture pour g35 ou g85\n"
+    "              .g1m), picture (le dessin en picture dans un fichier .g1m, numéro donné par\n"
+    "              --picture, 1 sans lui, ramené à 1..20) ou png (le dessin en image PNG, un\n"
+    "              pixel par point de l'écran) ; g1m et picture pour g35 ou g85\n"
     "  --name      nom du programme dans le fichier g1m (GRAFIPIX par défaut) : de 1 à 8\n"
     "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
     "  --help      affiche cette aide\n"
@@ -53,11 +53,9 @@ constexpr std::string_view usage =
 
 constexpr std::string_view name = "grafipix-convert: ";
 
-enum class Format { text, g1m, picture };
-
 struct Options {
     const Model* model = findmodel("g65");
-    Format format = Format::text;
+    const Output* format = findoutput("text");
     std::string programname = g1m::defaultname;
     CodeMode mode = CodeMode::fline;
     int16_t picture = 0;  // as the prompt's answer; 0 for no StoPict
@@ -66,7 +64,20 @@ struct Options {
     bool dither = false;
 };
 
+// The editor starts on the screen green; the converter draws as it starts.
+constexpr int startbackground = 2;
+
 QString quoted(const QString& s) { return QString::fromUtf8("« ") + s + QString::fromUtf8(" »"); }
+
+// The names of the rows kept, as a sentence lists them: "a, b ou c".
+template <class Rows, class Keep>
+QString namelist(const Rows& rows, Keep keep) {
+    QStringList names;
+    for (const auto& row : rows)
+        if (keep(row)) names << row.name;
+    const QString last = names.isEmpty() ? QString() : names.takeLast();
+    return names.isEmpty() ? last : names.join(", ") + " ou " + last;
+}
 
 // The error of a bad command line, empty when it is good.
 QString parse(const QStringList& arguments, Options& o) {
@@ -104,14 +115,11 @@ QString parse(const QStringList& arguments, Options& o) {
                    " : un nombre entier de -32768 à 32767 est attendu";
         o.picture = *n;
     }
-    if (parser.isSet(format)) {
-        const QString word = parser.value(format);
-        if (word != "text" && word != "g1m" && word != "picture")
-            return "format inconnu " + quoted(word) + " (text, g1m ou picture)";
-        o.format = word == "text" ? Format::text : word == "g1m" ? Format::g1m : Format::picture;
-    }
-    if (o.format != Format::text && !o.model->takesg1m())
-        return "le modèle " + quoted(o.model->name) + " ne lit pas les fichiers .g1m (--model g35 ou g85)";
+    if (parser.isSet(format) && !(o.format = findoutput(parser.value(format).toStdString())))
+        return "format inconnu " + quoted(parser.value(format)) + " (" + namelist(outputs(), [](const Output&) { return true; }) + ")";
+    if (!o.format->takes(*o.model))
+        return "le modèle " + quoted(o.model->name) + " ne lit pas les fichiers " + o.format->extension + " (--model " +
+               namelist(models(), o.format->takes) + ")";
     if (parser.isSet(programname)) {
         o.programname = parser.value(programname).toStdString();
         if (!g1m::validname(o.programname)) return QString::fromStdString(g1m::badname(o.programname));
@@ -124,67 +132,35 @@ QString parse(const QStringList& arguments, Options& o) {
     return {};
 }
 
-// The editor's platform for one conversion: the open dialog answers the
-// input, and any message is an import failure.
-class ConvertPlatform : public Platform {
-public:
-    explicit ConvertPlatform(std::string input) : input_(std::move(input)) {}
-
-    void showwindow(Window) override {}
-    void hidewindow(Window) override {}
-    void endprocess() override {}
-    void settimer(Timer, bool, int) override {}
-    void messagebox(const std::string& text) override { failure = text; }
-    std::string inputbox(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> inputboxwith(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::string openfile(const std::string&) override { return input_; }
-    std::string savefile(const std::string&, const std::string&) override { return {}; }
-    bool loadpicture(const std::string& path, Samples& out, std::string& error) override {  // sized by the import
-        return exchange::loadsamples(path, out, error);
-    }
-    bool savebitmap(const std::string&, const Picture&, std::string& error) override {
-        error = "pas d'exportation ici";
-        return false;
-    }
-    bool savebytes(const std::string&, const std::string&, std::string& error) override {
-        error = "pas d'enregistrement ici";
-        return false;
-    }
-    float rnd() override { return 0.0f; }
-
-    std::string failure;
-
-private:
-    std::string input_;
-};
-
+// The import of an empty drawing, then the program the Code window shows for
+// it. An empty input name converts the empty drawing, as a cancelled dialog
+// leaves the editor's.
 int convert(const Options& o) {
-    ConvertPlatform platform(o.input);
-    Editor ed(platform);
-    ed.handle(Event::load());
-    ed.handle(Event::click(o.model->name));
-    if (o.dither) ed.handle(Event::click("dither"));
-    ed.handle(Event::click("importation"));
-    if (!platform.failure.empty()) {
-        std::cerr << name << platform.failure << '\n';
-        return 1;
-    }
-    const Program program = generateprogram(ed.pixelgrid, *o.model, o.mode,
-                                            pictmemory(o.picture, o.model->lastpicture));
-    std::string bytes;
-    if (o.format == Format::text) bytes = towindows1252(program.text);
-    if (o.format == Format::g1m) {
-        const Tokens tokens = tokenize(program.text, *o.model);
-        if (!tokens.error.empty()) {
-            std::cerr << name << tokens.error << '\n';
+    Grid drawing(o.model->screen.columns, o.model->screen.rows);
+    if (!o.input.empty()) {
+        Samples samples(drawing.maxx(), drawing.maxy());
+        std::string reason;
+        if (!exchange::loadsamples(o.input, samples, reason)) {
+            std::cerr << name << exchangetexts::importfailed(o.input, reason) << '\n';
             return 1;
         }
-        bytes = g1m::writefile({g1m::programobject(o.programname, tokens.bytes)});
+        importcells(samples, *o.model, startbackground, o.dither, drawing);
     }
-    if (o.format == Format::picture)
-        bytes = g1m::writefile({g1m::pictureobject(ed.pixelgrid, o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1)});
+    const Program program = o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode,
+                                                                     pictmemory(o.picture, o.model->lastpicture))
+                                                  : Program{};
+    const OutputSource source{.grid = drawing,
+                              .model = *o.model,
+                              .program = program.text,
+                              .programname = o.programname,
+                              .picture = o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1,
+                              .bgkind = startbackground};
+    std::string error;
+    const std::string bytes = o.format->write(source, error);
+    if (!error.empty()) {
+        std::cerr << name << error << '\n';
+        return 1;
+    }
 
     if (o.output.empty()) {
         std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -200,7 +176,7 @@ int convert(const Options& o) {
             return 1;
         }
     }
-    if (o.format != Format::picture) std::cerr << codetexts::estimate(program.bytesest) << '\n';
+    if (o.format->fromprogram) std::cerr << codetexts::estimate(program.bytesest) << '\n';
     return 0;
 }
 

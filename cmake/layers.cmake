@@ -9,7 +9,7 @@ set(layer_codegen document calculator codegen)
 set(layer_formats document calculator render codegen formats)
 set(layer_app document calculator render tools codegen formats app)
 set(layer_ui document calculator render tools codegen formats app ui)
-set(layer_cli document calculator render codegen formats app cli)
+set(layer_cli document calculator render codegen formats cli)
 set(layer_names document calculator render tools codegen formats app ui cli)
 
 foreach(layer ${layer_names})

@@ -1,5 +1,5 @@
 // A picture's samples to colour codes: one sample at a time, or the whole
-// picture with its error diffused.
+// picture with its error diffused, and those codes into a grid.
 
 #include "formats/image_conversion.h"
 
@@ -104,12 +104,13 @@ SampleCodes dithercodes(const Samples& samples, const Model& m, int bgkind) {
     return out;
 }
 
-SampleCodes importcodes(const Samples& samples, const Model& m, int bgkind, bool dither) {
-    if (dither) return dithercodes(samples, m, bgkind);
-    SampleCodes out(samples.columns(), std::vector<std::optional<int16_t>>(samples.rows()));
+void importcells(const Samples& samples, const Model& m, int bgkind, bool dither, Grid& grid) {
+    const SampleCodes dithered = dither ? dithercodes(samples, m, bgkind) : SampleCodes{};
     for (int x = 1; x < samples.columns(); ++x)
-        for (int y = 1; y < samples.rows(); ++y) out[x][y] = samplecode(samples.colour[x][y], m, bgkind);
-    return out;
+        for (int y = 1; y < samples.rows(); ++y) {
+            const std::optional<int16_t> code = dither ? dithered[x][y] : samplecode(samples.colour[x][y], m, bgkind);
+            if (code) grid.set(x, y, *code);
+        }
 }
 
 }  // namespace grafipix

@@ -1,7 +1,8 @@
 #pragma once
 // The import and export commands' shared pieces: the dialog filter, the
 // conversion of one sample to a colour code, the dithered conversion of a
-// whole picture, and the texts of the failures.
+// whole picture, the import of a whole picture into a grid, and the texts of
+// the failures.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "calculator/model_table.h"
+#include "document/grid.h"
 
 namespace grafipix {
 
@@ -59,7 +61,9 @@ using SampleCodes = std::vector<std::vector<std::optional<int16_t>>>;
 // RGB. The back colour leaves the cell as it was.
 SampleCodes dithercodes(const Samples& samples, const Model& m, int bgkind);
 
-// What the import writes: every sample converted, one at a time or dithered.
-SampleCodes importcodes(const Samples& samples, const Model& m, int bgkind, bool dither);
+// "Importer image" without the editor: the code of each sample written into
+// its cell of the screen; a skipped sample leaves its cell as it was. The
+// right and bottom borders have no sample, and are never stored anyway.
+void importcells(const Samples& samples, const Model& m, int bgkind, bool dither, Grid& grid);
 
 }  // namespace grafipix

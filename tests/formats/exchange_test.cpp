@@ -270,6 +270,14 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     EXPECT_EQ((*objects)[0].body.substr(10, tokens.size()), tokens);
     EXPECT_EQ(run({"--model=g35", "--format=picture", "--picture=30", picture}), 0);
     EXPECT_TRUE(out.size() == 2124u && g1m::readfile(out, fault).value()[0].name == "PICT20" && g1m::pixel(out.substr(76), 20, 30) && !g1m::pixel(out.substr(76), 21, 31));
+    // The PNG is the picture file's cells in the model's ink on the screen green; no number is asked of it.
+    const std::string sheet = out.substr(76);
+    EXPECT_TRUE(run({"--model=g35", "--format=png", "--picture=30", picture}) == 0 && err.empty()) << err;
+    const QImage png = QImage::fromData(QByteArray::fromStdString(out), "PNG");
+    int differ = png.size() == QSize(127, 63) ? 0 : -1;
+    for (int y = 1; y <= 63 && !differ; ++y)
+        for (int x = 1; x <= 127; ++x) differ += fromargb(png.pixel(x - 1, y - 1)) != (g1m::pixel(sheet, x, y) ? blueink : casioback);
+    EXPECT_EQ(differ, 0);
     const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
     const std::string kept = folder.write("gardé.txt", QByteArray("déjà là"));
     const QString fresh = QString::fromStdString(folder.path("nouveau.txt"));
@@ -282,7 +290,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
         {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
         {{"--format", "g1m", picture, fresh}, 2, "le modèle « g65 » ne lit pas les fichiers .g1m"},
-        {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp »"},
+        {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp » (text, g1m, picture ou png)"},
         {{"--model=g85", "--format=g1m", "--name=jeu", picture, fresh}, 2, "Le nom « jeu » ne convient pas"},
         {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
         {{picture, QString::fromStdString(folder.path("absent/sortie.txt"))}, 1, "n'existe pas"},

@@ -1,0 +1,62 @@
+#include "formats/outputs.h"
+
+#include <algorithm>
+#include <array>
+
+#include "calculator/colours.h"
+#include "codegen/tokens.h"
+#include "formats/png.h"
+#include "formats/windows1252.h"
+
+namespace grafipix {
+
+namespace {
+
+bool everymodel(const Model&) { return true; }
+bool g1mmodels(const Model& m) { return m.takesg1m(); }
+
+std::string programtext(const OutputSource& s, std::string&) { return towindows1252(s.program); }
+
+std::string programfile(const OutputSource& s, std::string& error) {
+    const Tokens tokens = tokenize(s.program, s.model);
+    error = tokens.error;
+    if (!error.empty()) return {};
+    return g1m::writefile({g1m::programobject(s.programname, tokens.bytes)});
+}
+
+std::string picturefile(const OutputSource& s, std::string&) {
+    return g1m::writefile({g1m::pictureobject(s.grid, s.picture)});
+}
+
+// As the canvas paints each cell, without its 3 x 3 pixels or the selection frame.
+std::string drawingpng(const OutputSource& s, std::string&) {
+    const auto [columns, rows] = s.model.screen;
+    Picture picture{columns, rows, std::vector<uint32_t>(static_cast<size_t>(columns) * rows)};
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < columns; ++x)
+            picture.pixels[static_cast<size_t>(y) * columns + x] = toargb(s.model.shown(s.grid.get(x + 1, y + 1), s.bgkind));
+    return encodepng(picture);
+}
+
+constexpr std::array<Output, 4> rows{{
+    {"text", "Enregistrer le texte...", "", "Texte", ".txt", [](const OutputSource&) { return std::string("programme"); },
+     everymodel, true, programtext},
+    {"g1m", "Enregistrer pour la calculatrice...", "Un fichier .g1m que la calculatrice ouvre ou copie depuis sa clé USB",
+     "Fichiers pour la calculatrice", ".g1m", [](const OutputSource& s) { return std::string(s.programname); }, g1mmodels,
+     true, programfile},
+    {"picture", "Exporter pour la calculatrice...", "", "Fichiers pour la calculatrice", ".g1m",
+     [](const OutputSource& s) { return "PICT" + std::to_string(s.picture); }, g1mmodels, false, picturefile},
+    {"png", "", "", "Images PNG", ".png", [](const OutputSource&) { return std::string("dessin"); }, everymodel, false,
+     drawingpng},
+}};
+
+}  // namespace
+
+std::span<const Output> outputs() { return rows; }
+
+const Output* findoutput(std::string_view name) {
+    const auto found = std::ranges::find(rows, name, [](const Output& o) { return std::string_view(o.name); });
+    return found == rows.end() ? nullptr : &*found;
+}
+
+}  // namespace grafipix
