@@ -6,6 +6,7 @@
 // Every line the editor draws is horizontal or vertical, and so is every line
 // the canvas can draw.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -52,6 +53,14 @@ public:
     void setforecolor(wincolour c) {
         forecolor_ = c;
         forepixel_ = toargb(c);
+    }
+
+    // The unitpixels x unitpixels pixels of whole cell (x, y) in `argb`: what
+    // the cell's nine strokes of a full redraw paint, at once.
+    void fillcell(int x, int y, uint32_t argb) {
+        const long left = static_cast<long>(x - 1) * unitpixels, top = static_cast<long>(y - 1) * unitpixels;
+        if (left < 0 || top < 0 || left + unitpixels > width_ || top + unitpixels > height_) return;
+        for (int row = 0; row < unitpixels; ++row) std::fill_n(pixels_.data() + (top + row) * width_ + left, unitpixels, argb);
     }
 
     // Straight line in the pen colour between two points in canvas units: a
