@@ -54,7 +54,6 @@ struct Model {
     const Flavour* flavour;  // the text for its link program
     int lastpicture;         // picture memories 1..lastpicture
     const char* calcfiles;   // "g1m" where the calculators take the files we write, "" for none
-    bool casioback = true;   // offers the screen-green background
 
     int codes() const { return static_cast<int>(palette.size()); }
     bool takesg1m() const { return std::string_view(calcfiles) == "g1m"; }
