@@ -170,8 +170,6 @@ public:
     void importation_Click();
     void dither_Click();
     void exportation_Click();
-    void importimage();
-    void exportimage();
 
 private:
     bool click(std::string_view name);
