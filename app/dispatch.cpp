@@ -1,6 +1,6 @@
 // The tool buttons, their keys and Escape, and the two canvas mouse handlers:
 // positions rounded to cells, the read-out, and the tool table's step for
-// `curtool`; the pipette's pick.
+// `curtool`; the services the tools get from the editor.
 
 #include <charconv>
 #include <cmath>
@@ -30,12 +30,11 @@ std::string shortest(float v) {
 
 }  // namespace
 
-// A pending point, a running pen or a frame are simply abandoned, though the
-// pipette keeps them to go back to.
+// A pending point, a running pen or a frame are simply abandoned, though kept
+// for a tool that gives the one before it back.
 void Editor::choosetool(const ToolRow& tool) {
-    const ToolStep* now = findstep(curtool);
-    if (tool.steps.front().picks && !(now && now->picks)) {
-        beforepipette = curtool;
+    if (toolof(curtool) != &tool) {
+        beforetool = curtool;
         beforecaption = modelbl.caption;
     }
     curtool = tool.steps.front().code;
@@ -58,50 +57,42 @@ bool Editor::keypress(std::string_view key) {
 // The canvas is redrawn, so no preview of what was abandoned stays.
 void Editor::escape() {
     const ToolStep* step = findstep(curtool);
-    if (step && step->picks) {
-        curtool = beforepipette;
-        modelbl.caption = beforecaption;
-    } else if (const ToolRow* tool = toolof(curtool)) {
-        choosetool(*tool);
-    }
+    if (step && step->escape) step->escape(*this);
+    else if (const ToolRow* tool = toolof(curtool)) choosetool(*tool);
     redrawcanvas();
 }
 
-void Editor::pickcolour(float X, float Y) {
-    // The button's own press: highlight, captions and pen exactly as a click
-    // on it. A colour the model shows no button for is refused.
-    if (const Swatch* s = buttonof(*this, pixelgrid.at(X, Y))) click(s->name);
-    curtool = beforepipette;
+// The button's own press: highlight, captions and pen exactly as a click on it.
+void Editor::setcolour(int16_t code) {
+    if (const Swatch* s = buttonof(*this, code)) click(s->name);
+}
+
+void Editor::previoustool() {
+    curtool = beforetool;
     modelbl.caption = beforecaption;
 }
 
+void Editor::continu_Click() { continu.checked = !continu.checked; }
 
-void Editor::continu_Click() {
-    continu.checked = !continu.checked;
-    continuous = continu.checked;
-}
-
-// The button and shift state are ignored: every button acts alike.
-void Editor::Picture1_MouseDown(int, int, float X, float Y) {
-    X = tocell(X);
-    Y = tocell(Y);
+// No tool tells the buttons or the shift state apart: every button acts alike.
+// The step moves on before its action, so an action may choose another tool.
+void Editor::Picture1_MouseDown(int button, int shift, float X, float Y) {
     const ToolStep* step = findstep(curtool);
     if (!step) return;
-    if (step->picks) return pickcolour(X, Y);
-    if (step->down) step->down(*this, X, Y);
     curtool = step->next;
     if (step->caption) modelbl.caption = step->caption;
     if (step->selects) selection.enabled = true;
+    if (step->down) step->down(*this, {tocell(X), tocell(Y), button, shift});
 }
 
-void Editor::Picture1_MouseMove(int, int, float X, float Y) {
+void Editor::Picture1_MouseMove(int button, int shift, float X, float Y) {
     X = tocell(X);
     Y = tocell(Y);
     coordx.caption = shortest(X);
     // Graph rows count up from the bottom border.
     coordy.caption = shortest(static_cast<float>(pixelgrid.maxy()) - Y);
     const ToolStep* step = findstep(curtool);
-    if (step && step->move) step->move(*this, X, Y);
+    if (step && step->move) step->move(*this, {X, Y, button, shift});
 }
 
 }  // namespace grafipix

@@ -17,6 +17,7 @@
 #include "document/history.h"
 #include "formats/outputs.h"
 #include "tools/tool_code.h"
+#include "tools/tool_context.h"
 
 namespace grafipix {
 
@@ -45,7 +46,7 @@ struct CodeForm {
     std::string previewinfo;  // its statements and its size on the calculator
 };
 
-class Editor : public Drawing {
+class Editor : public Drawing, private ToolContext {
 public:
     explicit Editor(Platform& platform);
 
@@ -132,10 +133,9 @@ public:
     // the tool holds, Ctrl++ and Ctrl+- step the zoom. false: no such key.
     bool keypress(std::string_view key);
     void escape();
-    // The pipette's click: the colour button of the cell under (X, Y) is
-    // pressed, then the tool chosen before the pipette comes back.
-    void pickcolour(float X, float Y);
     void continu_Click();
+    // What the tools keep between events (the anchor, the last point of a stroke).
+    const ToolState& toolstate() const { return toolstate_; }
 
     // ---- models and colours (models.cpp, colour_buttons.cpp) ----
     // A model's entry: its screen, its palette, its buttons and captions.
@@ -171,16 +171,22 @@ public:
     void importation_Click();
     void dither_Click();
     void exportation_Click();
-    void importimage();
-    void exportimage();
 
 private:
     bool click(std::string_view name);
     void setzoom(int factor);
     bool zoomby(int steps);
 
-    // Where the pipette goes back to.
-    ToolCode beforepipette;
+    // The tools' context (dispatch.cpp).
+    Drawing& drawing() override { return *this; }
+    ToolState& state() override { return toolstate_; }
+    bool continuous() const override { return continu.checked; }
+    void setcolour(int16_t code) override;
+    void previoustool() override;
+
+    ToolState toolstate_;
+    // The tool and status text the last choice of another tool left.
+    ToolCode beforetool;
     std::string beforecaption;
     Marks marks() const;
     bool strokerunning() const;

@@ -10,13 +10,9 @@
 
 namespace grafipix {
 
-void Editor::importation_Click() { importimage(); }
-
 void Editor::dither_Click() { dither.checked = !dither.checked; }
 
-void Editor::exportation_Click() { exportimage(); }
-
-void Editor::importimage() {
+void Editor::importation_Click() {
     const std::string path = platform.openfile(exchangetexts::importfilter);
     if (path.empty()) return;
     // One sample per cell up to the screen's last, counted from 0.
@@ -38,7 +34,7 @@ void Editor::importimage() {
     platform.showwindow(Window::Apercu);
 }
 
-void Editor::exportimage() {
+void Editor::exportation_Click() {
     const std::string path = platform.savefile(exchangetexts::exportfilter, "");
     if (path.empty()) return;
     // The selection frame is the editor's, not the picture's: it is never saved.

@@ -1,10 +1,9 @@
 #pragma once
-// What a tool sees: the document, the canvas `Picture1`, the variables that
+// What a tool draws on: the document, the canvas `Picture1`, the variables that
 // drawing reads, and the painters every drawing operation shares. No control
 // of any window is reachable from here.
 
 #include <cstdint>
-#include <vector>
 
 #include "render/canvas.h"
 #include "calculator/colours.h"
@@ -13,19 +12,6 @@
 #include "render/random_source.h"
 
 namespace grafipix {
-
-// The paint bucket's queue: entry 0 unused, then one entry per cell of the
-// array, x = 0 marking an entry never written.
-struct FillQueue {
-    int last = 0;
-    std::vector<float> x, y;
-    // Every entry empty again, one for each cell of `g`.
-    void reset(const Grid& g) {
-        last = static_cast<int>(g.cellcount());
-        x.assign(static_cast<size_t>(last) + 1, 0.0f);
-        y.assign(static_cast<size_t>(last) + 1, 0.0f);
-    }
-};
 
 class Drawing {
 public:
@@ -47,15 +33,8 @@ public:
     int16_t curcolor = 0;
     int bgkind = 0;
     int opaquedup = 0;
-    float anchorx = 0.0f, anchory = 0.0f;
     // The selection's frame is shown with every redraw while the selection lasts.
     bool selframe = false;
-    FillQueue fillqueue;
-    // "Tracé continu": the pen and the brush join each position of a stroke
-    // to the last one, held in strokex, strokey once the stroke has one.
-    bool continuous = false;
-    bool strokeheld = false;
-    float strokex = 0.0f, strokey = 0.0f;
 
     // Repaints the canvas from `pixelgrid` and leaves the pen for `curcolor`.
     void redrawcanvas();

@@ -4,12 +4,14 @@
 
 namespace grafipix {
 
-void fill(Drawing& d, float X, float Y) {
+void fill(ToolContext& c, const ToolInput& in) {
+    Drawing& d = c.drawing();
+    const float X = in.X, Y = in.Y;
     if (!d.pixelgrid.inside(cellindex(X), cellindex(Y))) return;  // no cell to read
     const int16_t old = d.pixelgrid.at(X, Y);
     d.plotcell(X, Y);
 
-    FillQueue& queue = d.fillqueue;
+    FillQueue& queue = c.state().fillqueue;
     queue.reset(d.pixelgrid);
     const float right = static_cast<float>(d.pixelgrid.maxx()), bottom = static_cast<float>(d.pixelgrid.maxy());
     queue.x[1] = X;

@@ -6,7 +6,11 @@
 
 namespace grafipix {
 
-void plot(Drawing& d, float X, float Y) { d.plotcell(X, Y); }
+void plot(ToolContext& c, const ToolInput& in) { c.drawing().plotcell(in.X, in.Y); }
+
+void startstroke(ToolContext& c, const ToolInput&) { c.state().strokeheld = false; }
+
+namespace {
 
 void stampbrush(Drawing& d, float X, float Y) {
     d.plotcell(X, Y);
@@ -15,10 +19,6 @@ void stampbrush(Drawing& d, float X, float Y) {
     d.plotcell(X, Y + 1.0f);
     d.plotcell(X, Y - 1.0f);
 }
-
-void startstroke(Drawing& d, float, float) { d.strokeheld = false; }
-
-namespace {
 
 // The walk from the right-hand end: walking right it would stop once off rows
 // the screen's rows, walking left it has no such test. Its second point, left out, is
@@ -29,39 +29,43 @@ void join(Drawing& d, float x1, float y1, float x2, float y2, void (*draw)(Drawi
     if (end.x == x2) walkline(d, x2, end.y, x2, y2, draw);
 }
 
-void follow(Drawing& d, float X, float Y, void (*draw)(Drawing&, float, float)) {
-    if (!d.continuous || !d.strokeheld) {
+void follow(ToolContext& c, const ToolInput& in, void (*draw)(Drawing&, float, float)) {
+    Drawing& d = c.drawing();
+    ToolState& s = c.state();
+    const float X = in.X, Y = in.Y;
+    if (!c.continuous() || !s.strokeheld) {
         draw(d, X, Y);
-    } else if (X > d.strokex) {
-        join(d, X, Y, d.strokex, d.strokey, draw);
+    } else if (X > s.strokex) {
+        join(d, X, Y, s.strokex, s.strokey, draw);
     } else {
-        join(d, d.strokex, d.strokey, X, Y, draw);
+        join(d, s.strokex, s.strokey, X, Y, draw);
         draw(d, X, Y);
     }
-    d.strokeheld = true;
-    d.strokex = X;
-    d.strokey = Y;
+    s.strokeheld = true;
+    s.strokex = X;
+    s.strokey = Y;
 }
 
 }  // namespace
 
-void penmove(Drawing& d, float X, float Y) { follow(d, X, Y, plot); }
-void brushmove(Drawing& d, float X, float Y) { follow(d, X, Y, stampbrush); }
+void penmove(ToolContext& c, const ToolInput& in) { follow(c, in, plotmark); }
+void brushmove(ToolContext& c, const ToolInput& in) { follow(c, in, stampbrush); }
 
-void spray(Drawing& d, float X, float Y) {
+void spray(ToolContext& c, const ToolInput& in) {
+    Drawing& d = c.drawing();
     for (int dot = 0; dot < 5; ++dot) {
         // Offsets -3..3 on each axis: 0 has odds 1/4, each other value 1/8.
         float a = std::floor(d.rnd() * 4.0f);
         if (d.rnd() > 0.5f) a = -a;
         float b = std::floor(d.rnd() * 4.0f);
         if (d.rnd() > 0.5f) b = -b;
-        d.plotcell(X + a, Y + b);
+        d.plotcell(in.X + a, in.Y + b);
     }
 }
 
-void setanchor(Drawing& d, float X, float Y) {
-    d.anchorx = X;
-    d.anchory = Y;
+void setanchor(ToolContext& c, const ToolInput& in) {
+    c.state().anchorx = in.X;
+    c.state().anchory = in.Y;
 }
 
 }  // namespace grafipix

@@ -29,36 +29,42 @@ void eachpasted(Drawing& d, float X, float Y, Put put) {
 
 }  // namespace
 
-void drawselectionframe(Drawing& d, float X, float Y) {
+void drawselectionframe(ToolContext& c, const ToolInput& in) {
+    Drawing& d = c.drawing();
     d.redrawcanvas();
     // Through the top-left corners of the cells, so the frame encloses the cells copied.
-    d.frame(d.anchorx, d.anchory, X, Y);
+    d.frame(c.state().anchorx, c.state().anchory, in.X, in.Y);
 }
 
-void capture(Drawing& d, float X, float Y) {
-    if (X < d.anchorx) std::swap(X, d.anchorx);
-    if (Y < d.anchory) std::swap(Y, d.anchory);
+void capture(ToolContext& c, const ToolInput& in) {
+    Drawing& d = c.drawing();
+    float& anchorx = c.state().anchorx;
+    float& anchory = c.state().anchory;
+    float X = in.X, Y = in.Y;
+    if (X < anchorx) std::swap(X, anchorx);
+    if (Y < anchory) std::swap(Y, anchory);
     // The buffer is not cleared: beyond this block it keeps an earlier, larger copy.
-    const float columns = X - d.anchorx + 1.0f, rows = Y - d.anchory + 1.0f;
+    const float columns = X - anchorx + 1.0f, rows = Y - anchory + 1.0f;
     countup(columns, {1, double(d.pixelgrid.maxx())}, [&](int j) {
         countup(rows, {1, double(d.pixelgrid.maxy())}, [&](int i) {
-            d.doc.setbuffer(j, i, d.pixelgrid.at(d.anchorx + static_cast<float>(j - 1),
-                                                  d.anchory + static_cast<float>(i - 1)));
+            d.doc.setbuffer(j, i, d.pixelgrid.at(anchorx + static_cast<float>(j - 1), anchory + static_cast<float>(i - 1)));
         });
     });
-    d.doc.placeselection({d.anchorx, d.anchory, columns, rows});
+    d.doc.placeselection({anchorx, anchory, columns, rows});
     d.selframe = true;
     d.redrawcanvas();
 }
 
-void paste(Drawing& d, float X, float Y) {
-    eachpasted(d, X, Y, [&](float tx, float ty, int16_t code) { d.doc.put(tx, ty, code); });
+void paste(ToolContext& c, const ToolInput& in) {
+    Drawing& d = c.drawing();
+    eachpasted(d, in.X, in.Y, [&](float tx, float ty, int16_t code) { d.doc.put(tx, ty, code); });
     d.redrawcanvas();
 }
 
-void previewpaste(Drawing& d, float X, float Y) {
+void previewpaste(ToolContext& c, const ToolInput& in) {
+    Drawing& d = c.drawing();
     d.redrawcanvas();
-    eachpasted(d, X, Y, [&](float tx, float ty, int16_t code) { d.previewcell(tx, ty, code); });
+    eachpasted(d, in.X, in.Y, [&](float tx, float ty, int16_t code) { d.previewcell(tx, ty, code); });
     d.Picture1.setforecolor(d.colourof(d.curcolor));
 }
 

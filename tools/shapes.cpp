@@ -37,9 +37,6 @@ double before(float from, float end, float dir) {
     return gap > 0.0 ? std::ceil(gap) - 1.0 : 0.0;
 }
 
-void plotmark(Drawing& d, float x, float y) { d.plotcell(x, y); }
-void previewmark(Drawing& d, float x, float y) { d.previewcell(x, y); }
-
 }  // namespace
 
 // The walk moves a column at a time and fills the rows between two columns
@@ -104,13 +101,15 @@ WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visi
 
 namespace {
 
-void walkrectangle(Drawing& d, float x2, float y2, bool preview) {
-    float x1 = d.anchorx, y1 = d.anchory;
+void walkrectangle(ToolContext& c, float x2, float y2, bool preview) {
+    Drawing& d = c.drawing();
+    ToolState& s = c.state();
+    float x1 = s.anchorx, y1 = s.anchory;
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     if (!preview) {
-        d.anchorx = x1;
-        d.anchory = y1;
+        s.anchorx = x1;
+        s.anchory = y1;
     }
     float x = x1;
     do {
@@ -131,8 +130,9 @@ void walkrectangle(Drawing& d, float x2, float y2, bool preview) {
 
 // The angle runs in radians: the final circle's 3600 samples go about 57
 // times round, densely; the preview's 360 samples once every radian.
-void walkcircle(Drawing& d, float x2, float y2, bool preview) {
-    const double cx = d.anchorx, cy = d.anchory;
+void walkcircle(ToolContext& c, float x2, float y2, bool preview) {
+    Drawing& d = c.drawing();
+    const double cx = c.state().anchorx, cy = c.state().anchory;
     const double dx = static_cast<double>(x2) - cx, dy = static_cast<double>(y2) - cy;
     const double r = std::pow(preview ? dx * dx + dy * dy : dy * dy + dx * dx, 0.5);
     if (preview) {
@@ -151,22 +151,24 @@ void walkcircle(Drawing& d, float x2, float y2, bool preview) {
 
 }  // namespace
 
-void drawline(Drawing& d, float X, float Y) { walkline(d, d.anchorx, d.anchory, X, Y, plotmark); }
-void drawrectangle(Drawing& d, float X, float Y) { walkrectangle(d, X, Y, false); }
-void drawcircle(Drawing& d, float X, float Y) { walkcircle(d, X, Y, false); }
+void drawline(ToolContext& c, const ToolInput& in) {
+    walkline(c.drawing(), c.state().anchorx, c.state().anchory, in.X, in.Y, plotmark);
+}
+void drawrectangle(ToolContext& c, const ToolInput& in) { walkrectangle(c, in.X, in.Y, false); }
+void drawcircle(ToolContext& c, const ToolInput& in) { walkcircle(c, in.X, in.Y, false); }
 
 // Each preview starts from a full redraw, which wipes the previous one.
-void previewline(Drawing& d, float X, float Y) {
-    d.redrawcanvas();
-    walkline(d, d.anchorx, d.anchory, X, Y, previewmark);
+void previewline(ToolContext& c, const ToolInput& in) {
+    c.drawing().redrawcanvas();
+    walkline(c.drawing(), c.state().anchorx, c.state().anchory, in.X, in.Y, previewmark);
 }
-void previewrectangle(Drawing& d, float X, float Y) {
-    d.redrawcanvas();
-    walkrectangle(d, X, Y, true);
+void previewrectangle(ToolContext& c, const ToolInput& in) {
+    c.drawing().redrawcanvas();
+    walkrectangle(c, in.X, in.Y, true);
 }
-void previewcircle(Drawing& d, float X, float Y) {
-    d.redrawcanvas();
-    walkcircle(d, X, Y, true);
+void previewcircle(ToolContext& c, const ToolInput& in) {
+    c.drawing().redrawcanvas();
+    walkcircle(c, in.X, in.Y, true);
 }
 
 }  // namespace grafipix

@@ -20,7 +20,7 @@ constexpr const char* pointicon[iconsize] = {
 // only the moves in between draw.
 constexpr const char* penhint = "Stylo, cliquez pour amorcer le tracé";
 constexpr ToolStep pensteps[] = {{{2, 0}, startstroke, {2, 1}, "Stylo activé", nullptr},
-                                 {{2, 1}, nullptr, {2, 0}, penhint, penmove, false, false, true}};
+                                 {{2, 1}, nullptr, {2, 0}, penhint, penmove, false, true}};
 constexpr const char* penicon[iconsize] = {
     "................", ".............##.", "............###.", "...........###..",
     "..........###...", ".........###....", "........###.....", ".......###......",
@@ -29,7 +29,7 @@ constexpr const char* penicon[iconsize] = {
 
 constexpr const char* brushhint = "Pinceau, cliquez pour amorcer le tracé";
 constexpr ToolStep brushsteps[] = {{{2, 2}, startstroke, {2, 3}, "Pinceau activé", nullptr},
-                                   {{2, 3}, nullptr, {2, 2}, brushhint, brushmove, false, false, true}};
+                                   {{2, 3}, nullptr, {2, 2}, brushhint, brushmove, false, true}};
 constexpr const char* brushicon[iconsize] = {
     "................", "................", "......####......", "......####......",
     "......####......", "......####......", "..############..", "..############..",
@@ -38,7 +38,7 @@ constexpr const char* brushicon[iconsize] = {
 
 constexpr const char* airbrushhint = "Aérographe, cliquez pour amorcer le tracé";
 constexpr ToolStep airbrushsteps[] = {{{2, 4}, nullptr, {2, 5}, "Aérographe activé", nullptr},
-                                      {{2, 5}, nullptr, {2, 4}, airbrushhint, spray, false, false, true}};
+                                      {{2, 5}, nullptr, {2, 4}, airbrushhint, spray, false, true}};
 constexpr const char* airbrushicon[iconsize] = {
     "................", "................", "...##...##......", "...##...##...##.",
     ".............##.", ".....##.........", ".....##..##.....", ".........##..##.",
@@ -96,8 +96,9 @@ constexpr const char* fillicon[iconsize] = {
     "....#ooooooo#...", ".....#ooooo#.bb.", "......#ooo#..bb.", ".......#o#...bb.",
     "........#....bb.", ".............bb.", "................", "................"};
 
-// Pipette: a click takes the colour under it and goes back to the tool before.
-constexpr ToolStep pipettesteps[] = {{{8, 0}, nullptr, {8, 0}, nullptr, nullptr, false, true}};
+// Pipette: a click takes the colour under it and goes back to the tool before,
+// as Escape does without taking it.
+constexpr ToolStep pipettesteps[] = {{{8, 0}, pickcolour, {8, 0}, nullptr, nullptr, false, false, givebacktool}};
 constexpr const char* pipetteicon[iconsize] = {
     "................", "............##..", "...........####.", "..........#####.",
     "........#######.", ".........####...", "........#o.##...", ".......#o.#.....",

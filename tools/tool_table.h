@@ -6,12 +6,12 @@
 #include <span>
 #include <string_view>
 
-#include "render/drawing.h"
+#include "tools/tool_context.h"
 #include "tools/tool_code.h"
 
 namespace grafipix {
 
-using ToolAction = void (*)(Drawing& d, float X, float Y);
+using ToolAction = void (*)(ToolContext& c, const ToolInput& in);
 
 struct ToolStep {
     ToolCode code;
@@ -20,8 +20,9 @@ struct ToolStep {
     const char* caption;  // the status line after a click; nullptr leaves it
     ToolAction move;      // nullptr: a move only updates the read-out
     bool selects = false;  // a click here makes a selection: the "Sélection" menu opens
-    bool picks = false;    // a click here takes a colour (Editor::pickcolour)
     bool strokes = false;  // its moves draw: one stroke, one step of undo, up to the next click
+    // What Escape does here; nullptr: the tool goes back to its first step.
+    void (*escape)(ToolContext& c) = nullptr;
 };
 
 inline constexpr int iconsize = 16;

@@ -1,8 +1,9 @@
 #pragma once
 // What the tool table calls: each tool's work on a click or a move at the
-// converted position (X, Y). A tool sees the drawing and nothing else.
+// converted position (in.X, in.Y). A tool reaches the rest of the program
+// through its context only.
 
-#include "render/drawing.h"
+#include "tools/tool_context.h"
 
 namespace grafipix {
 
@@ -15,15 +16,14 @@ inline float farbottom(const Drawing& d) { return static_cast<float>(d.pixelgrid
 
 // freehand.cpp: Point, the pen, the brush and the airbrush, and the first
 // point of the two-click tools.
-void plot(Drawing& d, float X, float Y);
-void stampbrush(Drawing& d, float X, float Y);
+void plot(ToolContext& c, const ToolInput& in);
 // The pen and the brush moving; with "Tracé continu" each position is joined
 // to the last one of the stroke that startstroke began.
-void startstroke(Drawing& d, float X, float Y);
-void penmove(Drawing& d, float X, float Y);
-void brushmove(Drawing& d, float X, float Y);
-void spray(Drawing& d, float X, float Y);
-void setanchor(Drawing& d, float X, float Y);
+void startstroke(ToolContext& c, const ToolInput& in);
+void penmove(ToolContext& c, const ToolInput& in);
+void brushmove(ToolContext& c, const ToolInput& in);
+void spray(ToolContext& c, const ToolInput& in);
+void setanchor(ToolContext& c, const ToolInput& in);
 
 // shapes.cpp: from the anchor to (X, Y); a preview redraws the canvas first
 // and paints without storing. walkline visits the cells of the line tool's
@@ -33,21 +33,29 @@ struct WalkEnd {
     float x, y;
 };
 WalkEnd walkline(Drawing& d, float x1, float y1, float x2, float y2, void (*visit)(Drawing&, float, float));
-void drawline(Drawing& d, float X, float Y);
-void previewline(Drawing& d, float X, float Y);
-void drawrectangle(Drawing& d, float X, float Y);
-void previewrectangle(Drawing& d, float X, float Y);
-void drawcircle(Drawing& d, float X, float Y);
-void previewcircle(Drawing& d, float X, float Y);
+// The visits of a walk: the cell stored, or the cell painted only.
+inline void plotmark(Drawing& d, float x, float y) { d.plotcell(x, y); }
+inline void previewmark(Drawing& d, float x, float y) { d.previewcell(x, y); }
+void drawline(ToolContext& c, const ToolInput& in);
+void previewline(ToolContext& c, const ToolInput& in);
+void drawrectangle(ToolContext& c, const ToolInput& in);
+void previewrectangle(ToolContext& c, const ToolInput& in);
+void drawcircle(ToolContext& c, const ToolInput& in);
+void previewcircle(ToolContext& c, const ToolInput& in);
 
 // fill.cpp
-void fill(Drawing& d, float X, float Y);
+void fill(ToolContext& c, const ToolInput& in);
 
 // select_paste.cpp
-void drawselectionframe(Drawing& d, float X, float Y);
-void capture(Drawing& d, float X, float Y);
-void paste(Drawing& d, float X, float Y);
+void drawselectionframe(ToolContext& c, const ToolInput& in);
+void capture(ToolContext& c, const ToolInput& in);
+void paste(ToolContext& c, const ToolInput& in);
 // The block where a click would paste it, painted only.
-void previewpaste(Drawing& d, float X, float Y);
+void previewpaste(ToolContext& c, const ToolInput& in);
+
+// pipette.cpp: the colour of the cell becomes the drawing colour, and the
+// tool chosen before comes back; Escape gives it back too.
+void pickcolour(ToolContext& c, const ToolInput& in);
+void givebacktool(ToolContext& c);
 
 }  // namespace grafipix

@@ -24,7 +24,7 @@ TEST_F(SelectionTest, FrameCaptureDeleteDuplicateAndPasteOpaqueOrTransparent) {
     for (auto [px, py] : {std::pair{27, 27}, {57, 27}, {57, 42}, {27, 41}}) EXPECT_EQ(ed.Picture1.pixel(px, py), blackink) << px << "," << py;
     EXPECT_EQ(ed.Picture1.forecolor(), blueink) << "the pen comes back after the frame";
     down(10, 10);
-    EXPECT_TRUE(ed.doc.selrect() == (SelectionRect{10, 10, 11, 6}) && ed.anchorx == 10 && ed.anchory == 10);
+    EXPECT_TRUE(ed.doc.selrect() == (SelectionRect{10, 10, 11, 6}) && ed.toolstate().anchorx == 10 && ed.toolstate().anchory == 10);
     for (int j = 1; j <= 11; ++j)
         for (int i = 1; i <= 6; ++i)
             ASSERT_EQ(ed.selgrid.get(j, i), j <= 10 && i <= 5 ? ed.pixelgrid.get(9 + j, 9 + i) : 0) << j << "," << i;

@@ -46,7 +46,8 @@ TEST_F(ToolTest, PositionsRoundHalfUpAboveOnePassUnchangedBelowAndNoneHangsAnySt
             for (float x : positions)
                 for (float y : {-3.0f, 10.0f, 1e9f})
                     for (auto [ax, ay] : {std::pair{30.0f, 20.0f}, {y, x}}) {
-                        ed.anchorx = ax, ed.anchory = ay, ed.curtool = step.code;
+                        ed.curtool = ToolCode{3, 0}, down(ax, ay);  // the line's first point: the anchor
+                        ed.curtool = step.code;
                         move(x, y);
                         ed.curtool = step.code;
                         down(x, y);
@@ -76,10 +77,10 @@ TEST_F(ToolTest, ToolButtonsAndClicksWalkEachToolsStepsAndButtonsAbandonWhatIsPe
     auto is = [&](const State& s) { return ed.curtool == s.code && ed.modelbl.caption == s.caption; };
     for (const Row& r : rows)
         for (int button : {1, 2}) {
-            ed.anchorx = 7;
+            play("Command3 d7,7");
             ed.doc.newpicture();
             ASSERT_TRUE(click(r.button));
-            EXPECT_TRUE(is(r.chosen) && ed.anchorx == 7.0f && ed.pixelgrid == Grid(127, 63)) << r.chosen.caption;
+            EXPECT_TRUE(is(r.chosen) && ed.toolstate().anchorx == 7.0f && ed.pixelgrid == Grid(127, 63)) << r.chosen.caption;
             down(20, 20, button);
             EXPECT_TRUE(is(r.first)) << r.first.caption << " button " << button;
             down(24, 22, button);
@@ -169,11 +170,11 @@ TEST_F(ToolTest, ShapesStoreExactlyTheirCellsAndPreviewsNone) {
         play(script);
         EXPECT_EQ(setcells(ed.pixelgrid), expected) << script;
     }
-    EXPECT_TRUE(ed.anchorx == 10.0f && ed.anchory == 5.0f) << "the rectangle writes its ordered corner back";
+    EXPECT_TRUE(ed.toolstate().anchorx == 10.0f && ed.toolstate().anchory == 5.0f) << "the rectangle writes its ordered corner back";
 
     // Previews paint the canvas only and keep the anchors.
     play("new Command9 d30,20 m10,5");
-    EXPECT_TRUE(ed.anchorx == 30.0f && ed.anchory == 20.0f && ed.Picture1.pixel(27, 12) == blueink);
+    EXPECT_TRUE(ed.toolstate().anchorx == 30.0f && ed.toolstate().anchory == 20.0f && ed.Picture1.pixel(27, 12) == blueink);
     move(12, 7);
     EXPECT_EQ(ed.Picture1.pixel(27, 12), casioback) << "the next move wipes the previous preview";
     play("Command10 d64,32 m84,32");
