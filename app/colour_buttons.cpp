@@ -10,12 +10,12 @@
 namespace grafipix {
 
 size_t swatchindex(const Swatch& s) {
-    const std::vector<const Swatch*> all = allswatches();
+    const std::vector<const Swatch*>& all = allswatches();
     return static_cast<size_t>(std::find(all.begin(), all.end(), &s) - all.begin());
 }
 
 void showcolourbuttons(Editor& ed, const Model& m, int bgkind) {
-    const std::vector<const Swatch*> all = allswatches();
+    const std::vector<const Swatch*>& all = allswatches();
     for (size_t i = 0; i < all.size(); ++i)
         ed.colourbuttons[i].visible = std::ranges::any_of(m.palette, [&](const PaletteColour& c) { return &c.swatch(bgkind) == all[i]; });
 }

@@ -68,7 +68,7 @@ bool Editor::click(std::string_view name) {
         else (this->*m.click)();
         return true;
     }
-    const std::vector<const Swatch*> swatches = allswatches();
+    const std::vector<const Swatch*>& swatches = allswatches();
     for (size_t i = 0; i < swatches.size(); ++i)
         if (name == swatches[i]->name) {
             if (!colourbuttons[i].visible) return false;
@@ -100,7 +100,7 @@ MenuEntry* Editor::menu(std::string_view name) {
 const MenuEntry* Editor::menu(std::string_view name) const { return const_cast<Editor*>(this)->menu(name); }
 
 Button* Editor::button(std::string_view name) {
-    const std::vector<const Swatch*> swatches = allswatches();
+    const std::vector<const Swatch*>& swatches = allswatches();
     for (size_t i = 0; i < swatches.size(); ++i)
         if (name == swatches[i]->name) return &colourbuttons[i];
     for (size_t i = 0; i < toolrows().size(); ++i)

@@ -61,13 +61,18 @@ const Model& startmodel() { return *findmodel("g65"); }
 
 const Model& addmodel(const Model& m) { return rows().emplace_back(m); }
 
-std::vector<const Swatch*> allswatches() {
-    std::vector<const Swatch*> out(shipped.begin(), shipped.end());
-    const auto add = [&out](const Swatch* s) {
+const std::vector<const Swatch*>& allswatches() {
+    // Made again only when a row was added since.
+    static std::vector<const Swatch*> out;
+    static size_t madefor = 0;
+    if (madefor == rows().size()) return out;
+    out.assign(shipped.begin(), shipped.end());
+    const auto add = [](const Swatch* s) {
         if (s && std::find(out.begin(), out.end(), s) == out.end()) out.push_back(s);
     };
     for (const Model& m : rows())
         for (const PaletteColour& c : m.palette) add(c.button), add(c.casiobutton);
+    madefor = rows().size();
     return out;
 }
 

@@ -74,7 +74,7 @@ const Model& startmodel();
 const Model& addmodel(const Model& m);
 
 // Every colour button of every model, each once, in a fixed order.
-std::vector<const Swatch*> allswatches();
+const std::vector<const Swatch*>& allswatches();
 // The name a code has in the captions: the current palette's, or, for a code
 // it lacks, the first model's that has it.
 const char* colourname(const Model& current, int code);
