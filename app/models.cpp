@@ -19,6 +19,10 @@ void Editor::choosemodel(const Model& m) {
 }
 
 void applymodel(Editor& ed, const Model& m) {
+    // A model without the screen green leaves it for white before its colours come.
+    if (!m.casioback && ed.bgkind == 2) choosebackground(ed, 1);
+    ed.bgcasio.enabled = m.casioback;
+    ed.drawstat.enabled = m.drawstat;
     // The model's colours; the back colour's button stays as the background has it.
     const Swatch& ink = m.palette[grafipix::ink].swatch(ed.bgkind);
     unhighlightcurrent(ed, &ink);
