@@ -64,6 +64,18 @@ TEST_F(TodayModels, EntriesFollowTheGraph100AndEachShowsItsOwnControls) {
     EXPECT_TRUE(ed.bgcasio.enabled && ed.drawstat.enabled && ed.bgwhite.checked && ed.pixelgrid.columns() == 127);
 }
 
+// A screen of another size opens at the largest factor whose window fits a
+// 1280 x 800 desktop, or the one in use if smaller; the same size keeps it.
+TEST_F(TodayModels, ASwitchOfScreenSizeOpensAtAZoomThatFitsTheDesktop) {
+    EXPECT_TRUE(Editor::openingzoom({127, 63}) == 3 && Editor::openingzoom({379, 187}) == 1);
+    for (const auto& [script, factor] : {std::pair{"zoom5 g35", 5}, {"g90", 1}, {"zoom4", 4}, {"g35e2", 3}, {"zoom1 g90 g65", 1}}) {
+        play(script);
+        EXPECT_EQ(ed.zoomfactor(), factor) << script;
+    }
+    play("zoomfit g90 g100");
+    EXPECT_TRUE(ed.zoomfit.checked && !ed.zoom1.checked);
+}
+
 // Whatever the picture, both modes' programs draw it back exactly, with a
 // colour word on every drawing line and never "White".
 TEST(Graph90Programs, EveryProgramRedrawsItsPictureUnderTheInterpreter) {
