@@ -59,6 +59,39 @@ void BM_FillWholeEmptyCanvas(benchmark::State& state) {
 }
 BENCHMARK(BM_FillWholeEmptyCanvas)->Unit(benchmark::kMicrosecond);
 
+// The same two on the Graph 90+E's 379 x 187 cells.
+void BM_CirclePreviewMoveGraph90(benchmark::State& state) {
+    testing::FakePlatform platform;
+    Editor ed(platform);
+    ed.handle(Event::load());
+    ed.handle(Event::click("g90"));
+    for (int y = 1; y <= ed.pixelgrid.rows(); ++y)
+        for (int x = 1; x <= ed.pixelgrid.columns(); ++x) ed.doc.set(x, y, static_cast<int16_t>(1 + (x + y) % 7));
+    ed.handle(Event::click("Command10"));
+    ed.handle(Event::down(190, 94));
+    for (auto _ : state) {
+        ed.handle(Event::move(190 + 180, 94));  // radius 180
+        benchmark::DoNotOptimize(ed.Picture1.bits());
+    }
+}
+BENCHMARK(BM_CirclePreviewMoveGraph90)->Unit(benchmark::kMicrosecond);
+
+void BM_FillWholeEmptyCanvasGraph90(benchmark::State& state) {
+    testing::FakePlatform platform;
+    Editor ed(platform);
+    ed.handle(Event::load());
+    ed.handle(Event::click("g90"));
+    ed.handle(Event::click("Command8"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        ed.doc.newpicture();
+        state.ResumeTiming();
+        ed.handle(Event::down(190, 94));
+        benchmark::DoNotOptimize(ed.pixelgrid);
+    }
+}
+BENCHMARK(BM_FillWholeEmptyCanvasGraph90)->Unit(benchmark::kMicrosecond);
+
 // Shapes started far off the canvas, the slowest of each kind: every stroke
 // must finish well inside 10 ms.
 void BM_ShapeStartedFarOff(benchmark::State& state) {
