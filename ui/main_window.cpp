@@ -161,12 +161,10 @@ void MainWindow::place(int cellpixels, bool fit) {
     auto* client = static_cast<ClientArea*>(centralWidget());
     client->below = taller;
     client->update();
-    if (fit) {  // any size from that of a canvas of one pixel a cell
-        client->setMinimumSize(around(canvas_->sizeat(1)));
-        return;
-    }
-    client->setMinimumSize(size);
-    layout()->activate();  // else the window keeps the larger factor's minimum and cannot shrink
+    // Fitting the window, any size from that of a canvas of one pixel a cell.
+    client->setMinimumSize(fit ? around(canvas_->sizeat(1)) : size);
+    layout()->activate();  // else the window keeps the larger minimum and cannot shrink
+    if (fit) return;
     resize(size.width(), size.height() + menuBar()->sizeHint().height());
     // Grown past the screen's edge, the window comes back onto it.
     if (const QScreen* s = screen()) {

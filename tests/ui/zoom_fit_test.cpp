@@ -24,8 +24,12 @@ TEST(ZoomFit, TheCanvasTakesTheMostWholePixelsACellThatFitAndPositionsKeepTheirC
     main.show();
     main.move(0, 0);  // whole on the screen, where the pointer can reach every cell
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    main.action("g90")->trigger();  // its x1 window, then fitted and smaller at once
     main.action("zoomfit")->trigger();
     ASSERT_TRUE(ed.zoomfit.checked && !ed.zoom1.checked);
+    main.resize(600, 350);
+    QApplication::processEvents();
+    EXPECT_EQ(main.width(), 600);
     auto* canvas = static_cast<ui::CanvasWidget*>(main.canvas());
     const QWidget* client = main.centralWidget();
     for (const char* model : {"g65", "g90"}) {
