@@ -3,6 +3,7 @@
 // calculator: the program as text or as a .g1m, the drawing as a picture.
 
 #include <algorithm>
+#include <vector>
 
 #include "formats/g1m.h"
 #include "codegen/generator.h"
@@ -53,10 +54,20 @@ std::string previewinfo(const Tokens& t, const CalcRun& run) {
 
 // The models whose calculators take the output, by their menu captions.
 std::string takers(const Editor& ed, const Output& output) {
-    std::string names;
+    std::vector<std::string> names;
     for (const Model& m : models())
-        if (output.takes(m)) names += (names.empty() ? "" : " et ") + ed.menu(m.name)->caption;
-    return names;
+        if (output.takes(m)) names.push_back(ed.menu(m.name)->caption);
+    // As a sentence lists them: "a, b et c".
+    std::string out;
+    for (size_t i = 0; i < names.size(); ++i) out += (i == 0 ? "" : i + 1 == names.size() ? " et " : ", ") + names[i];
+    return out;
+}
+
+// The program file the model's calculators take; the .g1m's row, to say who
+// takes it, on a model that takes none.
+const Output& programoutput(const Model& m) {
+    const Output* row = *m.calcfiles ? findoutput(m.calcfiles) : nullptr;
+    return row ? *row : *findoutput("g1m");
 }
 
 // Both commands: the window is brought to the front and generates again even
@@ -113,7 +124,7 @@ void Editor::Code_Timer1_Timer() {
 
 void Editor::calcfilesstate() {
     const Model& m = currentmodel();
-    const Output &text = *findoutput("text"), &program = *findoutput("g1m");
+    const Output &text = *findoutput("text"), &program = programoutput(m);
     exportcalc.enabled = findoutput("picture")->takes(m);
     if (!Code) return;
     Code->savetext.enabled = text.takes(m) && !Code->Text1.empty();
@@ -138,7 +149,7 @@ void Editor::savecalc_Click() {
         if (g1m::validname(name)) break;
         platform.messagebox(g1m::badname(name));
     }
-    saveoutput(*this, "g1m", name);
+    saveoutput(*this, programoutput(currentmodel()).name, name);
 }
 
 void Editor::exportcalc_Click() {

@@ -24,4 +24,8 @@ const Swatch* buttonof(const Editor& ed, int code);
 // Gives the button of the colour in use the plain face, unless it is `keep`.
 void unhighlightcurrent(Editor& ed, const Swatch* keep);
 
+// The background of kind `kind` (1 white, 2 screen green): its back colour's
+// button shows, the other's hides, and the canvas takes its colour.
+void choosebackground(Editor& ed, int kind);
+
 }  // namespace grafipix

@@ -158,8 +158,6 @@ void Editor::about_Click() { platform.showwindow(Window::Apropos); }
 
 // ---- the background entries ----
 
-namespace {
-
 // The two entries mirror each other: the back colour's button of the new
 // background (bgkind `kind`) shows, the other one's hides.
 void choosebackground(Editor& ed, int kind) {
@@ -179,8 +177,6 @@ void choosebackground(Editor& ed, int kind) {
     ed.bgwhite.checked = kind == 1;
     ed.bgcasio.checked = kind == 2;
 }
-
-}  // namespace
 
 void Editor::bgcasio_Click() { choosebackground(*this, 2); }
 void Editor::bgwhite_Click() { choosebackground(*this, 1); }

@@ -79,7 +79,7 @@ public:
     MenuEntry remplace;
     // The entries made from the model table and the palettes (MenuRow::slot).
     std::vector<MenuEntry> tableentries;
-    MenuEntry zoom, zoom1, zoom2, zoom3, zoom4, zoom5, zoom6, grille;
+    MenuEntry zoom, zoom1, zoom2, zoom3, zoom4, zoom5, zoom6, zoomfit, grille;
     MenuEntry dither;  // last of "Options"
     MenuEntry aide, about;
 
@@ -111,9 +111,16 @@ public:
     void zoom4_Click();
     void zoom5_Click();
     void zoom6_Click();
+    void zoomfit_Click();
     void grille_Click();
-    // The factor whose entry carries the check mark, 1 to 6.
+    // The factor whose entry carries the check mark, 1 to 6; 1 while the
+    // canvas fits the window ("Ajuster à la fenêtre").
     int zoomfactor() const;
+    // The largest factor at which the window with a screen of that size, its
+    // canvas and every control, fits a 1280 x 800 screen; at least 1.
+    static int openingzoom(const Screen& s);
+    // Checks the entry of that factor, or of "Ajuster à la fenêtre" for 0.
+    void setzoom(int factor);
 
     // ---- undo, redo and the drawing kept between runs (core/) ----
     void undo_Click();
@@ -174,7 +181,6 @@ public:
 
 private:
     bool click(std::string_view name);
-    void setzoom(int factor);
     bool zoomby(int steps);
 
     // The tools' context (dispatch.cpp).

@@ -51,6 +51,7 @@ const std::array fixed{
     MenuRow{"zoom4", &E::zoom4, 2, "×4", "", true, false, &E::zoom4_Click},
     MenuRow{"zoom5", &E::zoom5, 2, "×5", "", true, false, &E::zoom5_Click},
     MenuRow{"zoom6", &E::zoom6, 2, "×6", "", true, false, &E::zoom6_Click},
+    MenuRow{"zoomfit", &E::zoomfit, 2, "Ajuster à la fenêtre", "", true, false, &E::zoomfit_Click},
     MenuRow{"grille", &E::grille, 1, "Grille", "", true, false, &E::grille_Click},
     MenuRow{"continu", &E::continu, 1, "Tracé continu", "", true, false, &E::continu_Click},
     MenuRow{"dither", &E::dither, 1, "Importation tramée", "", true, false, &E::dither_Click},

@@ -1,5 +1,7 @@
 // The model switch: one function over the model table.
 
+#include <algorithm>
+
 #include "app/colour_buttons.h"
 #include "app/editor.h"
 #include "app/replace_captions.h"
@@ -19,9 +21,16 @@ void Editor::choosemodel(const Model& m) {
 }
 
 void applymodel(Editor& ed, const Model& m) {
+    // A model without the screen green leaves it for white before its colours come.
+    if (!m.casioback && ed.bgkind == 2) choosebackground(ed, 1);
+    ed.bgcasio.enabled = m.casioback;
+    ed.drawstat.enabled = m.drawstat;
     // The model's colours; the back colour's button stays as the background has it.
     const Swatch& ink = m.palette[grafipix::ink].swatch(ed.bgkind);
     unhighlightcurrent(ed, &ink);
+    // A screen of another size opens at a zoom at which the window fits the desktop.
+    const bool resized = m.screen.columns != ed.pixelgrid.columns() || m.screen.rows != ed.pixelgrid.rows();
+    if (resized && !ed.zoomfit.checked) ed.setzoom(std::min(ed.zoomfactor(), Editor::openingzoom(m.screen)));
     ed.setscreen(m.screen);
     ed.model = &m;
     showcolourbuttons(ed, m, ed.bgkind);

@@ -3,27 +3,30 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string_view>
+
 #include "app/editor.h"
+#include "bench/started_editor.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
 
 using namespace grafipix;
 
-void BM_CirclePreviewMoveOnFullPicture(benchmark::State& state) {
-    testing::FakePlatform platform;
-    Editor ed(platform);
-    ed.handle(Event::load());
-    for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x) ed.doc.set(x, y, static_cast<int16_t>(1 + (x + y) % 3));
+// A circle's preview following the pointer, radius `radius` from the middle.
+void circlerun(benchmark::State& state, const char* model, float radius) {
+    bench::StartedEditor started(model, [](int x, int y, int) { return x + y; });
+    Editor& ed = started.ed;
+    const float x = static_cast<float>(ed.pixelgrid.maxx() / 2), y = static_cast<float>(ed.pixelgrid.maxy() / 2);
     ed.handle(Event::click("Command10"));
-    ed.handle(Event::down(64, 32));
-    state.SetLabel("baseline: BM_QPainterRedraw");
+    ed.handle(Event::down(x, y));
+    if (std::string_view(model) == "g65") state.SetLabel("baseline: BM_QPainterRedraw");
     for (auto _ : state) {
-        ed.handle(Event::move(64 + 60, 32));  // radius 60
+        ed.handle(Event::move(x + radius, y));
         benchmark::DoNotOptimize(ed.Picture1.bits());
     }
 }
+void BM_CirclePreviewMoveOnFullPicture(benchmark::State& state) { circlerun(state, "g65", 60); }
 BENCHMARK(BM_CirclePreviewMoveOnFullPicture)->Unit(benchmark::kMicrosecond);
 
 // The worst paste preview: every cell of a full picture copied, the block
@@ -43,21 +46,27 @@ void BM_PastePreviewMoveOfWholeCanvas(benchmark::State& state) {
 }
 BENCHMARK(BM_PastePreviewMoveOfWholeCanvas)->Unit(benchmark::kMicrosecond);
 
-void BM_FillWholeEmptyCanvas(benchmark::State& state) {
-    testing::FakePlatform platform;
-    Editor ed(platform);
-    ed.handle(Event::load());
+void fillrun(benchmark::State& state, const char* model) {
+    bench::StartedEditor started(model);
+    Editor& ed = started.ed;
     ed.handle(Event::click("Command8"));
-    state.SetLabel("baseline: BM_QPainterRedraw");
+    if (std::string_view(model) == "g65") state.SetLabel("baseline: BM_QPainterRedraw");
     for (auto _ : state) {
         state.PauseTiming();
         ed.doc.newpicture();
         state.ResumeTiming();
-        ed.handle(Event::down(64, 32));
+        ed.handle(Event::down(static_cast<float>(ed.pixelgrid.maxx() / 2), static_cast<float>(ed.pixelgrid.maxy() / 2)));
         benchmark::DoNotOptimize(ed.pixelgrid);
     }
 }
+void BM_FillWholeEmptyCanvas(benchmark::State& state) { fillrun(state, "g65"); }
 BENCHMARK(BM_FillWholeEmptyCanvas)->Unit(benchmark::kMicrosecond);
+
+// The same two on the Graph 90+E's 379 x 187 cells.
+void BM_CirclePreviewMoveGraph90(benchmark::State& state) { circlerun(state, "g90", 180); }
+void BM_FillWholeEmptyCanvasGraph90(benchmark::State& state) { fillrun(state, "g90"); }
+BENCHMARK(BM_CirclePreviewMoveGraph90)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillWholeEmptyCanvasGraph90)->Unit(benchmark::kMicrosecond);
 
 // Shapes started far off the canvas, the slowest of each kind: every stroke
 // must finish well inside 10 ms.

@@ -53,10 +53,13 @@ struct Model {
     Conversion conversion;
     const Flavour* flavour;  // the text for its link program
     int lastpicture;         // picture memories 1..lastpicture
-    const char* calcfiles;   // "g1m" where the calculators take the files we write, "" for none
+    const char* calcfiles;   // "g1m" or "g3m" where the calculators take the program files we write, "" for none
+    bool casioback = true;   // offers the screen-green background
+    bool drawstat = true;    // takes the DrawStat mode's scatter set-up
 
     int codes() const { return static_cast<int>(palette.size()); }
     bool takesg1m() const { return std::string_view(calcfiles) == "g1m"; }
+    bool takesg3m() const { return std::string_view(calcfiles) == "g3m"; }
     // What the canvas shows for a code; a code the palette lacks shows as the back colour.
     wincolour shown(int code, int bgkind) const {
         return (code >= 0 && code < codes() ? palette[code] : palette[0]).swatch(bgkind).colour;

@@ -22,27 +22,30 @@ namespace grafipix {
 namespace {
 
 constexpr std::string_view usage =
-    "Usage : grafipix-convert [--model g35|g65|g85|g100] [--mode fline|drawstat|compact] [--picture N]\n"
-    "                        [--dither] [--format text|g1m|picture|png] [--name NOM] ENTREE [SORTIE]\n"
+    "Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90] [--mode fline|drawstat|compact] [--picture N]\n"
+    "                        [--dither] [--format text|g1m|g3m|picture|png] [--name NOM] ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
     "\n"
-    "  --model     calculatrice : g35, g65 (Graph 65/80, par défaut), g85 (texte pour FA-124)\n"
-    "              ou g100\n"
-    "  --mode      fline (F-Line et PxlOn, par défaut), drawstat (F-Line et DrawStat) ou compact\n"
-    "              (lignes et colonnes en F-Line, Horizontal et PxlOn, le programme le plus court)\n"
+    "  --model     calculatrice : g35, g65 (Graph 65/80, par défaut), g85 (texte pour FA-124),\n"
+    "              g100, g35e2 (Graph 35+E II, texte pour FA-124) ou g90 (Graph 90+E, écran de\n"
+    "              379 x 187, sept couleurs)\n"
+    "  --mode      fline (F-Line et PxlOn, par défaut), drawstat (F-Line et DrawStat, sauf g90) ou\n"
+    "              compact (lignes et colonnes en F-Line, Horizontal et PxlOn, le programme le plus\n"
+    "              court)\n"
     "  --picture   numéro du picture où la calculatrice garde l'image (StoPict), lu comme la\n"
     "              réponse à la question de l'éditeur : un nombre entier de -32768 à 32767 (une\n"
-    "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour la\n"
-    "              g100) ; 0 n'ajoute pas de StoPict\n"
+    "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour g100,\n"
+    "              g35e2 et g90) ; 0 n'ajoute pas de StoPict\n"
     "  --dither    importation tramée, pour les photos : les nuances deviennent des points\n"
     "              plus ou moins serrés, comme Options > Importation tramée\n"
     "  --format    text (le texte du programme, par défaut), g1m (le programme dans un fichier\n"
-    "              .g1m), picture (le dessin en picture dans un fichier .g1m, numéro donné par\n"
-    "              --picture, 1 sans lui, ramené à 1..20) ou png (le dessin en image PNG, un\n"
-    "              pixel par point de l'écran) ; g1m et picture pour g35 ou g85\n"
-    "  --name      nom du programme dans le fichier g1m (GRAFIPIX par défaut) : de 1 à 8\n"
+    "              .g1m), g3m (le programme dans un fichier .g3m), picture (le dessin en picture\n"
+    "              dans un fichier .g1m, numéro donné par --picture, 1 sans lui, ramené à 1..20)\n"
+    "              ou png (le dessin en image PNG, un pixel par point de l'écran) ; g1m et picture\n"
+    "              pour g35, g85 ou g35e2, g3m pour g90\n"
+    "  --name      nom du programme dans le fichier g1m ou g3m (GRAFIPIX par défaut) : de 1 à 8\n"
     "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
     "  --help      affiche cette aide\n"
     "  --version   affiche la version\n"
@@ -100,13 +103,15 @@ QString parse(const QStringList& arguments, Options& o) {
     o.version = parser.isSet(version);
     o.dither = parser.isSet(dither);
     if (parser.isSet(model) && !(o.model = findmodel(parser.value(model).toStdString())))
-        return "modèle inconnu " + quoted(parser.value(model)) + " (g35, g65, g85 ou g100)";
+        return "modèle inconnu " + quoted(parser.value(model)) + " (" + namelist(models(), [](const Model&) { return true; }) + ")";
     if (parser.isSet(mode)) {
         const QString word = parser.value(mode);
         if (word == "fline") o.mode = CodeMode::fline;
         else if (word == "drawstat") o.mode = CodeMode::drawstat;
         else if (word == "compact") o.mode = CodeMode::compact;
         else return "mode inconnu " + quoted(word) + " (fline, drawstat ou compact)";
+        if (o.mode == CodeMode::drawstat && !o.model->drawstat)
+            return "le mode « drawstat » ne convient pas au modèle " + quoted(o.model->name) + " (fline ou compact)";
     }
     if (parser.isSet(picture)) {
         const std::optional<int16_t> n = readpictnum(parser.value(picture).toStdString());

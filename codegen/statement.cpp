@@ -1,5 +1,8 @@
 #include "codegen/statement.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "calculator/model_table.h"
 #include "codegen/program_text.h"
 
@@ -37,32 +40,48 @@ int statementbytes(const Statement& s, const Model& m) {
 }
 
 void appendstatement(std::u16string& text, const Statement& s, const Model& m) {
-    if (const std::u16string_view word = colourword(s.colour, m); !word.empty()) {
+    // Built whole and appended once: the plain mode writes a line a cell, and
+    // a large screen's worst picture has some 70 000 of them.
+    // Room for a word of up to 24 characters, its blank, "F-Line " and four
+    // numbers with their commas; a longer word goes straight to the text.
+    char16_t line[96];
+    size_t n = 0;
+    const auto add = [&](std::u16string_view part) { n = std::copy(part.begin(), part.end(), line + n) - line; };
+    const auto number = [&](int v) {
+        char digits[12];
+        char* end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+        n = std::copy(digits, end, line + n) - line;
+    };
+    if (const std::u16string_view word = colourword(s.colour, m); word.size() > 24) {
         text += word;
         text += u' ';
+    } else if (!word.empty()) {
+        add(word);
+        add(u" ");
     }
     switch (s.kind) {
         case Statement::pxlon:  // PxlOn takes (row, column) from the top
-            text += u"PxlOn ";
-            appendnumber(text, s.y1);
-            text += u',';
-            appendnumber(text, s.x1);
+            add(u"PxlOn ");
+            number(s.y1);
+            add(u",");
+            number(s.x1);
             break;
         case Statement::horizontal:
-            text += u"Horizontal ";
-            appendnumber(text, graphrow(s.y1, m));
+            add(u"Horizontal ");
+            number(graphrow(s.y1, m));
             break;
         case Statement::fline:
-            text += u"F-Line ";
-            appendnumber(text, s.x1);
-            text += u',';
-            appendnumber(text, graphrow(s.y1, m));
-            text += u',';
-            appendnumber(text, s.x2);
-            text += u',';
-            appendnumber(text, graphrow(s.y2, m));
+            add(u"F-Line ");
+            number(s.x1);
+            add(u",");
+            number(graphrow(s.y1, m));
+            add(u",");
+            number(s.x2);
+            add(u",");
+            number(graphrow(s.y2, m));
             break;
     }
+    text.append(line, n);
     endline(text, m.flavour->eolmark);
 }
 

@@ -26,15 +26,19 @@ void putpadded(std::string& out, std::string_view s, size_t size) {
 std::string_view unpadded(std::string_view s) { return s.substr(0, std::min(s.find('\0'), s.size())); }
 
 // The header before inversion, for a file of `size` bytes.
-std::string header(uint32_t size, int objects) {
+std::string header(uint32_t size, int objects, Family family) {
+    const bool g3m = family == Family::g3m;
     std::string h(magic);
-    h += '\x31';
+    h += g3m ? '\x75' : '\x31';
     h += std::string_view("\x00\x10\x00\x10\x00", 5);
     h += static_cast<char>((size + 0x41) & 0xFF);
     h += '\x01';
     putnumber(h, size, 4);
     h += static_cast<char>((size + 0xB8) & 0xFF);
-    h.append(9, '\xFF');
+    h += g3m ? '\xFE' : '\xFF';
+    h.append(6, '\xFF');
+    h += g3m ? static_cast<char>(((size & 0xFF) + ((size >> 8) & 0xFF) - 0x10) & 0xFF) : '\xFF';
+    h += g3m ? static_cast<char>((size - 0x17) & 0xFF) : '\xFF';
     putnumber(h, static_cast<uint32_t>(objects), 2);
     return h;
 }
@@ -79,10 +83,10 @@ Object pictureobject(const Grid& grid, int number) {
     return o;
 }
 
-std::string writefile(const std::vector<Object>& objects) {
+std::string writefile(const std::vector<Object>& objects, Family family) {
     size_t size = headersize;
     for (const Object& o : objects) size += subheadersize + o.body.size();
-    std::string file = header(static_cast<uint32_t>(size), static_cast<int>(objects.size()));
+    std::string file = header(static_cast<uint32_t>(size), static_cast<int>(objects.size()), family);
     for (char& c : file) c = static_cast<char>(~c);
     file.reserve(size);
     for (const Object& o : objects) {
@@ -98,14 +102,16 @@ std::string writefile(const std::vector<Object>& objects) {
     return file;
 }
 
-std::optional<std::vector<Object>> readfile(std::string_view file, std::string& fault) {
+std::optional<std::vector<Object>> readfile(std::string_view file, std::string& fault, Family* family) {
     if (file.size() < headersize) return fails(fault, "shorter than the header");
     std::string h(file.substr(0, headersize));
     for (char& c : h) c = static_cast<char>(~c);
     const uint32_t size = number(h, 16, 4);
     if (size != file.size()) return fails(fault, "the header gives another size");
     const int count = static_cast<int>(number(h, 30, 2));
-    if (h != header(size, count)) return fails(fault, "a header field or check byte is wrong");
+    const Family found = h[8] == '\x75' ? Family::g3m : Family::g1m;
+    if (h != header(size, count, found)) return fails(fault, "a header field or check byte is wrong");
+    if (family) *family = found;
     std::vector<Object> objects;
     size_t at = headersize;
     for (int i = 0; i < count; ++i) {

@@ -1,5 +1,5 @@
 #pragma once
-// .g1m files, which the monochrome calculators' link software opens and the
+// .g1m files (and the Graph 90+E's .g3m), which the monochrome calculators' link software opens and the
 // newer of those calculators copy straight from USB storage: a 32-byte header
 // stored inverted, then objects, each a 44-byte subheader and its body. A
 // program object holds tokens (tokens.h); a picture object two 1024-byte
@@ -43,12 +43,16 @@ Object programobject(std::string_view name, std::string_view tokens);
 // The drawn cells of the screen as picture `number`, 1..20, as far as the sheet reaches.
 Object pictureobject(const Grid& grid, int number);
 
-// The whole file of these objects.
-std::string writefile(const std::vector<Object>& objects);
+// The monochrome calculators' .g1m, or the Graph 90+E's .g3m: the same file
+// but for four header bytes.
+enum class Family { g1m, g3m };
 
-// A file read back, every header field and check byte verified: the objects,
-// or nothing with the first fault in `fault`.
-std::optional<std::vector<Object>> readfile(std::string_view file, std::string& fault);
+// The whole file of these objects.
+std::string writefile(const std::vector<Object>& objects, Family family = Family::g1m);
+
+// A file of either family read back, every header field and check byte
+// verified: the objects, or nothing with the first fault in `fault`.
+std::optional<std::vector<Object>> readfile(std::string_view file, std::string& fault, Family* family = nullptr);
 
 // Pixel (x, y) of a picture body, both from 1 as the screen counts them.
 bool pixel(std::string_view picturebody, int x, int y);

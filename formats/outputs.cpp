@@ -14,15 +14,18 @@ namespace {
 
 bool everymodel(const Model&) { return true; }
 bool g1mmodels(const Model& m) { return m.takesg1m(); }
+bool g3mmodels(const Model& m) { return m.takesg3m(); }
 
 std::string programtext(const OutputSource& s, std::string&) { return towindows1252(s.program); }
 
-std::string programfile(const OutputSource& s, std::string& error) {
+std::string programfile(const OutputSource& s, std::string& error, g1m::Family family) {
     const Tokens tokens = tokenize(s.program, s.model);
     error = tokens.error;
     if (!error.empty()) return {};
-    return g1m::writefile({g1m::programobject(s.programname, tokens.bytes)});
+    return g1m::writefile({g1m::programobject(s.programname, tokens.bytes)}, family);
 }
+std::string g1mprogram(const OutputSource& s, std::string& error) { return programfile(s, error, g1m::Family::g1m); }
+std::string g3mprogram(const OutputSource& s, std::string& error) { return programfile(s, error, g1m::Family::g3m); }
 
 std::string picturefile(const OutputSource& s, std::string&) {
     return g1m::writefile({g1m::pictureobject(s.grid, s.picture)});
@@ -38,12 +41,15 @@ std::string drawingpng(const OutputSource& s, std::string&) {
     return encodepng(picture);
 }
 
-constexpr std::array<Output, 4> rows{{
+constexpr std::array<Output, 5> rows{{
     {"text", "Enregistrer le texte...", "", "Texte", ".txt", [](const OutputSource&) { return std::string("programme"); },
      everymodel, true, programtext},
     {"g1m", "Enregistrer pour la calculatrice...", "Un fichier .g1m que la calculatrice ouvre ou copie depuis sa clé USB",
      "Fichiers pour la calculatrice", ".g1m", [](const OutputSource& s) { return std::string(s.programname); }, g1mmodels,
-     true, programfile},
+     true, g1mprogram},
+    {"g3m", "Enregistrer pour la calculatrice...", "Un fichier .g3m que la Graph 90+E ouvre ou copie depuis sa clé USB",
+     "Fichiers pour la calculatrice", ".g3m", [](const OutputSource& s) { return std::string(s.programname); }, g3mmodels,
+     true, g3mprogram},
     {"picture", "Exporter pour la calculatrice...", "", "Fichiers pour la calculatrice", ".g1m",
      [](const OutputSource& s) { return "PICT" + std::to_string(s.picture); }, g1mmodels, false, picturefile},
     {"png", "", "", "Images PNG", ".png", [](const OutputSource&) { return std::string("dessin"); }, everymodel, false,

@@ -19,9 +19,13 @@ void fill(ToolContext& c, const ToolInput& in) {
     int n = 2, i = 1;
     // A neighbour that passes its bound test and still has the old colour is
     // recoloured as it is queued, so with old != curcolor it is queued once.
+    // The cell is found once for the read and the write: on the largest
+    // screens the walk spends its time here.
     auto visit = [&](float nx, float ny, bool inbounds) {
-        if (!inbounds || d.pixelgrid.at(nx, ny) != old) return;
-        d.doc.put(nx, ny, d.curcolor);
+        if (!inbounds) return;
+        const int cx = cellindex(nx), cy = cellindex(ny);
+        if (d.pixelgrid.get(cx, cy) != old) return;
+        d.doc.set(cx, cy, d.curcolor);
         queue.x[n] = nx;
         queue.y[n] = ny;
         ++n;

@@ -28,11 +28,15 @@ CanvasWidget::CanvasWidget(Application& app, QWidget* parent) : QWidget(parent),
     setFixedSize(canvas.width(), canvas.height());
 }
 
-void CanvasWidget::setzoom(int factor, bool grid) {
+QSize CanvasWidget::sizeat(int cellpixels) const {
     const Canvas& canvas = app_.editor().Picture1;
-    const QSize size(canvas.width() * factor, canvas.height() * factor);
-    if (factor == zoom_ && grid == grid_ && size == this->size()) return;
-    zoom_ = factor;
+    return QSize(canvas.width() * cellpixels / Canvas::unitpixels, canvas.height() * cellpixels / Canvas::unitpixels);
+}
+
+void CanvasWidget::setscale(int cellpixels, bool grid) {
+    const QSize size = sizeat(cellpixels);
+    if (cellpixels == cellpixels_ && grid == grid_ && size == this->size()) return;
+    cellpixels_ = cellpixels;
     grid_ = grid;
     setFixedSize(size);
     update();
@@ -43,13 +47,13 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
     QImage raster(reinterpret_cast<const uchar*>(canvas.bits()), canvas.width(), canvas.height(), canvas.width() * 4,
                   QImage::Format_RGB32);
     QPainter p(this);
-    // A whole number of pixels for each raster pixel, no blending: cells stay sharp.
+    // A whole number of pixels for each cell, no blending: cells stay sharp.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(QRect(0, 0, width(), height()), raster);
-    if (!grid_ || zoom_ < gridfrom) return;
+    if (!grid_ || cellpixels_ < gridfrom * Canvas::unitpixels) return;
     // One device pixel wide, on the first column and row of each cell from the second on.
     p.setPen(QPen(QColor(96, 96, 96, 110), 0));
-    const int cell = Canvas::unitpixels * zoom_;
+    const int cell = cellpixels_;
     for (int x = cell; x < width(); x += cell) p.drawLine(x, 0, x, height() - 1);
     for (int y = cell; y < height(); y += cell) p.drawLine(0, y, width() - 1, y);
 }

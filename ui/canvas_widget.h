@@ -14,14 +14,17 @@ class CanvasWidget : public QWidget {
 public:
     CanvasWidget(Application& app, QWidget* parent);
 
-    // Each raster pixel a square of `factor` logical pixels; the grid lines
-    // between cells are drawn only from `gridfrom` up.
+    // Each cell a square of `cellpixels` logical pixels (a zoom factor of n
+    // is 3n); the grid lines between cells are drawn only from zoom factor
+    // `gridfrom` up.
     static constexpr int gridfrom = 3;
-    void setzoom(int factor, bool grid);
-    int zoom() const { return zoom_; }
+    void setscale(int cellpixels, bool grid);
+    int cellpixels() const { return cellpixels_; }
+    // The widget's size at that scale.
+    QSize sizeat(int cellpixels) const;
 
     // Canvas units of a position in the widget's logical pixels.
-    float unitsof(qreal v) const { return static_cast<float>(1.0 + v / (Canvas::unitpixels * zoom_)); }
+    float unitsof(qreal v) const { return static_cast<float>(1.0 + v / cellpixels_); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -30,7 +33,7 @@ protected:
 
 private:
     Application& app_;
-    int zoom_ = 1;
+    int cellpixels_ = Canvas::unitpixels;
     bool grid_ = false;
 };
 

@@ -94,7 +94,14 @@ void CalcScreen::paintEvent(QPaintEvent*) {
     // Twice the calculator's pixels, or less where a larger screen would not fit.
     const double fit = screen_.isNull() ? scale : std::min({double(scale), double(room.width()) / screen_.width(),
                                                              double(room.height()) / screen_.height()});
-    if (!screen_.isNull()) p.drawImage(QRectF(room.topLeft(), QSizeF(screen_.size()) * fit), screen_);
+    if (!screen_.isNull() && fit >= 1) {
+        p.drawImage(QRectF(room.topLeft(), QSizeF(screen_.size()) * fit), screen_);
+    } else if (!screen_.isNull()) {
+        // Shrunk by averaging, so a lone pixel or a thin line fades rather than vanishes.
+        const QImage shrunk = screen_.scaled(room.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.fillRect(room, qcolour(lightgrey));
+        p.drawImage(room.topLeft() + QPoint((room.width() - shrunk.width()) / 2, 0), shrunk);
+    }
     drawFrame(&p);
 }
 

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <algorithm>
+#include <limits>
 
 #include "calculator/model_table.h"
 #include "document/texts.h"
@@ -135,22 +136,35 @@ void MainWindow::buildcontrols(QWidget* client) {
     for (QWidget* w : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) designed_.push_back({w, w->geometry()});
 }
 
-void MainWindow::place(int zoom) {
-    canvas_->setzoom(zoom, app_.editor().grille.checked);
-    // Beyond the canvas of the start model at its own size, everything grows.
-    const Canvas& raster = app_.editor().Picture1;
+void MainWindow::place(int cellpixels, bool fit) {
+    fit_ = fit;
+    canvas_->setscale(cellpixels, app_.editor().grille.checked);
+    // Beyond the canvas of the start model at its own size, everything grows;
+    // the controls under it never rise over the colour buttons beside it.
     const Screen start = startmodel().screen;
-    const int wider = raster.width() * zoom - Canvas::pixelsfor(start.columns);
-    const int taller = raster.height() * zoom - Canvas::pixelsfor(start.rows);
     const QRect canvas = twips(canvasleft, canvastop, canvaswidth, canvasheight);
+    const auto under = [&canvas](const QRect& at) { return at.top() > canvas.bottom() && at.right() > canvas.left(); };
+    int lowest = 0, firstunder = std::numeric_limits<int>::max();
+    for (auto& [w, at] : designed_) {
+        if (under(at)) firstunder = std::min(firstunder, at.top());
+        else if (w != canvas_ && !w->isHidden() && at.right() < canvas.left()) lowest = std::max(lowest, at.bottom());
+    }
+    // The client area around a canvas of that size.
+    const auto around = [&](QSize shown) {
+        return QSize(mainwidth / twipsperpixel + std::max(0, shown.width() - Canvas::pixelsfor(start.columns)),
+                     mainheight / twipsperpixel + std::max({0, shown.height() - Canvas::pixelsfor(start.rows), lowest + 1 - firstunder}));
+    };
+    const QSize size = around(canvas_->size());
+    const int taller = size.height() - mainheight / twipsperpixel;
     for (auto& [w, at] : designed_)
-        if (w != canvas_ && at.top() > canvas.bottom() && at.right() > canvas.left()) w->move(at.topLeft() + QPoint(0, taller));
+        if (w != canvas_ && under(at)) w->move(at.topLeft() + QPoint(0, taller));
     auto* client = static_cast<ClientArea*>(centralWidget());
     client->below = taller;
     client->update();
-    const QSize size(mainwidth / twipsperpixel + wider, mainheight / twipsperpixel + taller);
-    client->setMinimumSize(size);
-    layout()->activate();  // else the window keeps the larger factor's minimum and cannot shrink
+    // Fitting the window, any size from that of a canvas of one pixel a cell.
+    client->setMinimumSize(fit ? around(canvas_->sizeat(1)) : size);
+    layout()->activate();  // else the window keeps the larger minimum and cannot shrink
+    if (fit) return;
     resize(size.width(), size.height() + menuBar()->sizeHint().height());
     // Grown past the screen's edge, the window comes back onto it.
     if (const QScreen* s = screen()) {
@@ -158,6 +172,21 @@ void MainWindow::place(int zoom) {
         move(std::clamp(r.left(), room.left(), std::max(room.left(), room.right() + 1 - r.width())),
              std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() + 1 - r.height())));
     }
+}
+
+int MainWindow::fittingcells() const {
+    // The room the controls leave: the client area less what they take beside and under the start model's canvas.
+    const Screen start = startmodel().screen;
+    const QSize room = centralWidget()->size() - QSize(mainwidth / twipsperpixel - Canvas::pixelsfor(start.columns),
+                                                       mainheight / twipsperpixel - Canvas::pixelsfor(start.rows));
+    const Canvas& raster = app_.editor().Picture1;
+    return std::max(1, std::min(room.width() * Canvas::unitpixels / raster.width(),
+                                room.height() * Canvas::unitpixels / raster.height()));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (fit_ && fittingcells() != canvas_->cellpixels()) place(fittingcells(), true);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {
@@ -189,12 +218,14 @@ void MainWindow::refresh() {
         }
     }
     for (const LabelRow& l : mainlabels()) showcaption(labels_.at(l.name), QString::fromStdString((ed.*l.label).caption));
-    const QSize shown(ed.Picture1.width() * ed.zoomfactor(), ed.Picture1.height() * ed.zoomfactor());
-    if (const int zoom = ed.zoomfactor(); zoom != canvas_->zoom() || shown != canvas_->size()) {
-        place(zoom);
-        QSettings("Grafipix", "grafipix").setValue("zoom", zoom);  // for the next run
+    const bool fit = ed.zoomfit.checked;
+    const int cells = fit ? fittingcells() : Canvas::unitpixels * ed.zoomfactor();
+    if (cells != canvas_->cellpixels() || canvas_->sizeat(cells) != canvas_->size() || fit != fit_) {
+        place(cells, fit);
+        // For the next run; fitting the window is chosen again each time.
+        if (!fit) QSettings("Grafipix", "grafipix").setValue("zoom", ed.zoomfactor());
     }
-    canvas_->setzoom(canvas_->zoom(), ed.grille.checked);
+    canvas_->setscale(canvas_->cellpixels(), ed.grille.checked);
     canvas_->update();
 }
 

@@ -35,13 +35,17 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void buildmenus();
     void buildcontrols(QWidget* client);
-    // The canvas at a zoom factor, the controls under it moved down with its
-    // bottom edge, the window fitted around them.
-    void place(int zoom);
+    // The canvas at `cellpixels` screen pixels a cell, the controls under it
+    // moved down with its bottom edge; the window fitted around them unless
+    // the canvas fits the window (`fit`), which the user then sizes freely.
+    void place(int cellpixels, bool fit);
+    // The most pixels a cell that let the canvas fit the window beside the controls, at least 1.
+    int fittingcells() const;
 
     Application& app_;
     std::map<std::string, QAction*> actions_;
@@ -50,6 +54,7 @@ private:
     std::map<std::string, QLabel*> labels_;
     std::map<std::string, wincolour> shownback_;
     CanvasWidget* canvas_ = nullptr;
+    bool fit_ = false;
     std::vector<std::pair<QWidget*, QRect>> designed_;  // controls at their twips place
 };
 

@@ -64,7 +64,7 @@ TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     for (const ButtonRow& b : mainbuttons())
         if (const Button& c = *ed.button(b.name); c.backcolor == highlight || !c.visible)
             marks += b.name + std::string(c.backcolor == highlight ? "*" : "") + (c.visible ? " " : "~ ");
-    EXPECT_EQ(marks, "exportcalc- undo- redo- selection- repbluesel- g65+ bgcasio+ opyes+ repblue- zoom1+ presswhite~ pressblue* pressblack~ ");
+    EXPECT_EQ(marks, "exportcalc- undo- redo- selection- repbluesel- repcolour4sel- repcolour5sel- repcolour6sel- repcolour7sel- g65+ bgcasio+ opyes+ repblue- repcolour4- repcolour5- repcolour6- repcolour7- zoom1+ presswhite~ pressblue* pressblack~ pressblue90~ pressred~ pressmagenta~ pressgreen90~ presscyan~ pressyellow~ ");
     for (const char* name : {"pressblack", "presswhite", "repblue", "desel", "selvert", "calc", "Command4", "nothing", "exportcalc", "savetext"})
         EXPECT_TRUE(!click(name) && ed.doc == Document(127, 63) && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
     play("g100 pressblack");

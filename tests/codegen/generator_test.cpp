@@ -295,7 +295,7 @@ TEST_F(CodeWindow, PreviewsAndSavesTheTextAndTheCalculatorFiles) {
     EXPECT_TRUE(drawn == 8 && ed.Code->preview.screen[5][9] == ink && ed.Code->preview.screen[20][20] == ink);
     EXPECT_EQ(ed.Code->previewinfo, "4 instructions, 52 octets sur la calculatrice");  // 10 + 39 tokens + 3
     EXPECT_FALSE(click("savecalc") || click("exportcalc"));
-    EXPECT_EQ(ed.Code->savecalc.tooltip, "La Graph 65/80 ne lit pas les fichiers .g1m : seules les Graph 35 et Graph 85 les lisent.");
+    EXPECT_EQ(ed.Code->savecalc.tooltip, "La Graph 65/80 ne lit pas les fichiers .g1m : seules les Graph 35, Graph 85 et Graph 35+E II les lisent.");
     platform.saves = {"p.txt"};
     EXPECT_TRUE(click("savetext") && platform.files["p.txt"] == towindows1252(ed.Code->Text1));
 

@@ -259,7 +259,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     // Dithered, the red run (70 % dark between the screen green and the ink) loses a cell and the light green point goes.
     EXPECT_TRUE(run({"--dither", "--model=g85", picture}) == 0 && out.ends_with(",0\xD9\r\nPxlOn 10,5\xD9\r\nF-Line 20,34,21,34\xD9\r\nF-Line 23,34,25,34\xD9\r\n")) << out;
     EXPECT_TRUE(run({"--mode", "compact", "--model", "g35", picture}) == 0 && out.ends_with("\nPxlOn 10,5\r\nF-Line 20,34,25,34\r\nPxlOn 40,7\r\n")) << out;
-    EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
+    EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90]"));
     EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
     const QString g1mfile = QString::fromStdString(folder.path("programme.g1m"));
     std::string fault;
@@ -290,7 +290,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
         {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
         {{"--format", "g1m", picture, fresh}, 2, "le modèle « g65 » ne lit pas les fichiers .g1m"},
-        {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp » (text, g1m, picture ou png)"},
+        {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp » (text, g1m, g3m, picture ou png)"},
         {{"--model=g85", "--format=g1m", "--name=jeu", picture, fresh}, 2, "Le nom « jeu » ne convient pas"},
         {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
         {{picture, QString::fromStdString(folder.path("absent/sortie.txt"))}, 1, "n'existe pas"},
