@@ -1,5 +1,5 @@
 // The document's bounds, the redraw, start-up, "Nouveau", the design-time state
-// of Main's controls and the event funnel's refusals.
+// of Main's controls, the event funnel's refusals, and undo.
 
 #include <gtest/gtest.h>
 
@@ -31,19 +31,16 @@ TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
     for (auto [v, index] : {std::pair{0.5f, 0}, {1.5f, 2}, {2.5f, 2}, {0.8f, 1}, {-2.5f, -2}}) EXPECT_EQ(cellindex(v), index) << v;
 }
 
-// Each code on exactly its 3 x 3 pixels in the model's ink, the border cells
-// never (the pen each colour leaves is the colour buttons' test to show).
+// Each code on exactly its 3 x 3 pixels in the model's colour, the border cells never.
 TEST_F(EditorTest, RedrawPaintsEachCellInTheModelsInkAndNeverTheBorders) {
-    struct Row { int16_t code; const char* model; int bgkind; wincolour cell; } rows[] = {
-        {1, "g65", 2, blueink}, {1, "g100", 1, blackink}, {2, "g65", 2, greenink}, {3, "g65", 1, orangeink}};
+    struct Row { int16_t code; const char* script; wincolour cell; } rows[] = {
+        {1, "g65 bgcasio", blueink}, {1, "g100 bgwhite", blackink}, {2, "g65 bgcasio", greenink}, {3, "g65 bgwhite", orangeink}};
     for (const Row& r : rows) {
-        click(r.model);
-        ed.doc.newpicture();
-        for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) ed.doc.set(x, y, r.code);
-        ed.bgkind = r.bgkind;
-        ed.redrawcanvas();
-        EXPECT_TRUE(cellis(1, 1, r.cell) && cellis(127, 63, r.cell)) << "code " << r.code << " on " << r.model;
-        EXPECT_EQ(pixelsnot(casioback), 18) << "code " << r.code << ": two cells of nine pixels";
+        play(r.script);
+        paint(0, 0, 128, 64, background);
+        for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) paint(x, y, x, y, r.code);
+        EXPECT_TRUE(cellis(1, 1, r.cell) && cellis(127, 63, r.cell)) << "code " << r.code << " after " << r.script;
+        EXPECT_EQ(pixelsnot(shown(background)), 18) << "code " << r.code << ": two cells of nine pixels";
     }
 }
 
@@ -51,22 +48,22 @@ TEST_F(EditorTest, RedrawPaintsEachCellInTheModelsInkAndNeverTheBorders) {
 // entries of a disabled menu, entries that only open a submenu.
 TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"show Preview", "hide Main", "timer Main1 on 1000"}));
-    EXPECT_TRUE(ed.curtool == (ToolCode{1, 0}) && ed.bgkind == 2 && ed.curcolor == 1 && ed.opaquedup == 1);
-    EXPECT_TRUE(ed.codemode == CodeMode::none && ed.doc == Document(127, 63) && !ed.Code.has_value());
-    EXPECT_TRUE(ed.Picture1.backcolor() == casioback && ed.Picture1.forecolor() == blueink);
-    for (auto [label, caption] : {std::pair{"modelbl", "Point"}, {"typcalc", "Graph 65"}, {"Label3", "Y :"}, {"coordx", ""}})
-        EXPECT_EQ(ed.label(label)->caption, caption) << label;
-    EXPECT_EQ(ed.Label5.caption.rfind("Grafipix par ", 0), 0u);
+    const Grid empty(127, 63);
+    EXPECT_TRUE(tool() == (ToolCode{1, 0}) && ed.backgroundkind() == 2 && colour() == ink && !ed.codewindow());
+    EXPECT_TRUE(picture() == empty && buffer() == empty && canvas().backcolor() == casioback && canvas().forecolor() == blueink);
+    for (auto [label, text] : {std::pair{"modelbl", "Point"}, {"typcalc", "Graph 65"}, {"Label3", "Y :"}, {"coordx", ""}})
+        EXPECT_EQ(caption(label), text) << label;
+    EXPECT_EQ(caption("Label5").rfind("Grafipix par ", 0), 0u);
     std::string marks;  // in table order: entries checked (+) or disabled (-), buttons lit (*) or hidden (~)
     for (const MenuRow& m : menutree())
-        if (const MenuEntry& e = ed.entry(m); e.checked || !e.enabled)
+        if (const MenuEntry& e = menu(m.name); e.checked || !e.enabled)
             marks += m.name + std::string(e.checked ? "+" : "") + (e.enabled ? " " : "- ");
     for (const ButtonRow& b : mainbuttons())
-        if (const Button& c = *ed.button(b.name); c.backcolor == highlight || !c.visible)
+        if (const Button& c = button(b.name); c.backcolor == highlight || !c.visible)
             marks += b.name + std::string(c.backcolor == highlight ? "*" : "") + (c.visible ? " " : "~ ");
     EXPECT_EQ(marks, "exportcalc- undo- redo- selection- repbluesel- g65+ bgcasio+ opyes+ repblue- zoom1+ presswhite~ pressblue* pressblack~ ");
     for (const char* name : {"pressblack", "presswhite", "repblue", "desel", "selvert", "calc", "Command4", "nothing", "exportcalc", "savetext"})
-        EXPECT_TRUE(!click(name) && ed.doc == Document(127, 63) && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
+        EXPECT_TRUE(!click(name) && picture() == empty && colour() == ink && buffer() == empty) << name;
     play("g100 pressblack");
     EXPECT_TRUE(!click("pressblue") && !click("pressgreen") && !platform.ended);
     ed.handle(Event::unload(Window::Main));
@@ -75,20 +72,19 @@ TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
 
 // "Nouveau" empties the picture and its background picture, nothing else.
 TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
-    ed.doc.set(10, 10, 1);
-    ed.redrawcanvas();
-    ed.Picture1.setpicture(ed.Picture1.image());
-    ed.doc.set(10, 10, 0);
+    paint(10, 10, 10, 10, ink);
+    platform.onsave = [](const std::string&, const Picture&, std::string&) { return true; };
+    platform.saves = {"dessin.bmp"};
+    click("exportation");  // the canvas saved becomes the background picture
+    paint(10, 10, 10, 10, background);
     click("bgwhite");
     EXPECT_TRUE(cellis(10, 10, blueink) && cellis(11, 10, casioback)) << "the picture covers the back colour";
-    ed.doc.set(128, 64, 3);
-    play("Command11 d5,5 d6,6");
-    ed.doc.setbuffer(1, 1, 2);
-    play("Command3 pressorange new");
-    EXPECT_TRUE(setcells(ed.pixelgrid).empty() && !ed.selection.enabled && ed.selgrid.get(1, 1) == 2);
-    EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && ed.curcolor == 3 && ed.button("pressorange")->backcolor == highlight);
-    EXPECT_TRUE(ed.menu("g65")->checked && ed.bgwhite.checked && ed.opyes.checked);
-    EXPECT_TRUE(ed.Picture1.picture().empty() && pixelsnot(whiteback) == 0);
+    paint(128, 64, 128, 64, orange), paint(5, 5, 5, 5, green);
+    play("Command11 d5,5 d6,6 Command3 pressorange new");
+    EXPECT_TRUE(setcells(picture()).empty() && !menu("selection").enabled && buffer().get(1, 1) == green);
+    EXPECT_TRUE(tool() == (ToolCode{3, 0}) && colour() == orange && button("pressorange").backcolor == highlight);
+    EXPECT_TRUE(menu("g65").checked && menu("bgwhite").checked && menu("opyes").checked);
+    EXPECT_TRUE(canvas().picture().empty() && pixelsnot(whiteback) == 0);
 }
 
 // One step per action that changes the picture, none for the rest; undoing
@@ -107,17 +103,17 @@ TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
     for (const Row& r : rows) {
         play("g65 Command1 pressblue new");
         paint(3, 3, 12, 8, green), paint(20, 10, 25, 12, orange), paint(2, 2, 2, 2, ink);
-        ed.newhistory(), platform.opens = {"image.bmp"};
-        const Grid start = ed.pixelgrid;
+        platform.opens = {"image.bmp"};
+        const Grid start = picture();
         play(r.script);
-        const Grid end = ed.pixelgrid;
-        EXPECT_EQ(ed.history.undoable(), r.steps) << r.script;
+        const Grid end = picture();
+        EXPECT_EQ(ed.undoable(), r.steps) << r.script;
         for (size_t n = 0; n < r.steps; ++n) click("undo");
-        const Picture shown = ed.Picture1.image();
-        ed.redrawcanvas();
-        EXPECT_TRUE(ed.pixelgrid == start && !ed.undo.enabled && shown == ed.Picture1.image()) << r.script;
+        const Picture undone = canvas().image();
+        key("Esc");  // redraws
+        EXPECT_TRUE(picture() == start && !menu("undo").enabled && ed.redoable() == r.steps && undone == canvas().image()) << r.script;
         while (click("redo")) {}
-        EXPECT_TRUE(ed.pixelgrid == end) << r.script;
+        EXPECT_EQ(picture(), end) << r.script;
     }
 }
 
@@ -126,41 +122,17 @@ TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
 TEST_F(EditorTest, UndoBringsTheModelBackAndStopsARunningStroke) {
     paint(3, 3, 12, 8, green);
     play("Command11 d2,2 d4,4 pressgreen g100 undo");
-    EXPECT_TRUE(ed.menu("g65")->checked && !ed.menu("g100")->checked && ed.typcalc.caption == "Graph 65" && ed.button("pressgreen")->visible && !ed.button("pressblack")->visible);
-    EXPECT_TRUE(ed.button("pressblue")->backcolor == highlight && ed.curcolor == 1 && ed.menu("repgreen")->enabled && ed.pixelgrid.get(3, 3) == green);
+    EXPECT_TRUE(menu("g65").checked && !menu("g100").checked && caption("typcalc") == "Graph 65" && button("pressgreen").visible && !button("pressblack").visible);
+    EXPECT_TRUE(button("pressblue").backcolor == highlight && colour() == ink && menu("repgreen").enabled && picture().get(3, 3) == green);
     play("redo");
-    EXPECT_TRUE(ed.menu("g100")->checked && ed.typcalc.caption == "Graph 100" && ed.button("pressblack")->backcolor == highlight && ed.pixelgrid.get(3, 3) == ink);
+    EXPECT_TRUE(menu("g100").checked && caption("typcalc") == "Graph 100" && button("pressblack").backcolor == highlight && picture().get(3, 3) == ink);
     play("undo new undo Command2 d1,1 m30,30");
-    EXPECT_TRUE(ed.selection.enabled && ed.selframe && ed.undo.enabled && !ed.redo.enabled) << "Nouveau's undo opens Sélection again";
+    EXPECT_TRUE(menu("selection").enabled && canvas().pixel(5, 2) == blackink && menu("undo").enabled && !menu("redo").enabled)
+        << "Nouveau's undo opens Sélection again, its frame shown";
     play("undo m31,31 Command1");
-    EXPECT_TRUE(ed.pixelgrid.get(30, 30) == 0 && ed.pixelgrid.get(31, 31) == 0) << "the pen went on after its undo";
+    EXPECT_TRUE(picture().get(30, 30) == 0 && picture().get(31, 31) == 0) << "the pen went on after its undo";
     for (int n = 0; n < 300; ++n) down(float(1 + n % 127), float(1 + n / 127));
-    EXPECT_EQ(ed.history.undoable(), History::maxsteps);
-}
-
-// On the way out a drawing is kept (an empty one is not); "Rouvrir le dernier
-// dessin" brings it back as one step, in this model's colours; a damaged file
-// changes nothing; a failed write is logged and the process ends all the same.
-TEST_F(EditorTest, TheDrawingKeptOnQuitReopensAsOneStepAndAFailedWriteIsLogged) {
-    paint(3, 3, 12, 8, green), paint(0, 0, 0, 0, orange);
-    play("exit");
-    testing::FakePlatform second;
-    Editor next(second);
-    for (const Event& e : {Event::load(), Event::unload(Window::Main)}) next.handle(e);
-    EXPECT_TRUE(platform.ended && second.ended && second.kept.empty()) << "an empty picture was kept";
-    second.kept = platform.kept;
-    next.handle(Event::click("reopen"));
-    EXPECT_TRUE(next.pixelgrid == ed.pixelgrid && next.history.undoable() == 1);
-    for (const char* name : {"undo", "g35", "reopen"}) next.handle(Event::click(name));
-    EXPECT_TRUE(next.pixelgrid.get(3, 3) == ink && next.pixelgrid.get(0, 0) == ink);
-    second.kept.resize(500);
-    next.handle(Event::click("reopen"));
-    EXPECT_EQ(second.messages.back(), "Impossible de rouvrir le dernier dessin : ce n'est pas un dessin de Grafipix.");
-    platform.keepfails = true, platform.ended = false;
-    ::testing::internal::CaptureStderr();
-    ed.handle(Event::unload(Window::Main));
-    EXPECT_EQ(::testing::internal::GetCapturedStderr() + (platform.ended ? "" : "not ended"),
-              "grafipix : le dessin n'a pas pu être gardé : disque plein\n");
+    EXPECT_EQ(ed.undoable(), History::maxsteps);
 }
 
 }  // namespace

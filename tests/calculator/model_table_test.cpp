@@ -49,58 +49,73 @@ protected:
 // palette lacks; undone step by step it gives back each state, model and
 // screen with it, and redone the same.
 TEST_F(Screens, SwitchingToAnotherSizeIsOneStepThatUndoAndRedoWalkExactly) {
-    paint(1, 1, 1, 1, green), paint(127, 63, 127, 63, orange), paint(128, 64, 128, 64, ink), paint(60, 30, 70, 30, ink);
+    paint(60, 30, 70, 30, ink), paint(1, 1, 1, 1, green), paint(127, 63, 127, 63, orange), paint(128, 64, 128, 64, ink);
     struct State {
         Grid grid;
         const Model* model;
         int rasterwidth;
     };
     std::vector<State> states;
-    const auto keep = [&] { states.push_back({ed.pixelgrid, ed.model, ed.Picture1.width()}); };
+    const auto keep = [&] { states.push_back({picture(), &ed.currentmodel(), canvas().width()}); };
     keep();
     play("test");
-    EXPECT_TRUE(ed.pixelgrid.columns() == 200 && ed.pixelgrid.get(1, 1) == green && ed.pixelgrid.get(127, 63) == orange &&
-                ed.pixelgrid.get(128, 64) == ink && ed.Picture1.width() == Canvas::pixelsfor(200));
-    EXPECT_TRUE(ed.typcalc.caption == "Essai" && ed.button("testblack")->backcolor == highlight && !ed.button("pressblue")->visible);
+    EXPECT_TRUE(picture().columns() == 200 && picture().get(1, 1) == green && picture().get(127, 63) == orange &&
+                picture().get(128, 64) == ink && canvas().width() == Canvas::pixelsfor(200));
+    EXPECT_TRUE(caption("typcalc") == "Essai" && button("testblack").backcolor == highlight && !button("pressblue").visible);
     keep();
     play("testyellow Command1 d190,95");
     keep();
     play("Command8 d199,99");
-    EXPECT_TRUE(ed.pixelgrid.get(190, 95) == 6 && ed.pixelgrid.get(199, 99) == 6 && ed.pixelgrid.get(128, 64) == ink);
+    EXPECT_TRUE(picture().get(190, 95) == 6 && picture().get(199, 99) == 6 && picture().get(128, 64) == ink);
     keep();
     play("g35");
-    EXPECT_TRUE(ed.pixelgrid.columns() == 127 && ed.pixelgrid.get(1, 1) == ink && ed.pixelgrid.get(127, 63) == ink &&
-                ed.Picture1.width() == Canvas::pixelsfor(127) && ed.Picture1.height() == Canvas::pixelsfor(63));
+    EXPECT_TRUE(picture().columns() == 127 && picture().get(1, 1) == ink && picture().get(127, 63) == ink &&
+                canvas().width() == Canvas::pixelsfor(127) && canvas().height() == Canvas::pixelsfor(63));
     keep();
     for (size_t i = states.size() - 1; i > 0; --i) {
         ASSERT_TRUE(click("undo"));
         const State& s = states[i - 1];
-        EXPECT_TRUE(ed.pixelgrid == s.grid && ed.model == s.model && ed.Picture1.width() == s.rasterwidth) << "undo to " << i - 1;
+        EXPECT_TRUE(picture() == s.grid && &ed.currentmodel() == s.model && canvas().width() == s.rasterwidth) << "undo to " << i - 1;
     }
     for (size_t i = 1; i < states.size(); ++i) {
         ASSERT_TRUE(click("redo"));
-        EXPECT_TRUE(ed.pixelgrid == states[i].grid && ed.model == states[i].model) << "redo to " << i;
+        EXPECT_TRUE(picture() == states[i].grid && &ed.currentmodel() == states[i].model) << "redo to " << i;
     }
 }
 
-// A drawing kept by the version before palettes grew (format 1, the 127 x 63
-// screen) opens; one with codes past 3 is kept and reopened whole, and on a
-// smaller screen as much of it as fits, in that palette's colours.
-TEST_F(Screens, KeptDrawingsOpenAcrossVersionsAndScreens) {
+// On the way out a drawing is kept, an empty one not, and a failed write is
+// logged while the process ends all the same. "Rouvrir le dernier dessin"
+// brings it back as one step: one of the version before palettes grew (format
+// 1, the 127 x 63 screen), one with codes past 3 whole, and on a smaller
+// screen as much as fits, in that palette's colours; a damaged one changes nothing.
+TEST_F(Screens, KeptDrawingsReopenAsOneStepAcrossVersionsAndScreens) {
+    play("exit");
+    EXPECT_TRUE(platform.ended && platform.kept.empty()) << "an empty picture was kept";
     std::string old = "Grafipix dessin 1\n";
     for (int y = 0; y <= 64; ++y) old += std::string(129, y == 5 ? '3' : y == 63 ? '1' : '0') + "\n";
     platform.kept = old;
     play("reopen");
-    EXPECT_TRUE(ed.pixelgrid.get(0, 5) == orange && ed.pixelgrid.get(128, 5) == orange && ed.pixelgrid.get(64, 63) == ink &&
-                testing::setcells(ed.pixelgrid).size() == 2 * 129);
+    EXPECT_TRUE(picture().get(0, 5) == orange && picture().get(128, 5) == orange && picture().get(64, 63) == ink &&
+                testing::setcells(picture()).size() == 2 * 129 && ed.undoable() == 1);
+    play("g35 reopen");
+    EXPECT_TRUE(picture().get(0, 5) == ink && picture().get(64, 5) == ink) << "in the Graph 35's colours, the border too";
     play("test new testcyan Command1 d150,80 d2,2");
-    const Grid drawn = ed.pixelgrid;
+    const Grid drawn = picture();
     play("exit");
     EXPECT_TRUE(platform.kept.starts_with("Grafipix dessin 2\n"));
     play("new reopen");
-    EXPECT_EQ(ed.pixelgrid, drawn);
+    EXPECT_EQ(picture(), drawn);
     play("g65 new reopen");
-    EXPECT_TRUE(ed.pixelgrid.get(2, 2) == ink && testing::setcells(ed.pixelgrid).size() == 1);
+    EXPECT_TRUE(picture().get(2, 2) == ink && testing::setcells(picture()).size() == 1);
+    platform.kept.resize(500);
+    click("reopen");
+    EXPECT_EQ(platform.messages.back(), "Impossible de rouvrir le dernier dessin : ce n'est pas un dessin de Grafipix.");
+    EXPECT_EQ(testing::setcells(picture()).size(), 1u);
+    platform.keepfails = true, platform.ended = false;
+    ::testing::internal::CaptureStderr();
+    ed.handle(Event::unload(Window::Main));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr() + (platform.ended ? "" : "not ended"),
+              "grafipix : le dessin n'a pas pu être gardé : disque plein\n");
 }
 
 // The import takes the nearest colour of the palette, the back colour
@@ -128,7 +143,7 @@ TEST_F(Screens, TheImportTakesTheNearestColourOfTheModelsPalette) {
             int best = 0;
             for (int code = 1; code < test.codes(); ++code)
                 if (distance(given.colour[x][y], test.shown(code, 2)) < distance(given.colour[x][y], test.shown(best, 2))) best = code;
-            ASSERT_EQ(ed.pixelgrid.get(x, y), best) << x << "," << y;
+            ASSERT_EQ(picture().get(x, y), best) << x << "," << y;
         }
     for (const char* dither : {"", "dither"})
         for (int code = 1; code < test.codes(); ++code) {
@@ -140,8 +155,8 @@ TEST_F(Screens, TheImportTakesTheNearestColourOfTheModelsPalette) {
             platform.opens = {"a.png"};
             play(std::string(dither) + " new importation");
             dither = "";
-            EXPECT_EQ(testing::setcells(ed.pixelgrid).size(), 200u * 100u) << code;
-            EXPECT_TRUE(ed.pixelgrid.get(1, 1) == code && ed.pixelgrid.get(200, 100) == code) << code;
+            EXPECT_EQ(testing::setcells(picture()).size(), 200u * 100u) << code;
+            EXPECT_TRUE(picture().get(1, 1) == code && picture().get(200, 100) == code) << code;
         }
 }
 

@@ -10,7 +10,6 @@
 #include <random>
 #include <vector>
 
-#include "codegen/drawstat.h"
 #include "formats/g1m.h"
 #include "codegen/generator.h"
 #include "codegen/tokens.h"
@@ -33,55 +32,23 @@ const Model g65fa = [] {
 
 const std::u16string header = u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n", faheader = u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0Ù\r\n";
 
-// The body lines, and the DrawStat blocks of at most 255 points (the FA-124
-// marks on every line are the round trip's and the converter's to show).
-TEST(Scan, BodyLinesAndDrawStatBlocksOfAtMost255Points) {
-    using enum CodeMode;
-    // Name, strokes (row, first and last column, code), mode, lines, cells listed.
-    const std::tuple<const char*, std::vector<std::array<int, 4>>, CodeMode, std::u16string, int> rows[] = {
-        {"ink run and an orange cell", {{10, 5, 9, ink}, {10, 20, 20, orange}}, fline, u"F-Line 5,54,9,54\r\nOrange PxlOn 10,20\r\n", 0},
-        {"the DrawStat mode lists the cell", {{10, 5, 9, ink}, {10, 20, 20, orange}}, drawstat, u"F-Line 5,54,9,54\r\n", 1},
-        {"green over the whole top row", {{1, 1, 127, green}}, fline, u"Green Horizontal 63\r\n", 0},
-        {"columns 2 to 127 are no Horizontal", {{63, 2, 127, ink}}, fline, u"F-Line 2,1,127,1\r\n", 0},
-        {"126 from column 1 neither", {{2, 1, 126, orange}}, fline, u"Orange F-Line 1,62,126,62\r\n", 0},
-        {"column 127 beside 128, row 64, column 0", {{10, 127, 128, ink}, {64, 1, 128, ink}, {3, 0, 0, ink}}, fline, u"PxlOn 10,127\r\n", 0},
-    };
-    for (const auto& [name, strokes, mode, lines, listed] : rows) {
-        Grid g(127, 63);
-        for (auto [y, x0, x1, code] : strokes)
-            for (int x = x0; x <= x1; ++x) g.set(x, y, int16_t(code));
-        std::u16string text;
-        PointLists points;
-        scanimage(g, g65, mode, text, points);
-        EXPECT_EQ(text, lines) << name;
-        EXPECT_EQ(points.pointcount(ink) + points.pointcount(green) + points.pointcount(orange), listed) << name;
-    }
-    for (int n : {255, 256}) {
-        PointLists many;
-        for (int i = 0; i < n; ++i) addpoint(many, green, 1 + i % 127, 1 + i / 127);
-        std::u16string text;
-        emitdrawstat(many, green, g65, text);
-        EXPECT_EQ(std::count(text.begin(), text.end(), u'{'), n == 255 ? 2 : 4) << n;
-        EXPECT_EQ(std::count(text.begin(), text.begin() + text.find(u'}'), u','), 254) << n;
-        EXPECT_TRUE(n == 255 || text.ends_with(u"DrawStat\r\n{2}ÞList 1\r\n{3}ÞList 2\r\nS-WindMan\r\n"
-                                               u"S-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Green \r\nDrawStat\r\n"));
-    }
-}
-
-// The DrawStat estimate, and the picture number read like the prompt and
-// clamped to the model's memories. The header, the closing StoPict and the
-// other estimates are the Code window's and the converter's to show.
-TEST(Program, DrawStatEstimatesAndPictureNumbers) {
-    // The text's bytes plus 20 a single ink cell below 255 of them, a flat 5100
-    // from there; green points never count. The blocks come ink, green, orange.
-    for (auto [n, estimate] : {std::pair{254, 5561L}, {256, 5657L}}) {
+// The DrawStat blocks of at most 255 points, in the order ink, green, orange,
+// runs as lines beside them, and the estimate: the text's bytes plus 20 a
+// single ink cell below 255 of them, a flat 5100 from there, green points
+// never counted. Then the picture number read like the prompt and clamped to
+// the model's memories. That the lines draw the picture is the round trip's to
+// show; the other estimates are the Code window's and the converter's.
+TEST(Program, DrawStatBlocksEstimatesAndPictureNumbers) {
+    for (auto [n, blocks, estimate] : {std::tuple{254, 3, 5577L}, {255, 3, 5597L}, {256, 4, 5673L}}) {
         Grid g(127, 63);
         for (int i = 0; i < n; ++i) g.set(1 + 2 * (i % 63), 1 + i / 63, ink);
-        g.set(2, 60, green);
-        g.set(5, 61, orange);
+        for (int x = 1; x <= 127; ++x) g.set(x, 63, green);
+        g.set(2, 60, green), g.set(5, 61, orange);
         const Program p = generateprogram(g, g65, CodeMode::drawstat, 0);
         EXPECT_EQ(p.bytesest, estimate) << n;
+        EXPECT_EQ(std::count(p.text.begin(), p.text.end(), u'{'), 2 * blocks) << n;
         EXPECT_TRUE(p.text.find(u"Dot,Blue ") < p.text.find(u"Dot,Green ") && p.text.find(u"Dot,Green ") < p.text.find(u"Dot,Orange "));
+        EXPECT_NE(p.text.find(u"\r\nGreen Horizontal 1\r\n"), std::u16string::npos);
     }
     const std::tuple<const char*, int, int> answers[] = {  // answer, memory on 1..6, on 1..20 (0: none)
         {"0", 0, 0}, {"", 0, 0}, {"-5", 1, 1}, {"9", 6, 9}, {"35", 6, 20}, {"2.5", 2, 2}, {"3,5", 4, 4},
@@ -249,36 +216,25 @@ using CodeWindow = testing::EditorTest;
 // Every command runs afresh, prompt included, with the current mode, model and
 // picture; the whole text comes selected with the focus.
 TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextSelected) {
-    ed.doc.set(20, 20, ink);
-    for (const std::string model : {"g65", "g100", "g85"}) {
-        const bool fa = model == "g85", black = model == "g100";
+    paint(20, 20, 20, 20, ink);
+    for (auto [model, mode, estimate] : {std::tuple{"g65", "fline", "4131"}, {"g100", "fline", "4131"}, {"g85", "compact", "4133"}}) {
         platform.inputs.push_back("9");
-        play(model + " fline");
+        play(std::string(model) + " " + mode);
         ed.handle(Event::tick(Timer::Code1));
-        EXPECT_EQ(ed.Code->Text1, (fa ? faheader + u"PxlOn 20,20Ù\r\n" : header + u"PxlOn 20,20\r\n") + (black ? u"StoPict 9" : u"StoPict 6"));
-        EXPECT_EQ(platform.prompts.back(), "Si vous voulez que votre image se sauvegarde sur un picture (une fois le "
-                                           "programme executé sur la calculatrice), indiquez le numéro du picture (1 à " +
-                                               std::string(black ? "20" : "6") + ") :|Picture");
-        EXPECT_EQ(ed.Code->Label1, "Copiez le code ci-dessous et collez le dans un nouveau programme ouvert dans " +
-                                       std::string(fa ? "FA-124" : "Fx-interface") +
-                                       ". Transmettez le ensuite à votre calculatrice et exécutez le programme. "
-                                       "Mode d'emploi complet sur grafipix.example.org");
-        EXPECT_EQ(ed.Code->bytes, std::string("Il vous faudra un peu moins de ") + (fa ? "4133" : "4131") + " bytes libres");
-        EXPECT_TRUE(ed.Code->focus && ed.Code->progress == 221 && ed.Code->selstart == 0) << model;
-        EXPECT_EQ(ed.Code->sellength, int(ed.Code->Text1.size())) << model;
+        const Model& m = ed.currentmodel();
+        const CodeMode codemode = std::string_view(mode) == "fline" ? CodeMode::fline : CodeMode::compact;
+        EXPECT_EQ(codeform().Text1, generateprogram(picture(), m, codemode, pictmemory(9, m.lastpicture)).text) << model;
+        EXPECT_EQ(platform.prompts.back(), codetexts::prompt(m.lastpicture) + "|Picture");
+        EXPECT_TRUE(codeform().Label1 == codetexts::instruction(*m.flavour) && codeform().bytes == codetexts::estimate(std::stol(estimate))) << model;
+        EXPECT_TRUE(codeform().focus && codeform().progress == 221 && codeform().selstart == 0) << model;
+        EXPECT_EQ(codeform().sellength, int(codeform().Text1.size())) << model;
     }
+    EXPECT_EQ(codeform().Text1, faheader + u"PxlOn 20,20Ù\r\nStoPict 6");
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "show Code"), 3);
-
-    ed.doc.set(20, 21, ink);  // a column of two, one line in the compact mode
-    platform.inputs.push_back("");
-    play("compact");
-    ed.handle(Event::tick(Timer::Code1));
-    EXPECT_EQ(ed.Code->Text1, faheader + u"F-Line 20,44,20,43Ù\r\n");
-
     play("fline");  // closed with its tick pending: the window goes, nothing is asked
     ed.handle(Event::unload(Window::Code));
     ed.handle(Event::tick(Timer::Code1));
-    EXPECT_TRUE(!ed.Code.has_value() && platform.prompts.size() == 4u);
+    EXPECT_TRUE(!ed.codewindow() && platform.prompts.size() == 3u);
 }
 
 // The calculator screen and cost beside the text; the text and the .g1m
@@ -286,18 +242,18 @@ TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextS
 // asked again until it fits.
 TEST_F(CodeWindow, PreviewsAndSavesTheTextAndTheCalculatorFiles) {
     paint(3, 5, 9, 5, ink);
-    ed.doc.set(20, 20, ink);
+    paint(20, 20, 20, 20, ink);
     play("fline");
     ed.handle(Event::tick(Timer::Code1));
     int drawn = 0;
     for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x) drawn += ed.Code->preview.screen[y][x] != 0;
-    EXPECT_TRUE(drawn == 8 && ed.Code->preview.screen[5][9] == ink && ed.Code->preview.screen[20][20] == ink);
-    EXPECT_EQ(ed.Code->previewinfo, "4 instructions, 52 octets sur la calculatrice");  // 10 + 39 tokens + 3
+        for (int x = 1; x <= 127; ++x) drawn += codeform().preview.screen[y][x] != 0;
+    EXPECT_TRUE(drawn == 8 && codeform().preview.screen[5][9] == ink && codeform().preview.screen[20][20] == ink);
+    EXPECT_EQ(codeform().previewinfo, "4 instructions, 52 octets sur la calculatrice");  // 10 + 39 tokens + 3
     EXPECT_FALSE(click("savecalc") || click("exportcalc"));
-    EXPECT_EQ(ed.Code->savecalc.tooltip, "La Graph 65/80 ne lit pas les fichiers .g1m : seules les Graph 35 et Graph 85 les lisent.");
+    EXPECT_EQ(codeform().savecalc.tooltip, "La Graph 65/80 ne lit pas les fichiers .g1m : seules les Graph 35 et Graph 85 les lisent.");
     platform.saves = {"p.txt"};
-    EXPECT_TRUE(click("savetext") && platform.files["p.txt"] == towindows1252(ed.Code->Text1));
+    EXPECT_TRUE(click("savetext") && platform.files["p.txt"] == towindows1252(codeform().Text1));
 
     play("g85");  // the window stays open; its buttons follow the model
     platform.inputs = {"dessin", "NEUF CHARS", "JEU.2"};
@@ -308,7 +264,7 @@ TEST_F(CodeWindow, PreviewsAndSavesTheTextAndTheCalculatorFiles) {
     std::string fault;
     const auto program = g1m::readfile(platform.files["p.g1m"], fault);
     ASSERT_TRUE(program && program->size() == 1u) << fault;
-    EXPECT_TRUE((*program)[0].name == "JEU.2" && (*program)[0].body.substr(10, 39) == tokenize(ed.Code->Text1, g65).bytes);
+    EXPECT_TRUE((*program)[0].name == "JEU.2" && (*program)[0].body.substr(10, 39) == tokenize(codeform().Text1, g65).bytes);
     platform.saves = {"annule.g1m"};
     EXPECT_TRUE(click("savecalc") && platform.files.size() == 2u && platform.saves.size() == 1u);  // Cancel writes nothing
 

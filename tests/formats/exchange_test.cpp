@@ -9,6 +9,7 @@
 
 #include <QProcess>
 #include <csignal>
+#include <functional>
 #include <tuple>
 
 #include "formats/g1m.h"
@@ -32,6 +33,15 @@ protected:
     void importfile(const std::string& path) { platform.opens.push_back(path), click("importation"); }
     void exportfile(const std::string& path) { platform.messages.clear(), platform.saves.push_back(path), click("exportation"); }
     std::string bmp(const QImage& img) { return folder.write("image.bmp", testing::encoded(img, "BMP")); }
+    // Files stop at 1000 bytes while `write` runs, as on a full disk; root is not exempt.
+    static void ondiskfull(const std::function<void()>& write) {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{1000, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small), write(), setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+    }
     testing::TempFolder folder;
 };
 
@@ -89,12 +99,12 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
     dots.fill(qRgb(255, 255, 255));
     for (auto [x, y, c] : {std::tuple{20, 20, 0u}, {0, 5, 0u}, {5, 0, 0u}, {127, 63, qRgb(0, 255, 0)}}) dots.setPixel(x, y, c);
     importfile(bmp(dots));
-    EXPECT_TRUE(rows(10, 10, 1, 1) + rows(20, 20, 1, 1) + rows(127, 63, 1, 1) == "312" && testing::setcells(ed.pixelgrid).size() == 3);
+    EXPECT_TRUE(rows(10, 10, 1, 1) + rows(20, 20, 1, 1) + rows(127, 63, 1, 1) == "312" && testing::setcells(picture()).size() == 3);
     EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown.count(Window::Apercu) && platform.filters == std::vector<std::string>{"Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png"});
     // Dithered over four colours, the same cells; the colour still the chosen one after both.
-    const Grid plain = ed.pixelgrid;
-    paint(20, 20, 20, 20, green), ed.doc.set(127, 63, background), play("dither"), importfile(bmp(dots)), click("dither");
-    EXPECT_TRUE(ed.pixelgrid == plain && ed.curcolor == orange && ed.Picture1.forecolor() == orangeink);
+    const Grid plain = picture();
+    paint(20, 20, 20, 20, green), paint(127, 63, 127, 63, background), play("dither"), importfile(bmp(dots)), click("dither");
+    EXPECT_TRUE(picture() == plain && colour() == orange && canvas().forecolor() == orangeink);
 
     QImage fine(1280, 640, QImage::Format_RGB32);  // each cell averages single-pixel blue and white
     for (int y = 0; y < 640; ++y)
@@ -106,7 +116,7 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
         EXPECT_TRUE(std::abs(redof(s.colour[x][y]) - 128) <= 2 && blueof(s.colour[x][y]) >= 254) << x << "," << y;
 
     platform.shown.clear();
-    auto state = [this] { return std::tuple(ed.doc, ed.Picture1.image(), ed.curcolor, ed.Picture1.forecolor()); };
+    auto state = [this] { return std::tuple(picture(), buffer(), canvas().image(), colour(), canvas().forecolor()); };
     const auto before = state();
     const std::string noise = folder.write("image.bmp", QByteArray(4000, '\x07'));
     importfile(noise);
@@ -126,20 +136,20 @@ TEST_F(Files, DitheredImportKeepsTheShadingAndTheDrawingUnderLightAreas) {
         QImage img(128, 64, QImage::Format_RGB32);
         for (int i = 0; i < 128 * 64; ++i) img.setPixel(i % 128, i / 128, 0x10101u * grey(i % 128, i / 128));
         play(script), importfile(bmp(img));
-        const auto lum = [this](int code) { const wincolour c = ed.colourof(code); return 0.299 * redof(c) + 0.587 * greenof(c) + 0.114 * blueof(c); };
+        const auto lum = [this](int code) { const wincolour c = shown(code); return 0.299 * redof(c) + 0.587 * greenof(c) + 0.114 * blueof(c); };
         std::array<double, 15 * 7> gaps{};  // the whole blocks from cell (1, 1)
         for (int x = 1; x <= 120; ++x)
             for (int y = 1; y <= 56; ++y)
-                gaps[(x - 1) / 8 + (y - 1) / 8 * 15] += (ed.pixelgrid.get(x, y) == ink) - std::clamp((lum(0) - grey(x, y)) / (lum(0) - lum(1)), 0.0, 1.0);
+                gaps[(x - 1) / 8 + (y - 1) / 8 * 15] += (picture().get(x, y) == ink) - std::clamp((lum(0) - grey(x, y)) / (lum(0) - lum(1)), 0.0, 1.0);
         return std::abs(*std::ranges::max_element(gaps, {}, [](double gap) { return std::abs(gap); })) * 100 / 64;
     };
     for (const std::string setup : {"g35", "g100 bgwhite"}) {
         EXPECT_GT(worstgap(setup + " new", ramp), 10) << setup;
         EXPECT_LE(worstgap("new dither", ramp), 10) << setup;
         EXPECT_LE(worstgap("new", radial), 10) << setup;
-        const Grid first = ed.pixelgrid;
+        const Grid first = picture();
         worstgap("", radial), worstgap("", [](int, int) { return 255; });
-        EXPECT_TRUE(ed.pixelgrid == first && worstgap("", [](int, int) { return 0; }) == 0 && click("dither")) << setup;
+        EXPECT_TRUE(picture() == first && worstgap("", [](int, int) { return 0; }) == 0 && click("dither")) << setup;
     }
     EXPECT_EQ(worstgap("g65 new dither", [](int, int) { return 0; }), 0) << "black is ink, not the green as near";
 }
@@ -151,15 +161,15 @@ TEST_F(Files, AnExportImportsBackWholeAndAFailedOneSaysWhyAndLeavesTheOldFile) {
     // Bitmap data whatever the name says; the export becomes the background picture.
     const std::string path = folder.path("dessin.jpg");
     exportfile(path);
-    EXPECT_TRUE(ed.Picture1.picture() == ed.Picture1.image() && !QImage(QString::fromStdString(path), "BMP").isNull());
+    EXPECT_TRUE(canvas().picture() == canvas().image() && !QImage(QString::fromStdString(path), "BMP").isNull());
     for (const std::string model : {"g35", "g65", "g85", "g100"})
         for (const std::string background : {"bgcasio", "bgwhite"}) {
             play(model + " " + background + " new");
             int y = 5;
             // The ink buttons redraw when pressed, so they come first; the shapes
             // take two clicks and no move, which would redraw too.
-            for (const PaletteColour& c : ed.model->palette) {
-                if (&c == &ed.model->palette[0]) continue;
+            for (const PaletteColour& c : ed.currentmodel().palette) {
+                if (&c == &ed.currentmodel().palette[0]) continue;
                 const std::string at = std::to_string(y) + " ";
                 play(std::string(c.button->name) + " Command1 d3," + at + "Command2 d6," + at + "m7," + at + "m9," + at + "d9," + at +
                      "Command6 d13," + at + "m14," + at + "d0,0 Command7 d20," + at + "m22," + at + "d0,0 Command3 d30," + at +
@@ -167,44 +177,31 @@ TEST_F(Files, AnExportImportsBackWholeAndAFailedOneSaysWhyAndLeavesTheOldFile) {
                      " Command10 d60," + at + "d63," + at);
                 y += 10;
             }
-            const Grid drawn = ed.pixelgrid;
+            const Grid drawn = picture();
             exportfile(path);
             click("new");
             importfile(path);
-            EXPECT_TRUE(ed.pixelgrid == drawn && ed.Picture1.picture().empty() && platform.messages.empty()) << model << " " << background;
+            EXPECT_TRUE(picture() == drawn && canvas().picture().empty() && platform.messages.empty()) << model << " " << background;
         }
 
     // A full disk or a missing folder says why and leaves the old file intact.
     const std::string old = folder.write("ancien.bmp", QByteArray("l'ancien dessin"));
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit small{1000, saved.rlim_max};  // the bitmap is some 200 kB; root is not exempt
-    setrlimit(RLIMIT_FSIZE, &small);
-    exportfile(old);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
+    ondiskfull([&] { exportfile(old); });  // the bitmap is some 200 kB
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'enregistrer l'image « " + old + " » : l'écriture a échoué (disque plein ?)."});
-    EXPECT_TRUE(testing::readall(old) == "l'ancien dessin" && ed.Picture1.picture().empty() && folder.names() == (QStringList{"ancien.bmp", "dessin.jpg"}));
+    EXPECT_TRUE(testing::readall(old) == "l'ancien dessin" && canvas().picture().empty() && folder.names() == (QStringList{"ancien.bmp", "dessin.jpg"}));
     exportfile(folder.path("absent/dessin.bmp"));  // a missing folder is named, and no success is reported
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("n'existe pas"), std::string::npos) << platform.messages[0];
-    EXPECT_TRUE(ed.Picture1.picture().empty());
+    EXPECT_TRUE(canvas().picture().empty());
 }
 
 // The calculator files through the real writer: a folder that takes no file,
 // a missing one and a full disk each say why and leave nothing behind.
 TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
     platform.onbytes = exchange::writebytes;
-    paint(1, 1, 127, 63, ink);
-    for (int y = 1; y <= 63; ++y)
-        for (int x = 1 + y % 2; x <= 127; x += 2) ed.doc.set(x, y, 0);  // the checkerboard, some 32 kB
+    paint(1, 1, 127, 63, [](int x, int y) { return (x + y) % 2 == 0; });  // the checkerboard, some 32 kB
     play("g85 fline");
     ed.handle(Event::tick(Timer::Code1));
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit small{1000, saved.rlim_max};
     // A device is written to, not replaced: a copy of /dev/full where we may make one.
     const std::string device = folder.path("full");
     const bool made = mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0;
@@ -217,15 +214,12 @@ TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
         for (const char* command : {"savecalc", "savetext", "exportcalc"}) {
             platform.messages.clear();
             platform.inputs = {"1"}, platform.saves = {path};
-            if (full) setrlimit(RLIMIT_FSIZE, &small);
-            click(command);
-            setrlimit(RLIMIT_FSIZE, &saved);
+            full ? ondiskfull([&] { click(command); }) : void(click(command));
             ASSERT_EQ(platform.messages.size(), 1u) << command;
             EXPECT_TRUE(platform.messages[0].starts_with("Impossible d'enregistrer « " + path + " » : ") && platform.messages[0].ends_with(says + std::string(".")))
                 << platform.messages[0];
             EXPECT_TRUE(!QFileInfo(QString::fromStdString(path)).isFile() && folder.names().isEmpty()) << command;
         }
-    std::signal(SIGXFSZ, handler);
 }
 
 // grafipix-convert run as a user runs it: the program of the Code window in

@@ -24,17 +24,14 @@ TEST_F(PngOutput, EachPixelIsTheCanvasCellAndLargePicturesSpanSeveralBlocks) {
         for (const std::string background : {"bgwhite", "bgcasio"}) {
             play(std::string(model.name) + " " + background);
             // The border cells too, which the screen does not show.
-            for (int y = 0; y <= ed.pixelgrid.maxy(); ++y)
-                for (int x = 0; x <= ed.pixelgrid.maxx(); ++x) ed.doc.set(x, y, static_cast<int16_t>(random() % model.codes()));
-            ed.redrawcanvas();
+            paint(0, 0, picture().maxx(), picture().maxy(), [&](int, int) { return int(random() % model.codes()); });
             std::string error;
-            const QImage png = decoded(findoutput("png")->write(
-                {.grid = ed.pixelgrid, .model = model, .bgkind = ed.bgkind}, error));
+            const QImage png = decoded(findoutput("png")->write({.grid = picture(), .model = model, .bgkind = ed.backgroundkind()}, error));
             const Screen screen = model.screen;
             ASSERT_EQ(png.size(), QSize(screen.columns, screen.rows)) << model.name << " " << background << " " << error;
             int differ = 0;
             for (int y = 0; y < png.height(); ++y)
-                for (int x = 0; x < png.width(); ++x) differ += fromargb(png.pixel(x, y)) != ed.Picture1.pixel(3 * x, 3 * y);
+                for (int x = 0; x < png.width(); ++x) differ += fromargb(png.pixel(x, y)) != canvas().pixel(3 * x, 3 * y);
             EXPECT_EQ(differ, 0) << model.name << " " << background;
         }
     // Rows past one stored block's 65535 bytes, and a single pixel.

@@ -58,7 +58,7 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
             default: return std::uniform_real_distribution<float>(0.5f, span + 1)(random);
         }
     };
-    Grid start = ed.pixelgrid;
+    Grid start = picture();
     const char* events = std::getenv("GRAFIPIX_SESSION_EVENTS");
     for (long n = 0, count = events ? std::atol(events) : 20000; n < count; ++n) {
         // A control a third of the time ("Nouveau" half as often, or little
@@ -68,35 +68,35 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         const char* answers[] = {"", "0", "3", "-5", "9", "35", "2.5", "abc"};
         platform.inputs = {answers[random() % std::size(answers)]};
         platform.opens = platform.saves = {"image.bmp"};
+        const Grid& g = picture();
         const Event e = r < 33 ? Event::click(name == "new" && random() % 2 ? "Command1" : name)
-                        : r < 54 ? Event::down(position(float(ed.pixelgrid.maxx())), position(float(ed.pixelgrid.maxy())), 1 << (random() % 3))
-                        : r < 96 ? Event::move(position(float(ed.pixelgrid.maxx())), position(float(ed.pixelgrid.maxy())), random() % 2)
+                        : r < 54 ? Event::down(position(float(g.maxx())), position(float(g.maxy())), 1 << (random() % 3))
+                        : r < 96 ? Event::move(position(float(g.maxx())), position(float(g.maxy())), random() % 2)
                         : r < 98 ? Event::key(keys[random() % keys.size()])
                         : r < 99 ? Event::tick(Timer::Code1) : Event::unload(Window::Code);
         ed.handle(e);
-        const std::string where = "event " + std::to_string(n) + " (" + std::string(e.control) + ") on " + ed.model->name;
-        const Grid& g = ed.pixelgrid;
+        const Model& model = ed.currentmodel();
+        const std::string where = "event " + std::to_string(n) + " (" + std::string(e.control) + ") on " + model.name;
         for (int y = 1; y <= g.rows(); ++y)
             for (int x = 1; x <= g.columns(); ++x)
-                ASSERT_TRUE(g.get(x, y) >= 0 && g.get(x, y) < ed.model->codes()) << where << ": cell " << x << "," << y;
-        const auto checkedmodels = std::ranges::count_if(models(), [&](const Model& m) { return ed.menu(m.name)->checked; });
-        ASSERT_TRUE(checkedmodels == 1 && ed.bgwhite.checked != ed.bgcasio.checked) << where;
-        ASSERT_TRUE(ed.menu(ed.model->name)->checked && ed.typcalc.caption == ed.model->typcalc) << where;
-        ASSERT_TRUE(g.columns() == ed.model->screen.columns && ed.Picture1.columns() == g.columns()) << where;
+                ASSERT_TRUE(g.get(x, y) >= 0 && g.get(x, y) < model.codes()) << where << ": cell " << x << "," << y;
+        const auto checkedmodels = std::ranges::count_if(models(), [&](const Model& m) { return menu(m.name).checked; });
+        ASSERT_TRUE(checkedmodels == 1 && menu(model.name).checked && menu("bgwhite").checked != menu("bgcasio").checked) << where;
+        ASSERT_TRUE(caption("typcalc") == model.typcalc && g.columns() == model.screen.columns && canvas().columns() == g.columns()) << where;
         // Exactly one shown button lit, the one of the current colour.
         std::string lit;
-        for (const PaletteColour& c : ed.model->palette)
-            if (const Button& b = *ed.button(c.swatch(ed.bgkind).name); b.visible && b.backcolor == highlight)
-                lit += std::to_string(&c - ed.model->palette.data());
-        ASSERT_EQ(lit, std::to_string(ed.curcolor)) << where;
+        for (const PaletteColour& c : model.palette)
+            if (const Button& b = button(c.swatch(ed.backgroundkind()).name); b.visible && b.backcolor == highlight)
+                lit += std::to_string(&c - model.palette.data());
+        ASSERT_EQ(lit, std::to_string(colour())) << where;
         if (n % 100 == 99) {  // every step undone gives back the start, redone again the end
-            const Grid end = ed.pixelgrid;
+            const Grid end = picture();
             int steps = 0;
-            while (ed.handle(Event::click("undo"))) ++steps;
-            ASSERT_TRUE(ed.pixelgrid == start) << where;
-            while (steps-- > 0) ed.handle(Event::click("redo"));
-            ASSERT_TRUE(ed.pixelgrid == end) << where;
-            ed.newhistory(), start = end;
+            while (click("undo")) ++steps;
+            ASSERT_TRUE(picture() == start) << where;
+            while (steps-- > 0) click("redo");
+            ASSERT_TRUE(picture() == end) << where;
+            forgetsteps(), start = end;
         }
     }
 }

@@ -29,6 +29,7 @@
 #include "app/main_controls.h"
 #include "tools/tool_table.h"
 #include "ui/application.h"
+#include "ui/artwork.h"
 #include "ui/canvas_widget.h"
 #include "ui/code_window.h"
 #include "ui/main_window.h"
@@ -56,6 +57,10 @@ protected:
         app.start();
     }
     void choose(const char* entry) { main.action(entry)->trigger(); }
+    // A cell drawn in `colour` with the Point tool, the one chosen at start, and the ink chosen again.
+    void plot(int x, int y, const char* colour) {
+        for (const Event& e : {Event::click(colour), Event::down(float(x), float(y)), Event::click("pressblue")}) app.run(e);
+    }
 
     ScriptedPlatform* platform = nullptr;
     ui::Application app{[this](ui::Application& a) { return std::unique_ptr<ui::QtPlatform>(platform = new ScriptedPlatform(a)); }};
@@ -97,7 +102,7 @@ std::string colourbuttons(ui::MainWindow& m) {
 TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditorAndCaptionsFit) {
     QWidget* canvas = main.canvas();
     EXPECT_EQ(canvas->size(), QSize(383, 191)) << "logical size";
-    ed.doc.set(10, 5, orange);
+    plot(10, 5, "pressorange");
     choose("bgwhite");
     EXPECT_EQ(pixel(canvas, 29.5, 13), QColor(255, 128, 0)) << "last pixel of cell (10, 5)";
     EXPECT_EQ(pixel(canvas, 30, 13), QColor(255, 255, 255)) << "white background";
@@ -114,7 +119,7 @@ TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditorAndCaptionsFit) {
     mouse(canvas, QEvent::MouseMove, -299, 667, Qt::MiddleButton);
     EXPECT_EQ(main.label("coordx")->text(), "-299") << "read-out far outside";
     mouse(canvas, QEvent::MouseButtonPress, 20, 30, Qt::RightButton);
-    for (int x = 10; x <= 20; ++x) EXPECT_EQ(ed.pixelgrid.get(x, 30), x < 20) << "line cell " << x;
+    for (int x = 10; x <= 20; ++x) EXPECT_EQ(ed.picture().get(x, 30), x < 20) << "line cell " << x;
 
     choose("g100");
     EXPECT_EQ(colourbuttons(main), "presstruegreen pressblack*") << "Graph 100 chosen";
@@ -135,25 +140,26 @@ TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditorAndCaptionsFit) {
         const QRect need = l->fontMetrics().boundingRect(l->rect(), Qt::AlignLeft | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
         return need.width() <= l->width() && need.height() <= l->height() && l->font().pixelSize() >= pixels;
     };
-    std::vector<std::tuple<const char*, Label*, std::string>> cases{
-        {"modelbl", &ed.modelbl, "Déplacer le curseur puis cliquez"}, {"coordx", &ed.coordx, "-299"}, {"coordx", &ed.coordx, "1300"},
-        {"coordy", &ed.coordy, "63.2"}, {"coordy", &ed.coordy, "-636"}, {"coordx", &ed.coordx, "-1279.3334"}};
+    std::vector<std::pair<std::string, std::string>> cases{{"modelbl", "Déplacer le curseur puis cliquez"}};
     for (const ToolRow& t : toolrows())
-        for (const ToolStep& step : t.steps) cases.insert(cases.end(), {{"modelbl", &ed.modelbl, t.caption}, {"modelbl", &ed.modelbl, step.caption ? step.caption : ""}});
-    for (const Model& m : grafipix::models()) cases.push_back({"typcalc", &ed.typcalc, m.typcalc});
-    for (const LabelRow& l : mainlabels()) cases.push_back({l.name, &(ed.*l.label), (ed.*l.label).caption});
-    for (const auto& [name, state, caption] : cases) {
-        state->caption = caption;
-        app.refresh();
-        EXPECT_TRUE(fits(main.label(name), caption == "-1279.3334" ? 6 : 10)) << name << ": " << caption;
+        for (const ToolStep& step : t.steps) cases.insert(cases.end(), {{"modelbl", t.caption}, {"modelbl", step.caption ? step.caption : ""}});
+    for (const Model& m : grafipix::models()) cases.push_back({"typcalc", m.typcalc});
+    for (const LabelRow& l : mainlabels()) cases.push_back({l.name, ed.label(l.name)->caption});
+    for (const auto& [name, caption] : cases) {
+        ui::showcaption(main.label(name), QString::fromStdString(caption));
+        EXPECT_TRUE(fits(main.label(name), 10)) << name << ": " << caption;
+    }
+    for (auto [x, y] : {std::pair{-1279.3334f, 0.8f}, {1300.0f, 700.0f}}) {  // the read-outs far off, through the refresh
+        app.run(Event::move(x, y));
+        EXPECT_TRUE(fits(main.label("coordx"), x < 0 ? 6 : 10) && fits(main.label("coordy"), 10)) << main.label("coordx")->text().toStdString();
     }
     choose("fline");
     ASSERT_TRUE(wait(3000, [&] { return !platform->timerenabled(Timer::Code1); }));
+    QLabel *instruction = platform->codewindow()->findChild<QLabel*>("Label1"), *bytes = platform->codewindow()->bytes();
     for (const Flavour* f : {&fxinterface, &fa124}) {
-        ed.Code->Label1 = codetexts::instruction(*f), ed.Code->bytes = codetexts::estimate(999999);
-        app.refresh();
-        for (QLabel* label : {platform->codewindow()->findChild<QLabel*>("Label1"), platform->codewindow()->bytes()})
-            EXPECT_TRUE(fits(label, 9)) << label->text().toStdString();
+        ui::showcaption(instruction, QString::fromStdString(codetexts::instruction(*f)));
+        ui::showcaption(bytes, QString::fromStdString(codetexts::estimate(999999)));
+        EXPECT_TRUE(fits(instruction, 9) && fits(bytes, 9)) << instruction->text().toStdString();
     }
     choose("about");
     auto* about = platform->window(Window::Apropos)->findChild<QPlainTextEdit*>("Text1");
@@ -187,9 +193,9 @@ TEST_F(QtBinding, ZoomKeepsEachPositionsCellTheGridOffThePictureAndKeysArrive) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     QWidget* canvas = main.canvas();
     const QPoint colour = main.button("pressblue")->pos(), credit = main.label("Label6")->pos();
-    ed.doc.set(64, 32, ink);
+    plot(64, 32, "pressblue");
     for (const char* entry : {"grille", "bgcasio"}) choose(entry);  // a redraw shows the cell
-    const Picture raster = ed.Picture1.image();
+    const Picture raster = ed.canvas().image();
     for (int zoom = 1; zoom <= 6; QTest::keyClick(&main, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier), ++zoom) {
         EXPECT_TRUE(ed.zoomfactor() == zoom && canvas->size() == QSize(383, 191) * zoom &&
                     main.button("pressblue")->pos() == colour && main.label("Label6")->pos() == credit + QPoint(0, 191 * (zoom - 1))) << zoom;
@@ -199,14 +205,14 @@ TEST_F(QtBinding, ZoomKeepsEachPositionsCellTheGridOffThePictureAndKeysArrive) {
         }
         const double left = 63 * 3 * zoom, top = 31 * 3 * zoom, last = 3 * zoom - 1;  // cell (64, 32)
         EXPECT_TRUE(pixel(canvas, left + last, top + last) == QColor(0, 0, 192) &&
-                    (pixel(canvas, left, top + 1) == QColor(0, 0, 192)) == (zoom < 3) && ed.Picture1.image() == raster) << zoom;
+                    (pixel(canvas, left, top + 1) == QColor(0, 0, 192)) == (zoom < 3) && ed.canvas().image() == raster) << zoom;
     }
     QTest::keyClick(&main, Qt::Key_Minus, Qt::ControlModifier);
     ui::Application again;
     again.start();
-    EXPECT_TRUE(again.editor().zoom5.checked && again.mainwindow().canvas()->width() == 5 * 383 && again.mainwindow().size() == main.size());
+    EXPECT_TRUE(again.editor().menu("zoom5")->checked && again.mainwindow().canvas()->width() == 5 * 383 && again.mainwindow().size() == main.size());
     QTest::keyClick(&main, 'L');
-    EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && main.button("Command3")->toolTip() == "Ligne (L)");
+    EXPECT_TRUE(ed.tool() == (ToolCode{3, 0}) && main.button("Command3")->toolTip() == "Ligne (L)");
 }
 
 // A secondary window opens beside Main, on the screen.
@@ -218,7 +224,7 @@ bool beside(QWidget* w, QWidget& main) {
 // the focus, copies it with CR LF, and scrolls a long line rather than wrap it.
 TEST_F(QtBinding, CodeAndApercuOpenBesideMainAndExportWritesTheCanvas) {
     main.move(0, 0);
-    ed.doc.set(5, 10, orange);
+    plot(5, 10, "pressorange");
     platform->answer = "3";
     auto ran = [&] { return wait(3000, [&] { return !platform->timerenabled(Timer::Code1); }); };
     choose("fline");
@@ -238,7 +244,7 @@ TEST_F(QtBinding, CodeAndApercuOpenBesideMainAndExportWritesTheCanvas) {
     EXPECT_EQ(code->previewinfo()->text(), "4 instructions, 40 octets sur la calculatrice");
     EXPECT_TRUE(code->savetext()->isEnabled() && !code->savecalc()->isEnabled() && code->savecalc()->toolTip().startsWith("La Graph 65/80"));
 
-    for (int x = 1; x <= 127; x += 2) ed.doc.set(x, 30, ink);
+    for (int x = 1; x <= 127; x += 2) plot(x, 30, "pressblue");
     choose("drawstat");
     ASSERT_TRUE(ran());
     EXPECT_EQ(platform->codewindow(), code) << "regenerated in the same window";
@@ -249,7 +255,7 @@ TEST_F(QtBinding, CodeAndApercuOpenBesideMainAndExportWritesTheCanvas) {
     EXPECT_EQ(code->text()->textCursor().selectedText().size(), code->text()->toPlainText().size()) << "reselected, same text";
     code->close();
     QApplication::processEvents();
-    EXPECT_FALSE(ed.Code.has_value());
+    EXPECT_FALSE(ed.codewindow());
 
     QTemporaryDir dir;
     QImage picture(128, 64, QImage::Format_RGB32);
@@ -258,7 +264,7 @@ TEST_F(QtBinding, CodeAndApercuOpenBesideMainAndExportWritesTheCanvas) {
     ASSERT_TRUE(picture.save(dir.filePath("point.bmp")));
     platform->answer = dir.filePath("point.bmp").toStdString();
     choose("importation");
-    EXPECT_EQ(ed.pixelgrid.get(30, 20), orange);
+    EXPECT_EQ(ed.picture().get(30, 20), orange);
     QWidget* apercu = platform->window(Window::Apercu);
     ASSERT_TRUE(apercu && apercu->isVisible() && beside(apercu, main)) << "Apercu shown beside Main";
     EXPECT_EQ(pixel(apercu, 88.5, 58.5), QColor(255, 0, 0)) << "picture pixel (30, 20) over its cell";
@@ -328,9 +334,9 @@ TEST_F(QtBinding, FileDialogsStartInTheLastFolderUsed) {
 // dessin"; where the folder cannot be made, the write fails saying why.
 TEST_F(QtBinding, TheDrawingIsKeptInTheDataFolderAndAFailedWriteSaysWhy) {
     const QString folder = QFileInfo(ui::QtPlatform::keptdrawing()).absolutePath();
-    ed.doc.set(5, 5, green);
+    plot(5, 5, "pressgreen");
     for (const char* entry : {"exit", "new", "reopen"}) ed.handle(Event::click(entry));
-    EXPECT_EQ(ed.pixelgrid.get(5, 5), green) << platform->messages;
+    EXPECT_EQ(ed.picture().get(5, 5), green) << platform->messages;
     ASSERT_TRUE(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
     std::string error;
     EXPECT_TRUE(!platform->savedrawing("x", error) && error == "le dossier « " + folder.toStdString() + " » ne peut pas être créé");
