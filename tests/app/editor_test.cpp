@@ -1,5 +1,7 @@
-// The document's bounds, the redraw, start-up, "Nouveau", the design-time state
-// of Main's controls, the event funnel's refusals, and undo.
+// The document's bounds, start-up, "Nouveau", the design-time state of Main's
+// controls, the event funnel's refusals, and undo. (That the buttons, check
+// marks and model label follow the model and colour is the random sessions'
+// to show.)
 
 #include <gtest/gtest.h>
 
@@ -31,26 +33,12 @@ TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
     for (auto [v, index] : {std::pair{0.5f, 0}, {1.5f, 2}, {2.5f, 2}, {0.8f, 1}, {-2.5f, -2}}) EXPECT_EQ(cellindex(v), index) << v;
 }
 
-// Each code on exactly its 3 x 3 pixels in the model's colour, the border cells never.
-TEST_F(EditorTest, RedrawPaintsEachCellInTheModelsInkAndNeverTheBorders) {
-    struct Row { int16_t code; const char* script; wincolour cell; } rows[] = {
-        {1, "g65 bgcasio", blueink}, {1, "g100 bgwhite", blackink}, {2, "g65 bgcasio", greenink}, {3, "g65 bgwhite", orangeink}};
-    for (const Row& r : rows) {
-        play(r.script);
-        paint(0, 0, 128, 64, background);
-        for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) paint(x, y, x, y, r.code);
-        EXPECT_TRUE(cellis(1, 1, r.cell) && cellis(127, 63, r.cell)) << "code " << r.code << " after " << r.script;
-        EXPECT_EQ(pixelsnot(shown(background)), 18) << "code " << r.code << ": two cells of nine pixels";
-    }
-}
-
 // What the user cannot reach is refused: hidden buttons, disabled entries and
 // entries of a disabled menu, entries that only open a submenu.
 TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"show Preview", "hide Main", "timer Main1 on 1000"}));
     const Grid empty(127, 63);
-    EXPECT_TRUE(tool() == (ToolCode{1, 0}) && ed.backgroundkind() == 2 && colour() == ink && !ed.codewindow());
-    EXPECT_TRUE(picture() == empty && buffer() == empty && canvas().backcolor() == casioback && canvas().forecolor() == blueink);
+    EXPECT_TRUE(tool() == (ToolCode{1, 0}) && colour() == ink && !ed.codewindow() && picture() == empty && buffer() == empty);
     for (auto [label, text] : {std::pair{"modelbl", "Point"}, {"typcalc", "Graph 65"}, {"Label3", "Y :"}, {"coordx", ""}})
         EXPECT_EQ(caption(label), text) << label;
     EXPECT_EQ(caption("Label5").rfind("Grafipix par ", 0), 0u);
@@ -66,6 +54,8 @@ TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
         EXPECT_TRUE(!click(name) && picture() == empty && colour() == ink && buffer() == empty) << name;
     play("g100 pressblack");
     EXPECT_TRUE(!click("pressblue") && !click("pressgreen") && !platform.ended);
+    ed.handle(Event::tick(Timer::Main1));  // the splash gives way once
+    EXPECT_EQ(std::vector(platform.log.end() - 3, platform.log.end()), (std::vector<std::string>{"hide Preview", "show Main", "timer Main1 off 1000"}));
     ed.handle(Event::unload(Window::Main));
     EXPECT_TRUE(platform.ended);
 }
@@ -81,10 +71,9 @@ TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
     EXPECT_TRUE(cellis(10, 10, blueink) && cellis(11, 10, casioback)) << "the picture covers the back colour";
     paint(128, 64, 128, 64, orange), paint(5, 5, 5, 5, green);
     play("Command11 d5,5 d6,6 Command3 pressorange new");
-    EXPECT_TRUE(setcells(picture()).empty() && !menu("selection").enabled && buffer().get(1, 1) == green);
-    EXPECT_TRUE(tool() == (ToolCode{3, 0}) && colour() == orange && button("pressorange").backcolor == highlight);
-    EXPECT_TRUE(menu("g65").checked && menu("bgwhite").checked && menu("opyes").checked);
-    EXPECT_TRUE(canvas().picture().empty() && pixelsnot(whiteback) == 0);
+    EXPECT_TRUE(setcells(picture()).empty() && !menu("selection").enabled && buffer().get(1, 1) == green && canvas().picture().empty());
+    EXPECT_TRUE(tool() == (ToolCode{3, 0}) && colour() == orange && menu("g65").checked && menu("bgwhite").checked && menu("opyes").checked);
+    EXPECT_EQ(pixelsnot(whiteback), 0);
 }
 
 // One step per action that changes the picture, none for the rest; undoing
@@ -122,10 +111,10 @@ TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
 TEST_F(EditorTest, UndoBringsTheModelBackAndStopsARunningStroke) {
     paint(3, 3, 12, 8, green);
     play("Command11 d2,2 d4,4 pressgreen g100 undo");
-    EXPECT_TRUE(menu("g65").checked && !menu("g100").checked && caption("typcalc") == "Graph 65" && button("pressgreen").visible && !button("pressblack").visible);
-    EXPECT_TRUE(button("pressblue").backcolor == highlight && colour() == ink && menu("repgreen").enabled && picture().get(3, 3) == green);
+    EXPECT_TRUE(menu("g65").checked && button("pressgreen").visible && !button("pressblack").visible && colour() == ink &&
+                menu("repgreen").enabled && picture().get(3, 3) == green);
     play("redo");
-    EXPECT_TRUE(menu("g100").checked && caption("typcalc") == "Graph 100" && button("pressblack").backcolor == highlight && picture().get(3, 3) == ink);
+    EXPECT_TRUE(menu("g100").checked && colour() == ink && picture().get(3, 3) == ink);
     play("undo new undo Command2 d1,1 m30,30");
     EXPECT_TRUE(menu("selection").enabled && canvas().pixel(5, 2) == blackink && menu("undo").enabled && !menu("redo").enabled)
         << "Nouveau's undo opens Sélection again, its frame shown";

@@ -50,36 +50,22 @@ protected:
 // screen with it, and redone the same.
 TEST_F(Screens, SwitchingToAnotherSizeIsOneStepThatUndoAndRedoWalkExactly) {
     paint(60, 30, 70, 30, ink), paint(1, 1, 1, 1, green), paint(127, 63, 127, 63, orange), paint(128, 64, 128, 64, ink);
-    struct State {
-        Grid grid;
-        const Model* model;
-        int rasterwidth;
-    };
-    std::vector<State> states;
-    const auto keep = [&] { states.push_back({picture(), &ed.currentmodel(), canvas().width()}); };
-    keep();
-    play("test");
-    EXPECT_TRUE(picture().columns() == 200 && picture().get(1, 1) == green && picture().get(127, 63) == orange &&
-                picture().get(128, 64) == ink && canvas().width() == Canvas::pixelsfor(200));
-    EXPECT_TRUE(caption("typcalc") == "Essai" && button("testblack").backcolor == highlight && !button("pressblue").visible);
-    keep();
-    play("testyellow Command1 d190,95");
-    keep();
-    play("Command8 d199,99");
-    EXPECT_TRUE(picture().get(190, 95) == 6 && picture().get(199, 99) == 6 && picture().get(128, 64) == ink);
-    keep();
-    play("g35");
-    EXPECT_TRUE(picture().columns() == 127 && picture().get(1, 1) == ink && picture().get(127, 63) == ink &&
-                canvas().width() == Canvas::pixelsfor(127) && canvas().height() == Canvas::pixelsfor(63));
-    keep();
+    std::vector<std::pair<Grid, const Model*>> states{{picture(), &ed.currentmodel()}};
+    for (const char* script : {"test", "testyellow Command1 d190,95", "Command8 d199,99", "g35"}) {
+        play(script);
+        states.push_back({picture(), &ed.currentmodel()});
+    }
+    const Grid &test = states[1].first, &filled = states[3].first, &g35 = states[4].first;
+    EXPECT_TRUE(test.columns() == 200 && test.get(1, 1) == green && test.get(127, 63) == orange && test.get(128, 64) == ink);
+    EXPECT_TRUE(filled.get(190, 95) == 6 && filled.get(199, 99) == 6 && filled.get(128, 64) == ink);
+    EXPECT_TRUE(g35.columns() == 127 && g35.get(1, 1) == ink && g35.get(127, 63) == ink && !button("testyellow").visible);
     for (size_t i = states.size() - 1; i > 0; --i) {
         ASSERT_TRUE(click("undo"));
-        const State& s = states[i - 1];
-        EXPECT_TRUE(picture() == s.grid && &ed.currentmodel() == s.model && canvas().width() == s.rasterwidth) << "undo to " << i - 1;
+        EXPECT_TRUE(picture() == states[i - 1].first && &ed.currentmodel() == states[i - 1].second) << "undo to " << i - 1;
     }
     for (size_t i = 1; i < states.size(); ++i) {
         ASSERT_TRUE(click("redo"));
-        EXPECT_TRUE(picture() == states[i].grid && &ed.currentmodel() == states[i].model) << "redo to " << i;
+        EXPECT_TRUE(picture() == states[i].first && &ed.currentmodel() == states[i].second) << "redo to " << i;
     }
 }
 

@@ -1,6 +1,6 @@
 // Import and export with real picture files: the conversion, what a failure
 // says and leaves, what the export writes, and an export read back; the
-// grafipix-convert program run as a user runs it.
+// grafipix-convert program run as a user runs it; the PNG output.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -10,19 +10,24 @@
 #include <QProcess>
 #include <csignal>
 #include <functional>
+#include <random>
 #include <tuple>
 
 #include "formats/g1m.h"
 #include "codegen/tokens.h"
 #include "formats/image_conversion.h"
+#include "formats/outputs.h"
+#include "formats/png.h"
 #include "formats/picture_io.h"
 #include "tests/support/editor_fixture.h"
 #include "tests/support/picture_files.h"
+#include "tests/support/test_model.h"
 
 namespace grafipix {
 namespace {
 
 constexpr wincolour rgb(int r, int g, int b) { return static_cast<wincolour>(r | g << 8 | b << 16); }
+QImage decoded(const std::string& bytes) { return QImage::fromData(QByteArray::fromStdString(bytes), "PNG"); }
 
 class Files : public testing::EditorTest {
 protected:
@@ -265,13 +270,9 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     EXPECT_EQ(run({"--model=g35", "--format=picture", "--picture=30", picture}), 0);
     EXPECT_TRUE(out.size() == 2124u && g1m::readfile(out, fault).value()[0].name == "PICT20" && g1m::pixel(out.substr(76), 20, 30) && !g1m::pixel(out.substr(76), 21, 31));
     // The PNG is the picture file's cells in the model's ink on the screen green; no number is asked of it.
-    const std::string sheet = out.substr(76);
     EXPECT_TRUE(run({"--model=g35", "--format=png", "--picture=30", picture}) == 0 && err.empty()) << err;
-    const QImage png = QImage::fromData(QByteArray::fromStdString(out), "PNG");
-    int differ = png.size() == QSize(127, 63) ? 0 : -1;
-    for (int y = 1; y <= 63 && !differ; ++y)
-        for (int x = 1; x <= 127; ++x) differ += fromargb(png.pixel(x - 1, y - 1)) != (g1m::pixel(sheet, x, y) ? blueink : casioback);
-    EXPECT_EQ(differ, 0);
+    const QImage png = decoded(out);
+    EXPECT_TRUE(png.size() == QSize(127, 63) && fromargb(png.pixel(19, 29)) == blueink && fromargb(png.pixel(20, 30)) == casioback);
     const QString noise = QString::fromStdString(folder.write("bruit.gif", QByteArray(300, '\x07')));
     const std::string kept = folder.write("gardé.txt", QByteArray("déjà là"));
     const QString fresh = QString::fromStdString(folder.path("nouveau.txt"));
@@ -280,7 +281,6 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
         {{"--model", "g70", picture, fresh}, 2, "modèle inconnu « g70 »"},
         {{"--mode", "lignes", picture, fresh}, 2, "mode inconnu « lignes » (fline, drawstat ou compact)"},
         {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"},
-        {{"--picture=abc", picture, fresh}, 2, "numéro de picture invalide « abc »"},
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
         {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
         {{"--format", "g1m", picture, fresh}, 2, "le modèle « g65 » ne lit pas les fichiers .g1m"},
@@ -294,6 +294,37 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
         EXPECT_EQ(run(args), status);
         EXPECT_TRUE(out.empty() && !QFile::exists(fresh) && testing::readall(kept) == "déjà là");
         EXPECT_NE(err.find(says), std::string::npos) << err;
+    }
+}
+
+// The drawing as a PNG, decoded by Qt: each pixel the colour the canvas shows
+// for its cell, on every model and background, and larger pictures whole.
+// The canvas itself as the redraw paints it.
+TEST_F(Files, PngOutputEachPixelIsTheCanvasCellAndLargePicturesSpanSeveralBlocks) {
+    std::mt19937 random(11);
+    for (const Model& model : models())
+        for (const std::string background : {"bgwhite", "bgcasio"}) {
+            play(std::string(model.name) + " " + background);
+            // The border cells too, which the screen does not show.
+            paint(0, 0, picture().maxx(), picture().maxy(), [&](int, int) { return int(random() % model.codes()); });
+            std::string error;
+            const QImage png = decoded(findoutput("png")->write({.grid = picture(), .model = model, .bgkind = ed.backgroundkind()}, error));
+            ASSERT_EQ(png.size(), QSize(model.screen.columns, model.screen.rows)) << model.name << " " << background << " " << error;
+            int differ = 0, drawn = 0;
+            for (int y = 0; y < png.height(); ++y)
+                for (int x = 0; x < png.width(); ++x)
+                    differ += fromargb(png.pixel(x, y)) != canvas().pixel(3 * x, 3 * y), drawn += picture().get(x + 1, y + 1) != 0;
+            EXPECT_EQ(differ, 0) << model.name << " " << background;
+            EXPECT_EQ(pixelsnot(shown(0)), 9 * drawn) << "the redraw paints a cell's 3 x 3 pixels, never a border cell's";
+        }
+    // Rows past one stored block's 65535 bytes, and a single pixel.
+    for (const auto& [width, height] : {std::pair{300, 120}, {1, 1}}) {
+        Picture picture{width, height, std::vector<uint32_t>(size_t(width) * height)};
+        for (uint32_t& p : picture.pixels) p = 0xFF000000u | (random() & 0xFFFFFFu);
+        const QImage png = decoded(encodepng(picture)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(png.size(), QSize(width, height));
+        EXPECT_TRUE(std::equal(picture.pixels.begin(), picture.pixels.end(), reinterpret_cast<const uint32_t*>(png.constBits())))
+            << width << " x " << height;
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -47,9 +48,12 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         if (m.chooses() && m.click != &Editor::exit_Click && m.click != &Editor::about_Click) controls.push_back(m.name);
     std::vector<std::string_view> keys = {"Esc", "Ctrl++", "Ctrl+-"};
     for (const ToolRow& t : toolrows()) keys.push_back(t.key);
-    // Odd values, far outside (a drag with a button held), whole cells, or anywhere on the canvas.
+    // Odd values (non-finite ones too: every walk must end, or CTest's timeout
+    // fails the test), far outside (a drag with a button held), whole cells,
+    // or anywhere on the canvas.
+    const float inf = std::numeric_limits<float>::infinity();
     auto position = [&](float span) {
-        const float odd[] = {-5, -0.5f, 0, 0.3f, 0.5f, 0.8f, 1, 1.5f, 63.5f, 64.5f, 100.5f, 127.5f, 128.5f, 129, 200.5f, 202};
+        const float odd[] = {-5, -0.5f, 0, 0.3f, 0.5f, 0.8f, 1, 1.5f, 63.5f, 64.5f, 100.5f, 127.5f, 128.5f, 129, 200.5f, 202, 1e9f, -1e9f, inf, -inf / inf};
         const float far = std::uniform_real_distribution<float>(1e3f, 3e4f)(random);
         switch (random() % 10) {
             case 0: return odd[random() % std::size(odd)];
