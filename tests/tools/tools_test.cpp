@@ -13,12 +13,10 @@
 #include "tests/support/editor_fixture.h"
 #include "tools/tool_table.h"
 
-namespace grafipix {
+namespace grafipix::testing {
 namespace {
 
-using testing::Cells;
-using testing::setcells;
-using ToolTest = testing::EditorTest;
+using ToolTest = EditorTest;
 
 // Positions round half up above 1 and pass unchanged at or below it, the
 // read-out with them; the point stores a cell only inside the array, ties to
@@ -217,4 +215,4 @@ TEST_F(ToolTest, KeysChooseToolsAndEscapeAbandonsWhatIsPending) {
 }
 
 }  // namespace
-}  // namespace grafipix
+}  // namespace grafipix::testing
