@@ -7,7 +7,12 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <csignal>
 #include <functional>
 #include <random>
@@ -20,11 +25,38 @@
 #include "formats/png.h"
 #include "formats/picture_io.h"
 #include "tests/support/editor_fixture.h"
-#include "tests/support/picture_files.h"
 #include "tests/support/test_model.h"
 
 namespace grafipix::testing {
 namespace {
+
+// Picture files made by the tests themselves, in a temporary folder.
+inline QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);  // opened by the writer
+    image.save(&buffer, format);
+    return bytes;
+}
+
+class TempFolder {
+public:
+    std::string path(const std::string& name) const { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string write(const std::string& name, const QByteArray& bytes) const {
+        QFile f(QString::fromStdString(path(name)));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path(name);
+    }
+    QStringList names() const { return QDir(dir_.path()).entryList(QDir::Files); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+inline QByteArray readall(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 constexpr wincolour rgb(int r, int g, int b) { return static_cast<wincolour>(r | g << 8 | b << 16); }
 QImage decoded(const std::string& bytes) { return QImage::fromData(QByteArray::fromStdString(bytes), "PNG"); }
@@ -105,7 +137,7 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
     for (auto [x, y, c] : {std::tuple{20, 20, 0u}, {0, 5, 0u}, {5, 0, 0u}, {127, 63, qRgb(0, 255, 0)}}) dots.setPixel(x, y, c);
     importfile(bmp(dots));
     EXPECT_TRUE(rows(10, 10, 1, 1) + rows(20, 20, 1, 1) + rows(127, 63, 1, 1) == "312" && setcells(picture()).size() == 3);
-    EXPECT_TRUE(cellis(127, 63, greenink) && platform.shown.count(Window::Apercu) && platform.filters == std::vector<std::string>{"Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png"});
+    EXPECT_TRUE(cellis(127, 63, greenink) && platform.log.back() == "show Apercu" && platform.filters == std::vector<std::string>{"Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png"});
     // Dithered over four colours, the same cells; the colour still the chosen one after both.
     const Grid plain = picture();
     paint(20, 20, 20, 20, green), paint(127, 63, 127, 63, background), play("dither"), importfile(bmp(dots)), click("dither");
@@ -120,14 +152,14 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
     for (auto [x, y] : {std::pair{1, 1}, {127, 63}})
         EXPECT_TRUE(std::abs(redof(s.colour[x][y]) - 128) <= 2 && blueof(s.colour[x][y]) >= 254) << x << "," << y;
 
-    platform.shown.clear();
+    platform.log.clear();
     auto state = [this] { return std::tuple(picture(), buffer(), canvas().image(), colour(), canvas().forecolor()); };
     const auto before = state();
     const std::string noise = folder.write("image.bmp", QByteArray(4000, '\x07'));
     importfile(noise);
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'importer l'image « " + noise +
                                                           " » : ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)."});
-    EXPECT_TRUE(state() == before && !platform.shown.count(Window::Apercu));
+    EXPECT_TRUE(state() == before && platform.log.empty());
 }
 
 // Dithered, every 8 x 8 block of a grey ramp and of a radial gradient holds as
@@ -274,11 +306,9 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     const std::string kept = folder.write("gardé.txt", QByteArray("déjà là"));
     const QString fresh = QString::fromStdString(folder.path("nouveau.txt"));
     const std::tuple<QStringList, int, const char*> requests[] = {
-        {{}, 2, "il manque le fichier image ENTREE"},
-        {{"--model", "g70", picture, fresh}, 2, "modèle inconnu « g70 »"},
+        {{}, 2, "il manque le fichier image ENTREE"}, {{"--model", "g70", picture, fresh}, 2, "modèle inconnu « g70 »"},
         {{"--mode", "lignes", picture, fresh}, 2, "mode inconnu « lignes » (fline, drawstat ou compact)"},
-        {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"},
-        {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
+        {{"--picture", "40000", picture, fresh}, 2, "numéro de picture invalide « 40000 »"}, {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
         {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
         {{"--format", "g1m", picture, fresh}, 2, "le modèle « g65 » ne lit pas les fichiers .g1m"},
         {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp » (text, g1m, picture ou png)"},

@@ -6,7 +6,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -17,8 +16,8 @@ namespace grafipix::testing {
 
 class FakePlatform : public Platform {
 public:
-    void showwindow(Window w) override { log.push_back("show " + name(w)), shown.insert(w); }
-    void hidewindow(Window w) override { log.push_back("hide " + name(w)), shown.erase(w); }
+    void showwindow(Window w) override { log.push_back("show " + name(w)); }
+    void hidewindow(Window w) override { log.push_back("hide " + name(w)); }
     void endprocess() override { ended = true; }
     void settimer(Timer t, bool on, int ms) override {
         log.push_back(std::string(t == Timer::Main1 ? "timer Main1 " : "timer Code1 ") + (on ? "on " : "off ") + std::to_string(ms));
@@ -51,7 +50,6 @@ public:
     }
 
     std::vector<std::string> log;  // "show Preview", "timer Main1 on 1000", ...
-    std::set<Window> shown;
     std::vector<std::string> messages, prompts, filters;
     bool ended = false;
     // Answers; an empty queue answers as a cancelled box would.

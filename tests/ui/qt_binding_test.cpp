@@ -159,20 +159,15 @@ TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditorAndCaptionsFit) {
     QApplication::processEvents();  // lays the box out
     EXPECT_TRUE(about->document()->blockCount() == 3 && about->verticalScrollBar()->maximum() == 0) << "about box scrolls";
 
-    std::vector<QString> buttons;
-    auto read = [&] {
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            for (QPushButton* b : box->findChildren<QPushButton*>()) buttons.push_back(b->text().remove('&'));
-            buttons.push_back(QString::number(box->width() <= 600));
-            box->close();
-        });
-    };
-    read();
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        for (QPushButton* b : box->findChildren<QPushButton*>()) buttons << b->text().remove('&');
+        buttons << QString::number(box->width() <= 600);
+        box->close();
+    });
     platform->QtPlatform::inputbox(codetexts::prompt(20), codetexts::prompttitle);
-    read();
-    platform->QtPlatform::messagebox("opération impossible : aucun pixel sélectionné");
-    EXPECT_EQ(buttons, (std::vector<QString>{"OK", "Annuler", "1", "OK", "1"}));
+    EXPECT_EQ(buttons, (QStringList{"OK", "Annuler", "1"}));
     const QPixmap title = platform->window(Window::Preview)->findChild<QLabel*>("Image1")->pixmap();
     EXPECT_TRUE(title.devicePixelRatio() == main.devicePixelRatioF() && title.width() == qRound(360 * main.devicePixelRatioF()));
 }
