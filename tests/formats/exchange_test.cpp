@@ -70,6 +70,14 @@ protected:
     void importfile(const std::string& path) { platform.opens.push_back(path), click("importation"); }
     void exportfile(const std::string& path) { platform.messages.clear(), platform.saves.push_back(path), click("exportation"); }
     std::string bmp(const QImage& img) { return folder.write("image.bmp", encoded(img, "BMP")); }
+    // A white 128 x 64 picture with these runs of pixels (x0 to x1 on row y), as a BMP file.
+    std::string dots(std::initializer_list<std::tuple<int, int, int, QRgb>> runs) {
+        QImage img(128, 64, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        for (auto [x0, x1, y, c] : runs)
+            for (int x = x0; x <= x1; ++x) img.setPixel(x, y, c);
+        return bmp(img);
+    }
     // Files stop at 1000 bytes while `write` runs, as on a full disk; root is not exempt.
     static void ondiskfull(const std::function<void()>& write) {
         rlimit saved{};
@@ -128,19 +136,15 @@ TEST_F(Files, ConversionSkippedSamplesKeepTheDrawingTheColourStaysAndBadFilesCha
         {"mid-grey", rgb(128, 128, 128), ink, {}},   {"white", rgb(255, 255, 255), {}, {}},  {"screen green", casioback, {}, {}}};
     for (const auto& [name, colour, three, two] : table)
         EXPECT_TRUE(samplecode(colour, *findmodel("g65"), 2) == three && samplecode(colour, *findmodel("g35"), 2) == two) << name;
-    paint(10, 10, 10, 10, orange);
-    paint(20, 20, 20, 20, green);
-    click("pressorange");
+    paint(10, 10, 10, 10, orange), paint(20, 20, 20, 20, green), click("pressorange");
     // White is skipped; nothing shows column or row 0; the last sample is not the chosen colour.
-    QImage dots(128, 64, QImage::Format_RGB32);
-    dots.fill(qRgb(255, 255, 255));
-    for (auto [x, y, c] : {std::tuple{20, 20, 0u}, {0, 5, 0u}, {5, 0, 0u}, {127, 63, qRgb(0, 255, 0)}}) dots.setPixel(x, y, c);
-    importfile(bmp(dots));
+    const std::string file = dots({{20, 20, 20, 0u}, {0, 0, 5, 0u}, {5, 5, 0, 0u}, {127, 127, 63, qRgb(0, 255, 0)}});
+    importfile(file);
     EXPECT_TRUE(rows(10, 10, 1, 1) + rows(20, 20, 1, 1) + rows(127, 63, 1, 1) == "312" && setcells(picture()).size() == 3);
     EXPECT_TRUE(cellis(127, 63, greenink) && platform.log.back() == "show Apercu" && platform.filters == std::vector<std::string>{"Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png"});
     // Dithered over four colours, the same cells; the colour still the chosen one after both.
     const Grid plain = picture();
-    paint(20, 20, 20, 20, green), paint(127, 63, 127, 63, background), play("dither"), importfile(bmp(dots)), click("dither");
+    paint(20, 20, 20, 20, green), paint(127, 63, 127, 63, background), play("dither"), importfile(file), click("dither");
     EXPECT_TRUE(picture() == plain && colour() == orange && canvas().forecolor() == orangeink);
 
     QImage fine(1280, 640, QImage::Format_RGB32);  // each cell averages single-pixel blue and white
@@ -259,12 +263,7 @@ TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
 // grafipix-convert run as a user runs it: the program of the Code window in
 // Windows-1252; bad requests exit with their code, say why and leave no output.
 TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput) {
-    QImage img(128, 64, QImage::Format_RGB32);
-    img.fill(qRgb(255, 255, 255));
-    img.setPixel(5, 10, qRgb(0, 0, 255));
-    for (int x = 20; x <= 25; ++x) img.setPixel(x, 30, qRgb(255, 0, 0));
-    img.setPixel(7, 40, qRgb(0, 255, 0));
-    const QString picture = QString::fromStdString(bmp(img));
+    const QString picture = QString::fromStdString(dots({{5, 5, 10, qRgb(0, 0, 255)}, {20, 25, 30, qRgb(255, 0, 0)}, {7, 7, 40, qRgb(0, 255, 0)}}));
     std::string out, err;
     auto run = [&](const QStringList& args) {
         QProcess p;

@@ -94,10 +94,8 @@ TEST_F(QtBinding, HighDpiCanvasAndControlsFollowTheEditorAndCaptionsFit) {
     EXPECT_EQ(canvas->size(), QSize(383, 191)) << "logical size";
     plot(10, 5, "pressorange");
     choose("bgwhite");
-    EXPECT_EQ(pixel(canvas, 29.5, 13), QColor(255, 128, 0)) << "last pixel of cell (10, 5)";
-    EXPECT_EQ(pixel(canvas, 30, 13), QColor(255, 255, 255)) << "white background";
-    choose("bgcasio");
-    choose("bgcasio");  // Qt's own toggle of the checked entry is undone
+    EXPECT_TRUE(pixel(canvas, 29.5, 13) == QColor(255, 128, 0) && pixel(canvas, 30, 13) == Qt::white) << "cell (10, 5) to its last pixel, then white";
+    choose("bgcasio"), choose("bgcasio");  // Qt's own toggle of the checked entry is undone
     EXPECT_TRUE(main.action("bgcasio")->isChecked());
 
     main.button("Command3")->click();  // line
@@ -237,14 +235,12 @@ TEST_F(QtBinding, CodeAndApercuOpenBesideMainWithTheProgramSelectedAndThePicture
     choose("drawstat");
     ASSERT_TRUE(ran());
     EXPECT_EQ(code->text()->textCursor().selectedText().size(), code->text()->toPlainText().size()) << "reselected, same text";
-    code->close();
-    QApplication::processEvents();
+    code->close(), QApplication::processEvents();
     EXPECT_FALSE(ed.codewindow());
 
     QTemporaryDir dir;
     QImage picture(128, 64, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    picture.setPixel(30, 20, qRgb(255, 0, 0));
+    picture.fill(Qt::white), picture.setPixel(30, 20, qRgb(255, 0, 0));
     ASSERT_TRUE(picture.save(dir.filePath("point.bmp")));
     platform->answer = dir.filePath("point.bmp").toStdString();
     choose("importation");
@@ -253,8 +249,7 @@ TEST_F(QtBinding, CodeAndApercuOpenBesideMainWithTheProgramSelectedAndThePicture
     ASSERT_TRUE(apercu && apercu->isVisible() && beside(apercu, main)) << "Apercu shown beside Main";
     EXPECT_EQ(pixel(apercu, 88.5, 58.5), QColor(255, 0, 0)) << "picture pixel (30, 20) over its cell";
     EXPECT_EQ(pixel(apercu, 383 - 0.5, 100.5), QColor(184, 217, 181)) << "past unit 128: the back colour";
-    apercu->close();
-    QApplication::processEvents();
+    apercu->close(), QApplication::processEvents();
     EXPECT_EQ(platform->window(Window::Apercu), nullptr) << "closed Apercu";
 }
 
@@ -268,8 +263,7 @@ TEST_F(QtBinding, SplashGivesWayOnceAboutIsShownAgainAndQuitEndsAll) {
     choose("about");
     QPointer<QWidget> about = platform->window(Window::Apropos);
     ASSERT_TRUE(about);
-    about->hide();
-    choose("about");
+    about->hide(), choose("about");
     EXPECT_EQ(abouts(), 1) << "about duplicated";
     EXPECT_TRUE(about && about->isVisible()) << "about shown again";
     choose("exit");
