@@ -26,8 +26,7 @@ TEST_F(SelectionTest, FrameCaptureDeleteDuplicateAndPasteOpaqueOrTransparent) {
     // "Supprimer" then "Dupliquer" puts the block back; pastes are clipped, opaque
     // or transparent, and go on after "Déselectionner".
     play("pressblue new");
-    paint(10, 10, 19, 14, ink);
-    paint(10, 12, 10, 12, background);  // a background hole in the first column
+    paint(10, 10, 19, 14, [](int x, int y) { return x != 10 || y != 12; });  // a background hole in the first column
     const Grid drawn = picture();
     // The frame stays just outside the block until "Déselectionner", and out of an export.
     Picture saved;
@@ -40,8 +39,7 @@ TEST_F(SelectionTest, FrameCaptureDeleteDuplicateAndPasteOpaqueOrTransparent) {
     EXPECT_TRUE(at(40, 30) == blueink && canvas().forecolor() == blueink) << "the block follows the pointer, unwritten";
     down(10, 10);
     EXPECT_TRUE(picture() == drawn && caption("modelbl") == "Déplacer le curseur puis cliquez");
-    paint(119, 62, 127, 62, ink);
-    paint(119, 62, 119, 62, green);
+    paint(119, 62, 127, 62, [](int x, int) { return x == 119 ? green : ink; });
     down(120, 60);
     EXPECT_EQ(rows(119, 62, 10, 3), "2011111110/0111111110/0000000000") << "opaque, clipped at the right and bottom";
     paint(50, 42, 50, 42, orange);

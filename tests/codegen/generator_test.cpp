@@ -1,7 +1,7 @@
-// The body lines and DrawStat blocks as exact text, the program around them,
-// random pictures redrawn by their program on a model of the calculator
-// screen (the check that catches a wrong coordinate), and the run of the
-// `Code` window: prompt, flavour, estimates, selection.
+// The DrawStat blocks and the estimates, random pictures redrawn by their
+// program on a model of the calculator screen (the check that catches a wrong
+// coordinate), the compact mode's choices, the calculator files, and the run of
+// the `Code` window: prompt, flavour, estimates, selection, saving.
 
 #include <gtest/gtest.h>
 
@@ -23,12 +23,6 @@ namespace grafipix::testing {
 namespace {
 
 const Model& g65 = *findmodel("g65");
-// The Graph 65/80's palette in the FA-124 text: both flavours give one file.
-const Model g65fa = [] {
-    Model m = g65;
-    m.flavour = &fa124;
-    return m;
-}();
 
 const std::u16string header = u"ClrGraph\r\nViewWindow 1,127,0,1,63,0\r\n", faheader = u"ClrGraphÙ\r\nViewWindow 1,127,0,1,63,0Ù\r\n";
 
@@ -159,6 +153,8 @@ TEST(G1m, TokensHeaderAndSubheaderAreTheCalculatorsBytes) {
 // show), and the picture's first sheet is the grid's drawn screen cells, the
 // second zero.
 TEST(G1m, ProgramsAndPicturesReadBackAsTheGeneratorsTokensAndTheGrid) {
+    Model fa = g65;  // the Graph 65/80's palette in the FA-124 text: both flavours give one file
+    fa.flavour = &fa124;
     std::mt19937 rng(16);
     for (int picture = 0; picture < 8; ++picture) {
         const Grid g = randompicture(rng);
@@ -166,7 +162,7 @@ TEST(G1m, ProgramsAndPicturesReadBackAsTheGeneratorsTokensAndTheGrid) {
             SCOPED_TRACE("picture " + std::to_string(picture) + " mode " + std::to_string(int(mode)));
             const std::u16string fx = generateprogram(g, g65, mode, 1 + picture).text;
             const Tokens t = tokenize(fx, g65);
-            EXPECT_EQ(t.bytes, tokenize(generateprogram(g, g65fa, mode, 1 + picture).text, g65).bytes);
+            EXPECT_EQ(t.bytes, tokenize(generateprogram(g, fa, mode, 1 + picture).text, g65).bytes);
             std::string fault;
             const auto objects = g1m::readfile(g1m::writefile({g1m::programobject("P1", t.bytes), g1m::pictureobject(g, 1 + picture)}), fault);
             ASSERT_TRUE(objects) << fault;
@@ -219,8 +215,7 @@ TEST_F(CodeWindow, EachRunAsksForThePictureInTheModelsRangeAndShowsTheWholeTextS
 // files, the latter only where the model's calculators take them, under a name
 // asked again until it fits.
 TEST_F(CodeWindow, PreviewsAndSavesTheTextAndTheCalculatorFiles) {
-    paint(3, 5, 9, 5, ink);
-    paint(20, 20, 20, 20, ink);
+    paint(3, 5, 9, 5, ink), paint(20, 20, 20, 20, ink);
     play("fline");
     ed.handle(Event::tick(Timer::Code1));
     int drawn = 0;

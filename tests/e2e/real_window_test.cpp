@@ -36,7 +36,6 @@ bool wait(int ms, const std::function<bool()>& done = nullptr) {
 }
 
 bool shown(const char* title) { return !xdo({"search", "--onlyvisible", "--name", title}).isEmpty(); }
-QImage screenshot() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
 void clickat(QPoint p) { xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1", "sleep", "0.15"}); }
 
 // The canvas's top-left pixel: where the first long run of the screen green starts.
@@ -64,7 +63,7 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     ASSERT_TRUE(wait(15000, [] { return shown("^Grafipix$"); })) << "no splash";
     ASSERT_TRUE(wait(15000, [] { return shown("^Grafipix par ") && !shown("^Grafipix$"); })) << "the splash did not give way";
     QPoint canvas;
-    ASSERT_TRUE(wait(15000, [&] { return (canvas = findcanvas(screenshot())).x() >= 0; })) << "no canvas on the screen";
+    ASSERT_TRUE(wait(15000, [&] { return (canvas = findcanvas(QGuiApplication::primaryScreen()->grabWindow(0).toImage())).x() >= 0; })) << "no canvas on the screen";
 
     // A place in Main, where the canvas sits at (88, 32); a cell by its top-left pixel.
     auto place = [&](int x, int y) { clickat(canvas + QPoint(x - 88, y - 32)); };

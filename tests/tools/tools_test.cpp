@@ -22,8 +22,7 @@ using ToolTest = EditorTest;
 // even, though it paints the canvas wherever it shows, as the redraw paints a cell.
 TEST_F(ToolTest, PositionsRoundHalfUpAboveOneAndThePointStoresOnlyInside) {
     struct Row { float in; int column; const char* readout; } rows[] = {
-        {5.5f, 6, "6"}, {5.49f, 5, "5"}, {1.0f, 1, "1"}, {0.8f, 1, "0.8"}, {0.5f, 0, "0.5"}, {128.5f, -1, "129"}, {-3.25f, -1, "-3.25"},
-    };
+        {5.5f, 6, "6"}, {5.49f, 5, "5"}, {1.0f, 1, "1"}, {0.8f, 1, "0.8"}, {0.5f, 0, "0.5"}, {128.5f, -1, "129"}, {-3.25f, -1, "-3.25"}};
     for (const Row& r : rows) {
         play("new m" + std::to_string(r.in) + ",10 d" + std::to_string(r.in) + ",10");
         EXPECT_EQ(caption("coordx"), r.readout) << r.in;
@@ -59,8 +58,7 @@ TEST_F(ToolTest, ToolButtonsAndClicksWalkEachToolsStepsAndButtonsAbandonWhatIsPe
         }
 
     // The pen draws on moves only; a tool button abandons what is pending.
-    click("new");
-    play("Command2 m10,10 d11,11 m12,12 m20,12 Command2 m30,30");  // a fast move leaves a gap
+    play("new Command2 m10,10 d11,11 m12,12 m20,12 Command2 m30,30");  // a fast move leaves a gap
     EXPECT_EQ(setcells(picture()), (Cells{{12, 12}, {20, 12}})) << "neither the click nor moves after a button draw";
     play("Command3 d10,10 Command1 d30,20");
     EXPECT_EQ(setcells(picture()).size(), 3u) << "the pending line start is forgotten";
@@ -123,8 +121,7 @@ TEST_F(ToolTest, ShapesStoreExactlyTheirCellsAndPreviewsNone) {
         {"Command9 d20,10 m10,5 m12,7 d10,5", block(10, 5, 20, 5, block(10, 10, 20, 10, block(10, 5, 10, 10, block(20, 5, 20, 10))))},
     };
     for (const auto& [script, expected] : rows) {
-        click("new");
-        play(script);
+        play(std::string("new ") + script);
         EXPECT_EQ(setcells(picture()), expected) << script;
     }
     play("new Command9 d30,20 m10,5");
@@ -146,8 +143,7 @@ TEST_F(ToolTest, ShapesStoreExactlyTheirCellsAndPreviewsNone) {
             {"Command9 d30,-" + f + " d50,20", block(30, 1, 30, 20, block(50, 1, 50, 20, block(30, 20, 50, 20)))},
         };
         for (const auto& [script, expected] : farrows) {
-            click("new");
-            play(script);
+            play("new " + script);
             EXPECT_EQ(setcells(picture()), expected) << script;
         }
     }
@@ -178,8 +174,7 @@ TEST_F(ToolTest, FillCoversTheUsableAreaStaysInsideWallsAndRedrawsOnce) {
     EXPECT_TRUE(picture() == before && redrawn());
 
     // From the last half column (128) walled off by column 127: up and down column 128 only.
-    click("new");
-    paint(127, 1, 127, 63, ink);
+    paint(0, 0, 128, 64, [](int x, int y) { return x == 127 && y >= 1 && y <= 63; });
     down(127.7f, 20);
     EXPECT_EQ(setcells(picture()), block(127, 1, 128, 63));
 }
