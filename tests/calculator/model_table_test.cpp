@@ -1,6 +1,6 @@
 // The model table as the one place that knows a screen: no size written
 // anywhere else, and a model of another size and palette (the tests' own)
-// switched to and from, kept, reopened and imported into.
+// kept, reopened and imported into. (Switched to and from in the editor's tests.)
 
 #include <gtest/gtest.h>
 
@@ -37,26 +37,6 @@ class Screens : public EditorTest {
 protected:
     const Model& test = testmodel();
 };
-
-// Each switch keeps what fits from the top-left and folds the colours the
-// palette lacks; undone step by step it gives back each state, model and
-// screen with it. (Redoing is the random sessions' to show.)
-TEST_F(Screens, SwitchingToAnotherSizeIsOneStepThatUndoWalksBackExactly) {
-    paint(60, 30, 70, 30, ink), paint(1, 1, 1, 1, green), paint(127, 63, 127, 63, orange), paint(128, 64, 128, 64, ink);
-    std::vector<std::pair<Grid, const Model*>> states{{picture(), &ed.currentmodel()}};
-    for (const char* script : {"test", "testyellow Command1 d190,95", "Command8 d199,99", "g35"}) {
-        play(script);
-        states.push_back({picture(), &ed.currentmodel()});
-    }
-    const Grid &test = states[1].first, &filled = states[3].first, &g35 = states[4].first;
-    EXPECT_TRUE(test.columns() == 200 && test.get(1, 1) == green && test.get(127, 63) == orange && test.get(128, 64) == ink);
-    EXPECT_TRUE(filled.get(190, 95) == 6 && filled.get(199, 99) == 6 && filled.get(128, 64) == ink);
-    EXPECT_TRUE(g35.columns() == 127 && g35.get(1, 1) == ink && g35.get(127, 63) == ink && !button("testyellow").visible);
-    for (size_t i = states.size() - 1; i > 0; --i) {
-        ASSERT_TRUE(click("undo"));
-        EXPECT_TRUE(picture() == states[i - 1].first && &ed.currentmodel() == states[i - 1].second) << "undo to " << i - 1;
-    }
-}
 
 // On the way out a drawing is kept, an empty one not, and a failed write is
 // logged while the process ends all the same. "Rouvrir le dernier dessin"

@@ -23,9 +23,7 @@ public:
         log.push_back(std::string(t == Timer::Main1 ? "timer Main1 " : "timer Code1 ") + (on ? "on " : "off ") + std::to_string(ms));
     }
     void messagebox(const std::string& text) override { messages.push_back(text); }
-    std::string inputbox(const std::string& prompt, const std::string& title) override {
-        return prompts.push_back(prompt + "|" + title), pop(inputs);
-    }
+    std::string inputbox(const std::string& prompt, const std::string& title) override { return prompts.push_back(prompt + "|" + title), pop(inputs); }
     // Answers from `inputs` too; an empty queue is Cancel.
     std::optional<std::string> inputboxwith(const std::string& prompt, const std::string& title, const std::string& initial) override {
         prompts.push_back(prompt + "|" + title + "|" + initial);
@@ -44,10 +42,7 @@ public:
     }
     bool savedrawing(const std::string& text, std::string& error) override { return keepfails ? (error = "disque plein", false) : (kept = text, true); }
     bool loaddrawing(std::string& text, std::string& error) override { return kept.empty() ? (error = "rien", false) : (text = kept, true); }
-    float rnd() override {
-        ++rndcalls;
-        return randoms.empty() ? source_.next() : pop(randoms);
-    }
+    float rnd() override { return ++rndcalls, randoms.empty() ? source_.next() : pop(randoms); }
 
     std::vector<std::string> log;  // "show Preview", "timer Main1 on 1000", ...
     std::vector<std::string> messages, prompts, filters;
@@ -69,10 +64,8 @@ private:
     static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }
     template <class T>
     static T pop(std::deque<T>& q) {
-        if (q.empty()) return T();
-        T s = std::move(q.front());
-        q.pop_front();
-        return s;
+        T s = q.empty() ? T() : std::move(q.front());
+        return q.empty() ? s : (q.pop_front(), s);
     }
     RandomSource source_;
 };
