@@ -46,9 +46,8 @@ protected:
 TEST_F(Screens, KeptDrawingsReopenAsOneStepAcrossVersionsAndScreens) {
     play("exit");
     EXPECT_TRUE(platform.ended && platform.kept.empty()) << "an empty picture was kept";
-    std::string old = "Grafipix dessin 1\n";
-    for (int y = 0; y <= 64; ++y) old += std::string(129, y == 5 ? '3' : y == 63 ? '1' : '0') + "\n";
-    platform.kept = old;
+    platform.kept = "Grafipix dessin 1\n";
+    for (int y = 0; y <= 64; ++y) platform.kept += std::string(129, y == 5 ? '3' : y == 63 ? '1' : '0') + "\n";
     play("reopen");
     EXPECT_TRUE(picture().get(0, 5) == orange && picture().get(128, 5) == orange && picture().get(64, 63) == ink &&
                 setcells(picture()).size() == 2 * 129 && ed.undoable() == 1);
@@ -77,12 +76,7 @@ TEST_F(Screens, KeptDrawingsReopenAsOneStepAcrossVersionsAndScreens) {
 // the cell as it was. (Dithering in colour is the exchange tests' to show.)
 TEST_F(Screens, TheImportTakesTheNearestColourOfTheModelsPalette) {
     std::mt19937 random(7);
-    Samples given;
-    platform.onload = [&](const std::string&, Samples& out, std::string&) {
-        for (auto& column : out.colour)
-            for (wincolour& c : column) c = random() & 0xFFFFFF;
-        return given = out, true;
-    };
+    platform.loadrandom(random);
     play("test");
     paint(1, 1, 200, 100, 3);
     platform.opens = {"a.png"};
@@ -95,7 +89,7 @@ TEST_F(Screens, TheImportTakesTheNearestColourOfTheModelsPalette) {
         for (int y = 1; y <= 100; ++y) {
             int best = 0;
             for (int code = 1; code < test.codes(); ++code)
-                if (distance(given.colour[x][y], test.shown(code, 2)) < distance(given.colour[x][y], test.shown(best, 2))) best = code;
+                if (distance(platform.loaded.colour[x][y], test.shown(code, 2)) < distance(platform.loaded.colour[x][y], test.shown(best, 2))) best = code;
             ASSERT_EQ(picture().get(x, y), best ? best : 3) << x << "," << y;
         }
 }

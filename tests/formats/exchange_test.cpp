@@ -238,8 +238,7 @@ TEST_F(Files, AnExportImportsBackWholeAndAFailedOneSaysWhyAndLeavesTheOldFile) {
 TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
     platform.onbytes = exchange::writebytes;
     paint(1, 1, 127, 63, [](int x, int y) { return (x + y) % 2 == 0; });  // the checkerboard, some 32 kB
-    play("g85 fline");
-    ed.handle(Event::tick(Timer::Code1));
+    play("g85 fline tick");
     // A device is written to, not replaced: a copy of /dev/full where we may make one.
     const std::string device = folder.path("full");
     const bool made = mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0;
@@ -267,8 +266,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     std::string out, err;
     auto run = [&](const QStringList& args) {
         QProcess p;
-        p.start(GRAFIPIX_CONVERT, args);
-        p.waitForFinished();
+        p.start(GRAFIPIX_CONVERT, args), p.waitForFinished();
         out = p.readAllStandardOutput().toStdString(), err = p.readAllStandardError().toStdString();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     };
@@ -287,11 +285,10 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     EXPECT_TRUE(run({"--dither", "--model=g85", picture}) == 0 && out.ends_with(",0\xD9\r\nPxlOn 10,5\xD9\r\nF-Line 20,34,21,34\xD9\r\nF-Line 23,34,25,34\xD9\r\n")) << out;
     EXPECT_TRUE(run({"--mode", "compact", "--model", "g35", picture}) == 0 && out.ends_with("\nPxlOn 10,5\r\nF-Line 20,34,25,34\r\nPxlOn 40,7\r\n")) << out;
     EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100]"));
-    EXPECT_TRUE(run({"--version"}) == 0 && out == "grafipix-convert 1.0.0\n") << out;
-    const QString g1mfile = QString::fromStdString(folder.path("programme.g1m"));
+    EXPECT_TRUE(run({"--version"}) == 0 && out.starts_with("grafipix-convert ")) << out;
     std::string fault;
-    EXPECT_EQ(run(options + QStringList{"--format", "g1m", "--name", "IMAGE 1", g1mfile}), 0);
-    const auto objects = g1m::readfile(readall(g1mfile.toStdString()).toStdString(), fault);
+    EXPECT_EQ(run(options + QStringList{"--format", "g1m", "--name", "IMAGE 1"}), 0);
+    const auto objects = g1m::readfile(out, fault);
     ASSERT_TRUE(objects && (*objects)[0].name == "IMAGE 1") << fault;
     const std::string tokens = tokenize(QString::fromLatin1(fa).toStdU16String(), *findmodel("g85")).bytes;
     EXPECT_EQ((*objects)[0].body.substr(10, tokens.size()), tokens);

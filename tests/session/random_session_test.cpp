@@ -37,11 +37,7 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
     std::mt19937 random(GetParam());
     // The import reads random colours; the export fails, saying why. Picture
     // files themselves are the exchange tests' to show.
-    platform.onload = [&](const std::string&, Samples& out, std::string&) {
-        for (auto& column : out.colour)
-            for (wincolour& c : column) c = random() & 0xFFFFFF;
-        return true;
-    };
+    platform.loadrandom(random);
     std::vector<std::string_view> controls;
     for (const ButtonRow& b : mainbuttons()) controls.push_back(b.name);
     for (const MenuRow& m : menutree())

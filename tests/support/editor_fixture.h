@@ -36,14 +36,16 @@ protected:
     bool key(std::string_view name) { return ed.handle(Event::key(name)); }
     void down(float x, float y, int button = 1) { ed.handle(Event::down(x, y, button)); }
     void move(float x, float y) { ed.handle(Event::move(x, y)); }
-    // Events in a line: "Command11 d10,10 m20,15" clicks Command11, then a mouse
-    // down at (10, 10) and a move to (20, 15).
+    // Events in a line: "Command11 d10,10 m20,15 tick" clicks Command11, then a
+    // mouse down at (10, 10), a move to (20, 15) and a tick of the Code window's timer.
     void play(std::string_view script) {
         std::istringstream words{std::string(script)};
         float x, y;
         for (std::string w; words >> w;)
             if ((w[0] == 'd' || w[0] == 'm') && std::sscanf(w.c_str() + 1, "%f,%f", &x, &y) == 2)
                 w[0] == 'm' ? move(x, y) : down(x, y);
+            else if (w == "tick")
+                ed.handle(Event::tick(Timer::Code1));
             else
                 EXPECT_TRUE(click(w)) << w << " cannot be chosen";
     }

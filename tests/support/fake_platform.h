@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,15 @@ public:
     std::map<std::string, std::string> files;
     std::string kept;  // the drawing kept between runs, unless writing it fails
     bool keepfails = false;
+    // The import reads random colours, kept in `loaded`.
+    void loadrandom(std::mt19937& random) {
+        onload = [this, &random](const std::string&, Samples& out, std::string&) {
+            for (auto& column : out.colour)
+                for (wincolour& c : column) c = random() & 0xFFFFFF;
+            return loaded = out, true;
+        };
+    }
+    Samples loaded;
 
 private:
     static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }
