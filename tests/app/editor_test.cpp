@@ -15,12 +15,9 @@
 namespace grafipix::testing {
 namespace {
 
+// (Far whole-number positions are the far shapes' and selections' to show.)
 TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
     Document d(127, 63);
-    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {129, 0}, {0, 65}, {-100000, 5}, {5, 1 << 30}}) {
-        d.set(x, y, 1), d.setbuffer(x, y, 1);
-        EXPECT_EQ(d.pixelgrid().get(x, y), 0) << x << "," << y;
-    }
     for (float v : {1e9f, -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(), 129.0f, -0.6f}) {
         d.put(v, 10.0f, 1), d.put(10.0f, v, 1);
         EXPECT_EQ(d.pixelgrid().at(v, 10.0f), 0) << v;
@@ -40,7 +37,6 @@ TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     const Grid empty(127, 63);
     EXPECT_TRUE(tool() == (ToolCode{1, 0}) && colour() == ink && !ed.codewindow() && picture() == empty && buffer() == empty);
     EXPECT_TRUE(caption("modelbl") == "Point" && caption("Label3") == "Y :" && caption("coordx").empty() && caption("Label5").starts_with("Grafipix par "));
-    EXPECT_TRUE(menu("bgcasio").checked && menu("opyes").checked && menu("zoom1").checked);
     for (const char* name : {"pressblack", "presswhite", "repblue", "repbluesel", "desel", "selvert", "calc", "Command4", "nothing",
                              "exportcalc", "savetext", "undo", "redo"})
         EXPECT_TRUE(!click(name) && picture() == empty && colour() == ink && buffer() == empty) << name;
@@ -56,8 +52,7 @@ TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
 TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
     paint(10, 10, 10, 10, ink);
     platform.onsave = [](const std::string&, const Picture&, std::string&) { return true; };
-    platform.saves = {"dessin.bmp"};
-    click("exportation");  // the canvas saved becomes the background picture
+    platform.saves = {"dessin.bmp"}, click("exportation");  // the canvas saved becomes the background picture
     paint(10, 10, 10, 10, background);
     click("bgwhite");
     EXPECT_TRUE(cellis(10, 10, blueink) && cellis(11, 10, casioback)) << "the picture covers the back colour";
@@ -141,7 +136,7 @@ TEST_F(ModelTest, EachModelFoldsAndEachButtonSetsItsColourPenAndCaptions) {
     const std::array<int, 3> cells[] = {{10, 10, 2}, {11, 10, 3}, {12, 10, 1}, {128, 10, 3}, {1, 1, 3}, {127, 63, 2}, {5, 0, 2}, {128, 64, 1}};
     for (auto [before, model] : {std::pair{"g65 bgcasio pressorange", "g65"}, {"g65 pressgreen", "g100"}, {"g65 bgwhite presswhite", "g85"},
                                  {"g65", "test"}, {"test testyellow Command1 d190,95", "g35"}}) {
-        SCOPED_TRACE(model);
+        SCOPED_TRACE(model);  // of the switch
         paint(1, 1, 1, 1, green);
         play("Command11 d1,1 d1,1");  // green in the buffer
         for (auto [x, y, code] : cells) paint(x, y, x, y, code);
@@ -168,7 +163,6 @@ TEST_F(ModelTest, EachModelFoldsAndEachButtonSetsItsColourPenAndCaptions) {
         {"", "pressgreen", 2, greenink, false, "le bleu par le vert, (le vert par le vert), l'orange par le vert, le fond par le vert"},
         {"g100", "pressblack", 1, blackink, true, "(le noir par le noir), (le vert par le noir), (l'orange par le noir), le fond par le noir"},
         {"g85 bgcasio", "presstruegreen", 0, casioback, true, "le bleu par le fond, (le vert par le fond), (l'orange par le fond), (le fond par le fond)"},
-        {"g65 bgwhite", "presswhite", 0, whiteback, true, "le bleu par le fond, le vert par le fond, l'orange par le fond, (le fond par le fond)"},
     };
     for (const Press& r : presses) {
         play(r.before);

@@ -84,7 +84,8 @@ TEST_F(SelectionTest, MirrorsAndHalfTurnWriteTheBufferTransformedAndRefuseAnEmpt
     for (const char* command : {"selduplicate", "seldelete", "selhoriz", "selvert"}) {
         platform.messages.clear();
         click(command);
-        EXPECT_TRUE(platform.messages == std::vector<std::string>{"opération impossible : aucun pixel sélectionné"} && setcells(picture()).size() == 2 && tool() == (ToolCode{6, 0})) << command;
+        EXPECT_TRUE(platform.messages == std::vector<std::string>{"opération impossible : aucun pixel sélectionné"} &&
+                    setcells(picture()).size() == 2 && tool() == (ToolCode{6, 0})) << command;
     }
     click("rotate180");
     EXPECT_EQ(setcells(picture()), (Cells{{60, 20}})) << "the empty buffer turned over the block";

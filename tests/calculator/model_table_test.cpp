@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -51,8 +52,6 @@ TEST_F(Screens, KeptDrawingsReopenAsOneStepAcrossVersionsAndScreens) {
     play("reopen");
     EXPECT_TRUE(picture().get(0, 5) == orange && picture().get(128, 5) == orange && picture().get(64, 63) == ink &&
                 setcells(picture()).size() == 2 * 129 && ed.undoable() == 1);
-    play("g35 reopen");
-    EXPECT_TRUE(picture().get(0, 5) == ink && picture().get(64, 5) == ink) << "in the Graph 35's colours, the border too";
     play("test new testcyan Command1 d150,80 d2,2");
     const Grid drawn = picture();
     play("exit");
@@ -81,10 +80,7 @@ TEST_F(Screens, TheImportTakesTheNearestColourOfTheModelsPalette) {
     paint(1, 1, 200, 100, 3);
     platform.opens = {"a.png"};
     play("importation");
-    const auto distance = [](wincolour a, wincolour b) {
-        const int r = redof(a) - redof(b), g = greenof(a) - greenof(b), bl = blueof(a) - blueof(b);
-        return r * r + g * g + bl * bl;
-    };
+    const auto distance = [](wincolour a, wincolour b) { return std::hypot(redof(a) - redof(b), greenof(a) - greenof(b), blueof(a) - blueof(b)); };
     for (int x = 1; x <= 200; ++x)
         for (int y = 1; y <= 100; ++y) {
             int best = 0;

@@ -69,10 +69,8 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     auto place = [&](int x, int y) { clickat(canvas + QPoint(x - 88, y - 32)); };
     auto cell = [&](int x, int y) { place(85 + 3 * x, 29 + 3 * y); };
     place(68, 108);  // Ligne
-    cell(30, 40);
-    cell(40, 40);
-    // The program generated from the editor's picture tells the cells drawn.
-    Grid expected(127, 63);
+    cell(30, 40), cell(40, 40);
+    Grid expected(127, 63);  // the program generated from the editor's picture tells the cells drawn
     for (int x = 30; x < 40; ++x) expected.set(x, 40, ink);
 
     // "Fichier" on the menu bar just above the client area, then the keyboard.

@@ -187,8 +187,6 @@ TEST_F(QtBinding, ZoomKeepsEachPositionsCellTheGridOffThePictureAndKeysArrive) {
     ui::Application again;
     again.start();
     EXPECT_TRUE(again.editor().menu("zoom5")->checked && again.mainwindow().canvas()->width() == 5 * 383 && again.mainwindow().size() == main.size());
-    QTest::keyClick(&main, 'L');
-    EXPECT_TRUE(ed.tool() == (ToolCode{3, 0}) && main.button("Command3")->toolTip() == "Ligne (L)");
 }
 
 // A secondary window opens beside Main, on the screen.
@@ -242,8 +240,6 @@ TEST_F(QtBinding, CodeAndApercuOpenBesideMainWithTheProgramSelectedAndThePicture
     EXPECT_EQ(platform->window(Window::Apercu), nullptr) << "closed Apercu";
 }
 
-// The splash gives way to Main after its second (the real window's test and
-// the editor's show the hand-over itself).
 TEST_F(QtBinding, SplashGivesWayOnceAboutIsShownAgainAndQuitEndsAll) {
     QWidget* splash = platform->window(Window::Preview);
     ASSERT_TRUE(splash && splash->isVisible());
