@@ -67,6 +67,21 @@ public:
 
     const Model& currentmodel() const { return *model; }
 
+    // What the windows show, for the binding and the tests: they read the
+    // editor through these and the controls by name, never its fields, so its
+    // insides can change under them.
+    const Grid& picture() const { return pixelgrid; }
+    // The block "Dupliquer" pastes, its top-left at (1, 1).
+    const Grid& buffer() const { return selgrid; }
+    const Canvas& canvas() const { return Picture1; }
+    ToolCode tool() const { return curtool; }
+    int16_t drawingcolour() const { return curcolor; }
+    // 1 white, 2 the screen green: the `bgkind` the palette's swatches take.
+    int backgroundkind() const { return bgkind; }
+    const CodeForm* codewindow() const { return Code ? &*Code : nullptr; }
+    size_t undoable() const { return history.undoable(); }
+    size_t redoable() const { return history.redoable(); }
+
     // ---- controls of Main ----
     Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
     std::vector<Button> toolbuttons;    // one per row of the tool table, in its order

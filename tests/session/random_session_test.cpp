@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -17,7 +18,7 @@
 #include "tests/support/editor_fixture.h"
 #include "tests/support/test_model.h"
 
-namespace grafipix {
+namespace grafipix::testing {
 namespace {
 
 // The seed is in the test's name. `make soak` runs longer sessions on more
@@ -30,26 +31,25 @@ std::vector<unsigned> seeds() {
     return out;
 }
 
-class RandomSession : public testing::EditorTest, public ::testing::WithParamInterface<unsigned> {};
+class RandomSession : public EditorTest, public ::testing::WithParamInterface<unsigned> {};
 
 TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
     std::mt19937 random(GetParam());
     // The import reads random colours; the export fails, saying why. Picture
     // files themselves are the exchange tests' to show.
-    platform.onload = [&](const std::string&, Samples& out, std::string&) {
-        for (auto& column : out.colour)
-            for (wincolour& c : column) c = random() & 0xFFFFFF;
-        return true;
-    };
+    platform.loadrandom(random);
     std::vector<std::string_view> controls;
     for (const ButtonRow& b : mainbuttons()) controls.push_back(b.name);
     for (const MenuRow& m : menutree())
         if (m.chooses() && m.click != &Editor::exit_Click && m.click != &Editor::about_Click) controls.push_back(m.name);
     std::vector<std::string_view> keys = {"Esc", "Ctrl++", "Ctrl+-"};
     for (const ToolRow& t : toolrows()) keys.push_back(t.key);
-    // Odd values, far outside (a drag with a button held), whole cells, or anywhere on the canvas.
+    // Odd values (non-finite ones too: every walk must end, or CTest's timeout
+    // fails the test), far outside (a drag with a button held), whole cells,
+    // or anywhere on the canvas.
+    const float inf = std::numeric_limits<float>::infinity();
     auto position = [&](float span) {
-        const float odd[] = {-5, -0.5f, 0, 0.3f, 0.5f, 0.8f, 1, 1.5f, 63.5f, 64.5f, 100.5f, 127.5f, 128.5f, 129, 200.5f, 202};
+        const float odd[] = {-5, -0.5f, 0, 0.3f, 0.5f, 0.8f, 1, 1.5f, 63.5f, 64.5f, 100.5f, 127.5f, 128.5f, 129, 200.5f, 202, 1e9f, -1e9f, inf, -inf / inf};
         const float far = std::uniform_real_distribution<float>(1e3f, 3e4f)(random);
         switch (random() % 10) {
             case 0: return odd[random() % std::size(odd)];
@@ -58,7 +58,7 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
             default: return std::uniform_real_distribution<float>(0.5f, span + 1)(random);
         }
     };
-    Grid start = ed.pixelgrid;
+    Grid start = picture();
     const char* events = std::getenv("GRAFIPIX_SESSION_EVENTS");
     for (long n = 0, count = events ? std::atol(events) : 20000; n < count; ++n) {
         // A control a third of the time ("Nouveau" half as often, or little
@@ -68,35 +68,37 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         const char* answers[] = {"", "0", "3", "-5", "9", "35", "2.5", "abc"};
         platform.inputs = {answers[random() % std::size(answers)]};
         platform.opens = platform.saves = {"image.bmp"};
+        const Grid& g = picture();
         const Event e = r < 33 ? Event::click(name == "new" && random() % 2 ? "Command1" : name)
-                        : r < 54 ? Event::down(position(float(ed.pixelgrid.maxx())), position(float(ed.pixelgrid.maxy())), 1 << (random() % 3))
-                        : r < 96 ? Event::move(position(float(ed.pixelgrid.maxx())), position(float(ed.pixelgrid.maxy())), random() % 2)
+                        : r < 54 ? Event::down(position(float(g.maxx())), position(float(g.maxy())), 1 << (random() % 3))
+                        : r < 96 ? Event::move(position(float(g.maxx())), position(float(g.maxy())), random() % 2)
                         : r < 98 ? Event::key(keys[random() % keys.size()])
                         : r < 99 ? Event::tick(Timer::Code1) : Event::unload(Window::Code);
         ed.handle(e);
-        const std::string where = "event " + std::to_string(n) + " (" + std::string(e.control) + ") on " + ed.model->name;
-        const Grid& g = ed.pixelgrid;
+        const Model& model = ed.currentmodel();
+        const std::string where = "event " + std::to_string(n) + " (" + std::string(e.control) + ") on " + model.name;
         for (int y = 1; y <= g.rows(); ++y)
             for (int x = 1; x <= g.columns(); ++x)
-                ASSERT_TRUE(g.get(x, y) >= 0 && g.get(x, y) < ed.model->codes()) << where << ": cell " << x << "," << y;
-        const auto checkedmodels = std::ranges::count_if(models(), [&](const Model& m) { return ed.menu(m.name)->checked; });
-        ASSERT_TRUE(checkedmodels == 1 && ed.bgwhite.checked != ed.bgcasio.checked) << where;
-        ASSERT_TRUE(ed.menu(ed.model->name)->checked && ed.typcalc.caption == ed.model->typcalc) << where;
-        ASSERT_TRUE(g.columns() == ed.model->screen.columns && ed.Picture1.columns() == g.columns()) << where;
-        // Exactly one shown button lit, the one of the current colour.
+                ASSERT_TRUE(g.get(x, y) >= 0 && g.get(x, y) < model.codes()) << where << ": cell " << x << "," << y;
+        const auto checkedmodels = std::ranges::count_if(models(), [&](const Model& m) { return menu(m.name).checked; });
+        ASSERT_TRUE(checkedmodels == 1 && menu(model.name).checked && menu("bgwhite").checked != menu("bgcasio").checked) << where;
+        ASSERT_TRUE(caption("typcalc") == model.typcalc && g.columns() == model.screen.columns && canvas().columns() == g.columns()) << where;
+        // The colour buttons shown are the palette's, one lit: the current colour's.
         std::string lit;
-        for (const PaletteColour& c : ed.model->palette)
-            if (const Button& b = *ed.button(c.swatch(ed.bgkind).name); b.visible && b.backcolor == highlight)
-                lit += std::to_string(&c - ed.model->palette.data());
-        ASSERT_EQ(lit, std::to_string(ed.curcolor)) << where;
+        int others = 0;
+        for (const ButtonRow& b : mainbuttons()) others += !b.icon && button(b.name).visible;
+        for (const PaletteColour& c : model.palette)
+            if (const Button& b = button(c.swatch(ed.backgroundkind()).name); b.visible)
+                lit += b.backcolor == highlight ? std::to_string(&c - model.palette.data()) : "", --others;
+        ASSERT_TRUE(lit == std::to_string(colour()) && others == 0) << where << ": lit " << lit << ", " << others << " others shown";
         if (n % 100 == 99) {  // every step undone gives back the start, redone again the end
-            const Grid end = ed.pixelgrid;
+            const Grid end = picture();
             int steps = 0;
-            while (ed.handle(Event::click("undo"))) ++steps;
-            ASSERT_TRUE(ed.pixelgrid == start) << where;
-            while (steps-- > 0) ed.handle(Event::click("redo"));
-            ASSERT_TRUE(ed.pixelgrid == end) << where;
-            ed.newhistory(), start = end;
+            while (click("undo")) ++steps;
+            ASSERT_TRUE(picture() == start) << where;
+            while (steps-- > 0) click("redo");
+            ASSERT_TRUE(picture() == end) << where;
+            forgetsteps(), start = end;
         }
     }
 }
@@ -104,4 +106,4 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomSession, ::testing::ValuesIn(seeds()));
 
 }  // namespace
-}  // namespace grafipix
+}  // namespace grafipix::testing

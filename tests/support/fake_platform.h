@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -17,16 +17,14 @@ namespace grafipix::testing {
 
 class FakePlatform : public Platform {
 public:
-    void showwindow(Window w) override { log.push_back("show " + name(w)), shown.insert(w); }
-    void hidewindow(Window w) override { log.push_back("hide " + name(w)), shown.erase(w); }
+    void showwindow(Window w) override { log.push_back("show " + name(w)); }
+    void hidewindow(Window w) override { log.push_back("hide " + name(w)); }
     void endprocess() override { ended = true; }
     void settimer(Timer t, bool on, int ms) override {
         log.push_back(std::string(t == Timer::Main1 ? "timer Main1 " : "timer Code1 ") + (on ? "on " : "off ") + std::to_string(ms));
     }
     void messagebox(const std::string& text) override { messages.push_back(text); }
-    std::string inputbox(const std::string& prompt, const std::string& title) override {
-        return prompts.push_back(prompt + "|" + title), pop(inputs);
-    }
+    std::string inputbox(const std::string& prompt, const std::string& title) override { return prompts.push_back(prompt + "|" + title), pop(inputs); }
     // Answers from `inputs` too; an empty queue is Cancel.
     std::optional<std::string> inputboxwith(const std::string& prompt, const std::string& title, const std::string& initial) override {
         prompts.push_back(prompt + "|" + title + "|" + initial);
@@ -45,13 +43,9 @@ public:
     }
     bool savedrawing(const std::string& text, std::string& error) override { return keepfails ? (error = "disque plein", false) : (kept = text, true); }
     bool loaddrawing(std::string& text, std::string& error) override { return kept.empty() ? (error = "rien", false) : (text = kept, true); }
-    float rnd() override {
-        ++rndcalls;
-        return randoms.empty() ? source_.next() : pop(randoms);
-    }
+    float rnd() override { return ++rndcalls, randoms.empty() ? source_.next() : pop(randoms); }
 
     std::vector<std::string> log;  // "show Preview", "timer Main1 on 1000", ...
-    std::set<Window> shown;
     std::vector<std::string> messages, prompts, filters;
     bool ended = false;
     // Answers; an empty queue answers as a cancelled box would.
@@ -66,15 +60,22 @@ public:
     std::map<std::string, std::string> files;
     std::string kept;  // the drawing kept between runs, unless writing it fails
     bool keepfails = false;
+    // The import reads random colours, kept in `loaded`.
+    void loadrandom(std::mt19937& random) {
+        onload = [this, &random](const std::string&, Samples& out, std::string&) {
+            for (auto& column : out.colour)
+                for (wincolour& c : column) c = random() & 0xFFFFFF;
+            return loaded = out, true;
+        };
+    }
+    Samples loaded;
 
 private:
     static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }
     template <class T>
     static T pop(std::deque<T>& q) {
-        if (q.empty()) return T();
-        T s = std::move(q.front());
-        q.pop_front();
-        return s;
+        T s = q.empty() ? T() : std::move(q.front());
+        return q.empty() ? s : (q.pop_front(), s);
     }
     RandomSource source_;
 };

@@ -14,16 +14,11 @@ inline const Model& testmodel() {
                                       {"testblue", 720, 3360, 0xFF0000},  {"testgreen", 120, 3720, 0x00FF00},
                                       {"testcyan", 720, 3720, 0xFFFF00},  {"testyellow", 120, 4080, 0x00FFFF}};
     static const PaletteColour palette[] = {
-        {&back, &backcasio, u"", "le fond", ""},
-        {&swatches[0], nullptr, u"Black", "le noir", "\xF9\x9B"},
-        {&swatches[1], nullptr, u"Red", "le rouge", "\x7F\x34"},
-        {&swatches[2], nullptr, u"Blue", "le bleu", "\x7F\x35"},
-        {&swatches[3], nullptr, u"Green", "le vert", "\x7F\x36"},
-        {&swatches[4], nullptr, u"Cyan", "le cyan", "\xF9\x9E"},
-        {&swatches[5], nullptr, u"Yellow", "le jaune", "\xF9\x9F"},
-    };
-    static const Model& m = addmodel({"test", "Essai 200 x 100", "Essai", {200, 100}, palette, Conversion::nearest,
-                                      &fxinterface, 20, ""});
+        {&back, &backcasio, u"", "le fond", ""},                 {&swatches[0], nullptr, u"Black", "le noir", "\xF9\x9B"},
+        {&swatches[1], nullptr, u"Red", "le rouge", "\x7F\x34"},   {&swatches[2], nullptr, u"Blue", "le bleu", "\x7F\x35"},
+        {&swatches[3], nullptr, u"Green", "le vert", "\x7F\x36"},  {&swatches[4], nullptr, u"Cyan", "le cyan", "\xF9\x9E"},
+        {&swatches[5], nullptr, u"Yellow", "le jaune", "\xF9\x9F"}};
+    static const Model& m = addmodel({"test", "Essai 200 x 100", "Essai", {200, 100}, palette, Conversion::nearest, &fxinterface, 20, ""});
     return m;
 }
 
