@@ -149,8 +149,6 @@ public:
     bool keypress(std::string_view key);
     void escape();
     void continu_Click();
-    // What the tools keep between events (the anchor, the last point of a stroke).
-    const ToolState& toolstate() const { return toolstate_; }
 
     // ---- models and colours (models.cpp, colour_buttons.cpp) ----
     // A model's entry: its screen, its palette, its buttons and captions.
