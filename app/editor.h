@@ -67,9 +67,9 @@ public:
 
     const Model& currentmodel() const { return *model; }
 
-    // What the windows show, for the binding and the tests: they read the
-    // editor through these and the controls by name, never its fields, so its
-    // insides can change under them.
+    // What the windows show, read-only. The tests read the editor through
+    // these and the controls by name, never its fields, so its insides can
+    // change under them; the binding can do the same.
     const Grid& picture() const { return pixelgrid; }
     // The block "Dupliquer" pastes, its top-left at (1, 1).
     const Grid& buffer() const { return selgrid; }
