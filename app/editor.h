@@ -67,9 +67,9 @@ public:
 
     const Model& currentmodel() const { return *model; }
 
-    // What the windows show, for the binding and the tests: they read the
-    // editor through these and the controls by name, never its fields, so its
-    // insides can change under them.
+    // What the windows show, read-only. The tests read the editor through
+    // these and the controls by name, never its fields, so its insides can
+    // change under them; the binding can do the same.
     const Grid& picture() const { return pixelgrid; }
     // The block "Dupliquer" pastes, its top-left at (1, 1).
     const Grid& buffer() const { return selgrid; }
@@ -156,8 +156,6 @@ public:
     bool keypress(std::string_view key);
     void escape();
     void continu_Click();
-    // What the tools keep between events (the anchor, the last point of a stroke).
-    const ToolState& toolstate() const { return toolstate_; }
 
     // ---- models and colours (models.cpp, colour_buttons.cpp) ----
     // A model's entry: its screen, its palette, its buttons and captions.
