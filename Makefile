@@ -33,8 +33,9 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# The benchmarks are built only for `make bench`, so the tests do not wait for them.
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAFIPIX_BENCH=OFF
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -57,7 +58,9 @@ SOAKEVENTS ?= 200000
 soak: build
 	GRAFIPIX_SESSION_SEEDS=$(SOAKSEEDS) GRAFIPIX_SESSION_EVENTS=$(SOAKEVENTS) ./$(BUILD)/tests/test_session
 
-bench: build
+bench: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAFIPIX_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	@./bench/run-all $(BUILD)/bench
 
 package: build
