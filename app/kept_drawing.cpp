@@ -73,10 +73,7 @@ void Editor::reopen_Click() {
     // Kept under another model, it takes the colours of this one, and the
     // part of it that this screen holds.
     for (int y = 0; y <= pixelgrid.maxy(); ++y)
-        for (int x = 0; x <= pixelgrid.maxx(); ++x) {
-            const int16_t code = kept->get(x, y);
-            doc.set(x, y, code >= model->codes() ? int16_t{ink} : code);
-        }
+        for (int x = 0; x <= pixelgrid.maxx(); ++x) doc.set(x, y, model->inpalette(kept->get(x, y)));
     Picture1.setpicture(Picture{});
     redrawcanvas();
 }

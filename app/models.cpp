@@ -15,7 +15,7 @@ void Editor::choosemodel(const Model& m) {
     bool folded = false;
     for (int y = 1; y <= pixelgrid.rows(); ++y)
         for (int x = 1; x <= pixelgrid.columns(); ++x)
-            if (pixelgrid.get(x, y) >= m.codes()) doc.set(x, y, ink), folded = true;
+            if (const int16_t code = pixelgrid.get(x, y); m.inpalette(code) != code) doc.set(x, y, ink), folded = true;
     if (folded) redrawcanvas();
     applymodel(*this, m);
 }

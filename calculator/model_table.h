@@ -4,6 +4,7 @@
 // and the files its calculators take. The current model is the editor's
 // (Drawing::model), shown by the check mark of its menu entry.
 
+#include <cstdint>
 #include <deque>
 #include <span>
 #include <string_view>
@@ -64,6 +65,9 @@ struct Model {
     wincolour shown(int code, int bgkind) const {
         return (code >= 0 && code < codes() ? palette[code] : palette[0]).swatch(bgkind).colour;
     }
+    // A code as this palette takes it: one it lacks (a colour of a richer
+    // palette) becomes the ink.
+    int16_t inpalette(int16_t code) const { return code < codes() ? code : int16_t{1}; }
     // The code a colour word stands for, -1 for none.
     int codeofword(std::u16string_view word) const;
 };

@@ -49,9 +49,8 @@ public:
     void frame(float x1, float y1, float x2, float y2);
 
     wincolour colourof(int code) const { return model->shown(code, bgkind); }
-    // A code of the selection buffer as the picture takes it: a colour taken
-    // under a richer palette, which this one lacks, comes back as ink.
-    int16_t inpalette(int16_t code) const { return code < model->codes() ? code : int16_t{ink}; }
+    // A code of the selection buffer as the picture takes it.
+    int16_t inpalette(int16_t code) const { return model->inpalette(code); }
     // Another model's screen: the grids keep what fits, the canvas is cleared.
     void setscreen(const Screen& s);
     // Uniform in [0, 1), the same sequence at every start.
