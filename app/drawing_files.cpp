@@ -102,9 +102,7 @@ void Editor::openrecent(size_t place) {
 
 bool Editor::unsaved() const {
     if (saved_) return pixelgrid != saved_->cells || model != saved_->model || bgkind != saved_->bgkind;
-    for (size_t i = 0; i < pixelgrid.cellcount(); ++i)
-        if (pixelgrid.byindex(i) != 0) return true;
-    return false;
+    return pixelgrid != Grid(pixelgrid.columns(), pixelgrid.rows());
 }
 
 std::string Editor::title() const {
