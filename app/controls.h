@@ -11,6 +11,7 @@ struct MenuEntry {
     std::string caption;
     bool enabled = true;
     bool checked = false;
+    bool visible = true;
 };
 
 // Graphical command buttons: a picture, no caption.

@@ -26,6 +26,7 @@ Editor::Editor(Platform& p)
     showcolourbuttons(*this, startmodel(), 2);
     colourbuttons[swatchindex(startmodel().palette[ink].swatch(2))].backcolor = highlight;
     applyreplacecaptions(*this, startmodel(), ink);
+    showrecent();
 }
 
 // ---- the event funnel ----
@@ -46,6 +47,7 @@ bool Editor::handle(const Event& e) {
         case Event::Kind::tick: e.timer == Timer::Code1 ? Code_Timer1_Timer() : Timer1_Timer(); break;
         case Event::Kind::unload: e.window == Window::Code ? Code_Unload() : Main_Unload(); break;
         case Event::Kind::key: taken = keypress(e.control); break;
+        case Event::Kind::open: opendrawing(std::string(e.control)); break;
     }
     // A stroke under way is already a new action: nothing left to redo.
     const bool open = canvas && strokerunning();
@@ -65,6 +67,7 @@ bool Editor::click(std::string_view name) {
         if (!open[m.depth] || !m.chooses()) return false;
         if (m.model) choosemodel(*m.model);
         else if (m.replaces >= 0) replacecolor(m.replaces, m.inselection ? 1 : 0);
+        else if (m.recent >= 0) openrecent(size_t(m.recent));
         else (this->*m.click)();
         return true;
     }
@@ -128,6 +131,9 @@ void Editor::Main_Load() {
     bgkind = 2;
     curcolor = 1;
     opaquedup = 1;
+    recent_ = platform.recentfiles();
+    if (recent_.size() > size_t(recentcount)) recent_.resize(recentcount);
+    showrecent();
 }
 
 void Editor::Timer1_Timer() {
@@ -142,6 +148,9 @@ void Editor::new_Click() {
     doc.newpicture();
     selection.enabled = false;
     selframe = false;
+    // A new drawing has no file; "Annuler" brings the cells back, not the name.
+    filename_.clear();
+    saved_.reset();
 }
 
 void Editor::exit_Click() {

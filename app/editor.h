@@ -86,7 +86,7 @@ public:
     Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
     std::vector<Button> toolbuttons;    // one per row of the tool table, in its order
     std::vector<Button> colourbuttons;  // one per swatch of allswatches(), in its order
-    MenuEntry file, new_, reopen, importation, exportation, exportcalc, generate, fline, drawstat, compact, exit;
+    MenuEntry file, new_, reopen, open_, save, saveas, recent, importation, exportation, exportcalc, generate, fline, drawstat, compact, exit;
     MenuEntry edit, undo, redo, continu;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
     MenuEntry replacesel;
@@ -187,7 +187,24 @@ public:
     // The .g1m commands follow the model: enabled where its calculators take the files.
     void calcfilesstate();
 
+    // ---- drawings as files (drawing_files.cpp) ----
+    void open_Click();
+    void save_Click();
+    void saveas_Click();
+    // The entry of "Dessins récents" at that place, most recent first.
+    void openrecent(size_t place);
+    // "Ouvrir" of that file: a drawing Grafipix saved comes back exactly,
+    // another picture goes through the import onto an empty drawing.
+    void opendrawing(const std::string& path);
+    // The file name or "Sans titre", a `*` while the file lacks changes.
+    std::string title() const;
+    bool unsaved() const;
+    const std::vector<std::string>& recentfiles() const { return recent_; }
+
     // ---- picture exchange (exchange/) ----
+    // The import of a picture file as "Importer image" after its dialog,
+    // laid over the drawing or onto an empty one; false when it cannot be read.
+    bool importpicture(const std::string& path, bool ontoempty);
     void importation_Click();
     void dither_Click();
     void exportation_Click();
@@ -202,6 +219,21 @@ private:
     bool continuous() const override { return continu.checked; }
     void setcolour(int16_t code) override;
     void previoustool() override;
+
+    // What the drawing's file holds, to tell whether it lacks changes; no
+    // file yet: the empty picture.
+    struct FileState {
+        Grid cells;
+        const Model* model;
+        int bgkind;
+    };
+    std::string filename_;
+    std::optional<FileState> saved_;
+    std::vector<std::string> recent_;
+    bool writedrawingfile(const std::string& path);
+    void remember(const std::string& path);
+    void forget(const std::string& path);
+    void showrecent();
 
     ToolState toolstate_;
     // The tool and status text the last choice of another tool left.

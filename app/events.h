@@ -10,10 +10,11 @@
 namespace grafipix {
 
 struct Event {
-    enum class Kind { load, click, mousedown, mousemove, tick, unload, key };
+    enum class Kind { load, click, mousedown, mousemove, tick, unload, key, open };
     Kind kind;
     // click: the menu entry or button, by name; key: the key as Qt writes it
-    // in portable text ("L", "Esc", "Ctrl++"), Shift and keypad left out
+    // in portable text ("L", "Esc", "Ctrl++"), Shift and keypad left out;
+    // open: the path of a file dropped on the window
     std::string_view control{};
     Timer timer{};               // tick
     Window window{};             // unload
@@ -31,6 +32,7 @@ struct Event {
     static Event tick(Timer t) { return {Kind::tick, {}, t}; }
     static Event unload(Window w) { return {Kind::unload, {}, {}, w}; }
     static Event key(std::string_view name) { return {Kind::key, name}; }
+    static Event open(std::string_view path) { return {Kind::open, path}; }
 };
 
 }  // namespace grafipix

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "formats/image_conversion.h"
+#include "formats/png.h"
 
 #include "app/editor.h"
 #include "calculator/model_table.h"
@@ -14,36 +15,47 @@ void Editor::dither_Click() { dither.checked = !dither.checked; }
 
 void Editor::importation_Click() {
     const std::string path = platform.openfile(exchangetexts::importfilter);
-    if (path.empty()) return;
+    if (!path.empty()) importpicture(path, false);
+}
+
+bool Editor::importpicture(const std::string& path, bool ontoempty) {
     // One sample per cell up to the screen's last, counted from 0.
     Samples samples(pixelgrid.maxx(), pixelgrid.maxy());
     std::string reason;
     // A picture that cannot be read changes nothing, not even the canvas.
     if (!platform.loadpicture(path, samples, reason)) {
         platform.messagebox(exchangetexts::importfailed(path, reason));
-        return;
+        return false;
     }
     Picture1.setpicture(Picture{});
 
-    Grid cells = pixelgrid;
+    Grid cells = ontoempty ? Grid(pixelgrid.columns(), pixelgrid.rows()) : pixelgrid;
     importcells(samples, *model, bgkind, dither.checked, cells);
     for (int y = 0; y <= cells.maxy(); ++y)
         for (int x = 0; x <= cells.maxx(); ++x) doc.set(x, y, cells.get(x, y));
     // Painted at once: the cells as the redraw shows them, the pen still the chosen colour.
     redrawcanvas();
     platform.showwindow(Window::Apercu);
+    return true;
 }
 
 void Editor::exportation_Click() {
-    const std::string path = platform.savefile(exchangetexts::exportfilter, "");
+    int chosen = 0;  // the filter's entries: the canvas as BMP data, as PNG, the cells as PNG
+    const std::string path = platform.savefiletype(exchangetexts::exportfilter, "", chosen);
     if (path.empty()) return;
+    std::string reason;
+    if (chosen == 2) {
+        const std::string bytes = findoutput("png")->write({.grid = pixelgrid, .model = *model, .bgkind = bgkind}, reason);
+        if (!platform.savebytes(path, bytes, reason)) platform.messagebox(exchangetexts::exportfailed(path, reason));
+        return;
+    }
     // The selection frame is the editor's, not the picture's: it is never saved.
     const bool framed = std::exchange(selframe, false);
     if (framed) redrawcanvas();
     Picture shown = Picture1.image();
     selframe = framed;
-    std::string reason;
-    const bool saved = platform.savebitmap(path, shown, reason);
+    const bool saved = chosen == 1 ? platform.savebytes(path, encodepng(shown), reason)
+                                   : platform.savebitmap(path, shown, reason);
     // Only a picture actually saved stays under the marks.
     if (saved) Picture1.setpicture(std::move(shown));
     if (framed) redrawcanvas();

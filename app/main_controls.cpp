@@ -17,6 +17,10 @@ const std::array fixed{
     MenuRow{"file", &E::file, 0, "Fichier", "", true, false, nullptr},
     MenuRow{"new", &E::new_, 1, "Nouveau", "Ctrl+N", true, false, &E::new_Click},
     MenuRow{"reopen", &E::reopen, 1, "Rouvrir le dernier dessin", "", true, false, &E::reopen_Click},
+    MenuRow{"open", &E::open_, 1, "Ouvrir...", "Ctrl+O", true, false, &E::open_Click},
+    MenuRow{"save", &E::save, 1, "Enregistrer", "Ctrl+S", true, false, &E::save_Click},
+    MenuRow{"saveas", &E::saveas, 1, "Enregistrer sous...", "Ctrl+Shift+S", true, false, &E::saveas_Click},
+    MenuRow{"recent", &E::recent, 1, "Dessins récents", "", false, false, nullptr},
     MenuRow{"importation", &E::importation, 1, "Importer image", "", true, false, &E::importation_Click},
     MenuRow{"exportation", &E::exportation, 1, "Exporter image", "", true, false, &E::exportation_Click},
     MenuRow{"exportcalc", &E::exportcalc, 1, findoutput("picture")->caption, "", false, false, &E::exportcalc_Click},
@@ -98,6 +102,12 @@ std::vector<MenuRow> buildtree() {
             for (const Model& m : models()) {
                 MenuRow r{m.name, nullptr, 2, m.menucaption, "", true, &m == &startmodel(), nullptr};
                 r.model = &m, r.slot = slots++;
+                rows.push_back(r);
+            }
+        if (f.name == "recent")
+            for (int n = 0; n < recentcount; ++n) {
+                MenuRow r{"recent" + std::to_string(n + 1), nullptr, 2, "", "", false, false, nullptr};
+                r.recent = n, r.slot = slots++;
                 rows.push_back(r);
             }
         if (f.name == "replacesel") replacements(true);

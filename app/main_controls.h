@@ -27,9 +27,10 @@ struct MenuRow {
     const Model* model = nullptr;
     int replaces = -1;
     bool inselection = false;
+    int recent = -1;  // the place of a file of "Dessins récents"
     int slot = -1;  // its place in Editor::tableentries
 
-    bool chooses() const { return click || model || replaces >= 0; }
+    bool chooses() const { return click || model || replaces >= 0 || recent >= 0; }
 };
 
 struct LabelRow {
@@ -49,7 +50,9 @@ struct ButtonRow {
 };
 
 // In menu order, each entry after its parent: the model entries follow the
-// model table, one replacement entry follows each colour code any model has.
+// model table, one replacement entry follows each colour code any model has,
+// and "Dessins récents" holds `recentcount` entries, hidden while unused.
+inline constexpr int recentcount = 8;
 std::span<const MenuRow> menutree();
 // The name of the replacement entry of a code: "repblue", "repbgsel", ...
 std::string replacename(int code, bool inselection);

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "render/canvas.h"
 #include "calculator/colours.h"
+#include "formats/drawing_file.h"
 #include "formats/image_conversion.h"
 #include "render/random_source.h"
 
@@ -43,6 +45,17 @@ public:
     virtual std::string openfile(const std::string& filter) = 0;
     virtual std::string savefile(const std::string& filter, const std::string& filename) = 0;
 
+    // The same with a filter of several entries ("A|*.a|B|*.b"): `chosen`
+    // gets the place of the entry the user left selected, 0 the first.
+    virtual std::string savefiletype(const std::string& filter, const std::string& filename, int& chosen) {
+        chosen = 0;
+        return savefile(filter, filename);
+    }
+
+    // A picture file for "Ouvrir" (see PictureFile); false with a French reason.
+    virtual bool readpicturefile(const std::string& path, PictureFile& out, std::string& error) = 0;
+    virtual bool fileexists(const std::string& path) = 0;
+
     // Load a picture file for the import: on success fills `out`, shows the
     // picture in `Apercu` (creating it hidden if need be) and returns true; on
     // failure returns false with a French reason in `error` and changes nothing.
@@ -63,6 +76,10 @@ public:
         return error = "pas de dossier de données", false;
     }
     virtual bool loaddrawing(std::string&, std::string& error) { return error = "pas de dossier de données", false; }
+
+    // "Dessins récents", kept between runs; most recent first.
+    virtual std::vector<std::string> recentfiles() { return {}; }
+    virtual void keeprecentfiles(const std::vector<std::string>&) {}
 };
 
 }  // namespace grafipix

@@ -1,12 +1,13 @@
 // "Annuler" and "Rétablir": moving over the steps the event funnel closed.
 
+#include "app/colour_buttons.h"
 #include "app/editor.h"
 #include "calculator/model_table.h"
 #include "tools/tool_table.h"
 
 namespace grafipix {
 
-Marks Editor::marks() const { return {&currentmodel(), selection.enabled}; }
+Marks Editor::marks() const { return {&currentmodel(), selection.enabled, bgkind}; }
 
 bool Editor::strokerunning() const {
     const ToolStep* step = findstep(curtool);
@@ -37,6 +38,9 @@ void Editor::stepover(bool backwards) {
     // no cell (and so made no step) came between: its colours may be in them.
     if (now.model && now.model != model) applymodel(*this, *now.model);  // redraws
     else redrawcanvas();
+    // Only a step that changed the background brings it back: a background
+    // chosen after the cells were drawn stays.
+    if (now.background != was.background && now.background != bgkind) choosebackground(*this, now.background);
 }
 
 }  // namespace grafipix

@@ -27,6 +27,8 @@ constexpr std::string_view usage =
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
+    "Un dessin enregistré par l'éditeur revient tel quel, avec son modèle si --model n'en donne\n"
+    "pas un autre.\n"
     "\n"
     "  --model     calculatrice : g35, g65 (Graph 65/80, par défaut), g85 (texte pour FA-124),\n"
     "              g100, g35e2 (Graph 35+E II, texte pour FA-124) ou g90 (Graph 90+E, écran de\n"
@@ -65,6 +67,7 @@ struct Options {
     std::string input, output;
     bool help = false, version = false;
     bool dither = false;
+    bool modelgiven = false;
 };
 
 // The editor starts on the screen green; the converter draws as it starts.
@@ -102,6 +105,7 @@ QString parse(const QStringList& arguments, Options& o) {
     o.help = parser.isSet(help);
     o.version = parser.isSet(version);
     o.dither = parser.isSet(dither);
+    o.modelgiven = parser.isSet(model);
     if (parser.isSet(model) && !(o.model = findmodel(parser.value(model).toStdString())))
         return "modèle inconnu " + quoted(parser.value(model)) + " (" + namelist(models(), [](const Model&) { return true; }) + ")";
     if (parser.isSet(mode)) {
@@ -140,16 +144,32 @@ QString parse(const QStringList& arguments, Options& o) {
 // The import of an empty drawing, then the program the Code window shows for
 // it. An empty input name converts the empty drawing, as a cancelled dialog
 // leaves the editor's.
-int convert(const Options& o) {
+int convert(Options o) {
     Grid drawing(o.model->screen.columns, o.model->screen.rows);
-    if (!o.input.empty()) {
+    int background = startbackground;
+    // A drawing the editor saved comes back exactly, under its own model
+    // unless another is asked for.
+    PictureFile file;
+    std::string ignored;
+    std::optional<SavedDrawing> saved;
+    if (!o.input.empty() && exchange::readpicturefile(o.input, file, ignored)) saved = saveddrawing(file);
+    if (saved && (!o.modelgiven || saved->model == o.model)) {
+        if (!o.format->takes(*saved->model) || (o.mode == CodeMode::drawstat && !saved->model->drawstat)) {
+            std::cerr << name << "le dessin « " << o.input << " » est fait pour le modèle « " << saved->model->name
+                      << " », qui ne prend pas ce format ou ce mode\n";
+            return 2;
+        }
+        o.model = saved->model;
+        drawing = std::move(saved->cells);
+        background = saved->bgkind;
+    } else if (!o.input.empty()) {
         Samples samples(drawing.maxx(), drawing.maxy());
         std::string reason;
         if (!exchange::loadsamples(o.input, samples, reason)) {
             std::cerr << name << exchangetexts::importfailed(o.input, reason) << '\n';
             return 1;
         }
-        importcells(samples, *o.model, startbackground, o.dither, drawing);
+        importcells(samples, *o.model, background, o.dither, drawing);
     }
     const Program program = o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode,
                                                                      pictmemory(o.picture, o.model->lastpicture))
@@ -159,7 +179,7 @@ int convert(const Options& o) {
                               .program = program.text,
                               .programname = o.programname,
                               .picture = o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1,
-                              .bgkind = startbackground};
+                              .bgkind = background};
     std::string error;
     const std::string bytes = o.format->write(source, error);
     if (!error.empty()) {

@@ -15,10 +15,12 @@ namespace grafipix {
 struct Model;
 
 // What a step brings back besides the cells, when its action changed it: the
-// model (a switch that folded colours) and whether "Sélection" is open.
+// model (a switch that folded colours), whether "Sélection" is open and the
+// background (a drawing opened from its file).
 struct Marks {
     const Model* model = nullptr;
     bool selection = false;
+    int background = 0;
     bool operator==(const Marks&) const = default;
 };
 

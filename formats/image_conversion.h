@@ -33,9 +33,11 @@ namespace grafipix {
 
 namespace exchangetexts {
 
-// Every picture the import reads; the export writes BMP data whatever the name.
+// Every picture the import reads.
 inline const std::string importfilter = "Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png";
-inline const std::string exportfilter = "Images|*.bmp;*.jpg;*.gif";
+// BMP data first, as ever; then PNG of the canvas, and of its cells a pixel each.
+inline const std::string exportfilter =
+    "Images|*.bmp;*.jpg;*.gif|Image PNG|*.png|Image PNG, un pixel par point (l'écran de la calculatrice)|*.png";
 
 inline std::string importfailed(const std::string& path, const std::string& reason) {
     return "Impossible d'importer l'image « " + path + " » : " + reason + ".";

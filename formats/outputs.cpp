@@ -5,6 +5,7 @@
 
 #include "calculator/colours.h"
 #include "codegen/tokens.h"
+#include "formats/drawing_file.h"
 #include "formats/png.h"
 #include "formats/windows1252.h"
 
@@ -31,14 +32,15 @@ std::string picturefile(const OutputSource& s, std::string&) {
     return g1m::writefile({g1m::pictureobject(s.grid, s.picture)});
 }
 
-// As the canvas paints each cell, without its 3 x 3 pixels or the selection frame.
+// As the canvas paints each cell, without its 3 x 3 pixels or the selection
+// frame; the fields let "Ouvrir" bring the drawing back exactly.
 std::string drawingpng(const OutputSource& s, std::string&) {
     const auto [columns, rows] = s.model.screen;
     Picture picture{columns, rows, std::vector<uint32_t>(static_cast<size_t>(columns) * rows)};
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < columns; ++x)
             picture.pixels[static_cast<size_t>(y) * columns + x] = toargb(s.model.shown(s.grid.get(x + 1, y + 1), s.bgkind));
-    return encodepng(picture);
+    return encodepng(picture, drawingfields(s.model, s.bgkind));
 }
 
 constexpr std::array<Output, 5> rows{{

@@ -47,7 +47,10 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
     if (file.size() > maxfilebytes) return fail(reason, "le fichier dépasse 256 Mio");
     QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) return fail(reason, "la lecture du fichier a échoué");
+    return decodepicture(bytes, picture, reason);
+}
 
+bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
@@ -73,6 +76,36 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
         return fail(reason, "les données de l'image sont endommagées ou illisibles");
     picture = std::move(image);
     return true;
+}
+
+namespace {
+
+bool fillpicturefile(const QImage& image, PictureFile& out) {
+    out.picture = Picture{image.width(), image.height(), {}};
+    if (screensized(image.width(), image.height())) {
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        out.picture.pixels.reserve(size_t(argb.width()) * size_t(argb.height()));
+        for (int y = 0; y < argb.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+            out.picture.pixels.insert(out.picture.pixels.end(), line, line + argb.width());
+        }
+    }
+    out.text.clear();
+    for (const QString& key : image.textKeys()) out.text[key.toStdString()] = image.text(key).toStdString();
+    return true;
+}
+
+}  // namespace
+
+bool readpicturefile(const std::string& path, PictureFile& out, std::string& reason) {
+    QImage image;
+    return readpicture(path, image, reason) && fillpicturefile(image, out);
+}
+
+bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& reason) {
+    QImage image;
+    if (bytes.empty()) return fail(reason, "le fichier est vide");
+    return decodepicture(QByteArray::fromStdString(bytes), image, reason) && fillpicturefile(image, out);
 }
 
 namespace {

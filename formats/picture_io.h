@@ -10,6 +10,7 @@
 #include <string>
 
 #include "render/canvas.h"
+#include "formats/drawing_file.h"
 #include "formats/image_conversion.h"
 
 namespace grafipix::exchange {
@@ -20,6 +21,14 @@ inline constexpr int64_t maxfilebytes = int64_t{256} * 1024 * 1024;
 
 // The picture of a file; false with a French reason when it cannot be read.
 bool readpicture(const std::string& path, QImage& picture, std::string& reason);
+
+// The same from a file's bytes already read, under the same bounds.
+bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason);
+
+// The picture of a file as "Ouvrir" and the converter take it: its size, its
+// pixels when a screen has that size, its text fields.
+bool readpicturefile(const std::string& path, PictureFile& out, std::string& reason);
+bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& reason);
 
 // The picture stretched to columns x rows pixels, one per cell counted from
 // 0, over the screen-green back colour where it is transparent; the samples

@@ -54,7 +54,7 @@ std::string stored(std::string_view data) {
 
 }  // namespace
 
-std::string encodepng(const Picture& picture) {
+std::string encodepng(const Picture& picture, const std::vector<std::pair<std::string, std::string>>& fields) {
     std::string header;
     put32(header, static_cast<uint32_t>(picture.width));
     put32(header, static_cast<uint32_t>(picture.height));
@@ -72,6 +72,7 @@ std::string encodepng(const Picture& picture) {
 
     std::string file = "\x89PNG\r\n\x1A\n";
     chunk(file, "IHDR", header);
+    for (const auto& [key, value] : fields) chunk(file, "tEXt", key + '\0' + value);
     chunk(file, "IDAT", stored(rows));
     chunk(file, "IEND", {});
     return file;

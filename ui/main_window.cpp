@@ -2,6 +2,9 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -13,7 +16,6 @@
 #include <limits>
 
 #include "calculator/model_table.h"
-#include "document/texts.h"
 #include "tools/tool_table.h"
 #include "ui/application.h"
 #include "ui/artwork.h"
@@ -63,7 +65,7 @@ QString buttonstyle(wincolour back) {
 
 MainWindow::MainWindow(Application& app) : app_(app) {
     setObjectName("Main");
-    setWindowTitle(QString::fromStdString(texts::credit));
+    setAcceptDrops(true);
     auto* client = new ClientArea();
     client->setObjectName("client");
     client->setMinimumSize(mainwidth / twipsperpixel, mainheight / twipsperpixel);
@@ -201,8 +203,10 @@ void MainWindow::refresh() {
     for (const MenuRow& m : menutree()) {
         const MenuEntry& entry = ed.entry(m);
         QAction* a = actions_.at(m.name);
-        a->setText(QString::fromStdString(entry.caption));
+        // A file's name may hold a '&', which Qt would take for a shortcut's mark.
+        a->setText(QString::fromStdString(entry.caption).replace('&', "&&"));
         a->setEnabled(entry.enabled);
+        a->setVisible(entry.visible);
         // Only a checked entry shows a mark; an unchecked one shows nothing.
         a->setCheckable(entry.checked);
         a->setChecked(entry.checked);
@@ -217,6 +221,7 @@ void MainWindow::refresh() {
             shown = state.backcolor;
         }
     }
+    setWindowTitle(QString::fromStdString(ed.title()));
     for (const LabelRow& l : mainlabels()) showcaption(labels_.at(l.name), QString::fromStdString((ed.*l.label).caption));
     const bool fit = ed.zoomfit.checked;
     const int cells = fit ? fittingcells() : Canvas::unitpixels * ed.zoomfactor();
@@ -227,6 +232,31 @@ void MainWindow::refresh() {
     }
     canvas_->setscale(canvas_->cellpixels(), ed.grille.checked);
     canvas_->update();
+}
+
+namespace {
+
+// The first local file among the dropped items; empty for none.
+QString droppedfile(const QMimeData* data) {
+    for (const QUrl& url : data ? data->urls() : QList<QUrl>())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+    if (!droppedfile(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+    const QString path = droppedfile(e->mimeData());
+    if (path.isEmpty()) return;
+    e->acceptProposedAction();
+    // After the drop has ended: a message box inside it would hold the
+    // program the file came from.
+    QMetaObject::invokeMethod(
+        this, [this, chosen = path.toStdString()] { app_.run(Event::open(chosen)); }, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -159,8 +159,36 @@ std::string QtPlatform::openfile(const std::string& filter) {
 }
 
 std::string QtPlatform::savefile(const std::string& filter, const std::string& filename) {
+    int chosen = 0;
+    return savefiletype(filter, filename, chosen);
+}
+
+std::string QtPlatform::savefiletype(const std::string& filter, const std::string& filename, int& chosen) {
     const QString start = filename.empty() ? startfolder() : QDir(startfolder()).filePath(qs(filename));
-    return remember(QFileDialog::getSaveFileName(window(Window::Main), QString(), start, qtfilter(filter)));
+    const QStringList entries = qtfilter(filter).split(";;");
+    QString selected = entries.value(0);
+    const std::string path =
+        remember(QFileDialog::getSaveFileName(window(Window::Main), QString(), start, entries.join(";;"), &selected));
+    chosen = std::max(0, static_cast<int>(entries.indexOf(selected)));
+    return path;
+}
+
+bool QtPlatform::readpicturefile(const std::string& path, PictureFile& out, std::string& error) {
+    return exchange::readpicturefile(path, out, error);
+}
+
+bool QtPlatform::fileexists(const std::string& path) { return QFileInfo(qs(path)).isFile(); }
+
+std::vector<std::string> QtPlatform::recentfiles() {
+    std::vector<std::string> out;
+    for (const QString& path : QSettings("Grafipix", "grafipix").value("recents").toStringList()) out.push_back(path.toStdString());
+    return out;
+}
+
+void QtPlatform::keeprecentfiles(const std::vector<std::string>& paths) {
+    QStringList list;
+    for (const std::string& path : paths) list << qs(path);
+    QSettings("Grafipix", "grafipix").setValue("recents", list);
 }
 
 bool QtPlatform::loadpicture(const std::string& path, Samples& out, std::string& error) {

@@ -32,6 +32,11 @@ public:
                                             const std::string& initial) override;
     std::string openfile(const std::string& filter) override;
     std::string savefile(const std::string& filter, const std::string& filename) override;
+    std::string savefiletype(const std::string& filter, const std::string& filename, int& chosen) override;
+    bool readpicturefile(const std::string& path, PictureFile& out, std::string& error) override;
+    bool fileexists(const std::string& path) override;
+    std::vector<std::string> recentfiles() override;
+    void keeprecentfiles(const std::vector<std::string>& paths) override;
     bool loadpicture(const std::string& path, Samples& out, std::string& error) override;
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override;
     bool savebytes(const std::string& path, const std::string& bytes, std::string& error) override;

@@ -61,7 +61,7 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     editor.start(GRAFIPIX_BINARY, {});
 
     ASSERT_TRUE(wait(15000, [] { return shown("^Grafipix$"); })) << "no splash";
-    ASSERT_TRUE(wait(15000, [] { return shown("^Grafipix par ") && !shown("^Grafipix$"); })) << "the splash did not give way";
+    ASSERT_TRUE(wait(15000, [] { return shown("^Sans titre - Grafipix par ") && !shown("^Grafipix$"); })) << "the splash did not give way";
     QPoint canvas;
     ASSERT_TRUE(wait(15000, [&] { return (canvas = findcanvas(QGuiApplication::primaryScreen()->grabWindow(0).toImage())).x() >= 0; })) << "no canvas on the screen";
 
@@ -73,9 +73,10 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     Grid expected(127, 63);  // the program generated from the editor's picture tells the cells drawn
     for (int x = 30; x < 40; ++x) expected.set(x, 40, ink);
 
-    // "Fichier" on the menu bar just above the client area, then the keyboard.
+    // "Fichier" on the menu bar just above the client area, then the keyboard:
+    // up from its last entry, "Quitter", whatever the recent files above.
     place(20, -8);
-    xdo({"key", "--delay", "120", "Down", "Down", "Down", "Down", "Down", "Right", "Return"});
+    xdo({"key", "--delay", "120", "Up", "Up", "Right", "Return"});
     ASSERT_TRUE(wait(15000, [] { return shown("^Picture$"); })) << "no picture-memory prompt";
     xdo({"key", "--delay", "50", "3", "Return"});
     ASSERT_TRUE(wait(15000, [] { return shown("^Code compil") && !shown("^Picture$"); })) << "no Code window";

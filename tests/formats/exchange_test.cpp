@@ -36,6 +36,7 @@ protected:
     Files() {
         platform.onload = [](const std::string& path, Samples& out, std::string& error) { return exchange::loadsamples(path, out, error); };
         platform.onsave = exchange::writebitmap;
+        platform.onread = exchange::readpicturefile;
     }
     void importfile(const std::string& path) { platform.opens.push_back(path), click("importation"); }
     void exportfile(const std::string& path) { platform.messages.clear(), platform.saves.push_back(path), click("exportation"); }
@@ -200,8 +201,9 @@ TEST_F(Files, AnExportImportsBackWholeAndAFailedOneSaysWhyAndLeavesTheOldFile) {
     EXPECT_TRUE(readall(old) == "l'ancien dessin" && canvas().picture().empty() && folder.names() == (QStringList{"ancien.bmp", "dessin.jpg"}));
 }
 
-// The calculator files through the real writer: a folder that takes no file,
-// a missing one and a full disk each say why and leave nothing behind.
+// The calculator files and the drawing through the real writer: a folder that
+// takes no file, a missing one, a folder's name and a full disk each say why
+// and leave nothing behind.
 TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
     platform.onbytes = exchange::writebytes;
     paint(1, 1, 127, 63, [](int x, int y) { return (x + y) % 2 == 0; });  // the checkerboard, some 32 kB
@@ -211,11 +213,11 @@ TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
     const bool made = mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0;
     const std::tuple<std::string, bool, const char*> cases[] = {
         {"/proc/grafipix.g1m", false, "cet emplacement n'accepte pas l'écriture"},
-        {folder.path("absent/grafipix.g1m"), false, "n'existe pas"},
+        {folder.path("absent/grafipix.g1m"), false, "n'existe pas"}, {folder.path("."), false, "c'est le nom d'un dossier"},
         {folder.path("plein.g1m"), true, "l'écriture a échoué (disque plein ?)"},
         {made ? device : "/proc/grafipix.g1m", false, made ? "l'écriture a échoué (disque plein ?)" : "cet emplacement n'accepte pas l'écriture"}};
     for (const auto& [path, full, says] : cases)
-        for (const char* command : {"savecalc", "savetext", "exportcalc"}) {
+        for (const char* command : {"savecalc", "savetext", "exportcalc", "saveas"}) {
             platform.messages.clear();
             platform.inputs = {"1"}, platform.saves = {path};
             full ? ondiskfull([&] { click(command); }) : void(click(command));
@@ -317,6 +319,97 @@ TEST_F(Files, PngOutputEachPixelIsTheCanvasCellAndLargePicturesSpanSeveralBlocks
         EXPECT_TRUE(std::equal(picture.pixels.begin(), picture.pixels.end(), reinterpret_cast<const uint32_t*>(png.constBits())))
             << width << " x " << height;
     }
+}
+
+// On every model and background, through the file writer: its export a pixel
+// a cell is the same file, the converter writes it back whole, and once Qt's
+// own writer has compressed it, it opens over another model exactly as one step.
+TEST_F(Files, SavedDrawingsOpenBackExactlyAsOneStepOnEveryModel) {
+    std::mt19937 random(26);
+    platform.onbytes = exchange::writebytes;
+    const std::string saved = folder.path("d.png"), exported = folder.path("e.png");
+    for (const Model& m : models())
+        for (const std::string back : {"bgwhite", "bgcasio"}) {
+            const std::string row = m.name + (" " + back), other = &m == &models().back() ? "g90" : models().back().name;
+            if (!m.casioback && back == "bgcasio") continue;
+            play(row);
+            // The border too: a switch to a smaller screen leaves cells there.
+            paint(0, 0, m.screen.columns + 1, m.screen.rows + 1, [&](int x, int y) { return picture().onscreen(x, y) ? int(random() % m.codes()) : 0; });
+            const Grid drawn = picture(), empty(findmodel(other)->screen.columns, findmodel(other)->screen.rows);
+            platform.saves = {saved, exported}, platform.choices = {2}, platform.opens = {exported};
+            play("saveas exportation " + other + " bgwhite new");
+            EXPECT_EQ(readall(saved), readall(exported)) << row;
+            QProcess convert;
+            convert.start(GRAFIPIX_CONVERT, {"--format=png", QString::fromStdString(saved)}), convert.waitForFinished();
+            EXPECT_TRUE(&m == &testmodel() || convert.readAllStandardOutput() == readall(saved)) << row;
+            ASSERT_TRUE(QImage(QString::fromStdString(saved)).save(QString::fromStdString(exported), "PNG"));
+            for (const std::string step : {"open", "undo", "redo"}) {
+                play(step);
+                const bool undone = step == "undo";
+                EXPECT_TRUE(picture() == (undone ? empty : drawn) && ed.currentmodel().name == (undone ? other : m.name) &&
+                            ed.backgroundkind() == (undone || back == "bgwhite" ? 1 : 2) && (undone || ed.title().starts_with("e.png - "))) << row << step;
+            }
+        }
+}
+
+// The `*` marks what the file lacks: undo back to the saved cells clears it,
+// a save the full disk fails keeps it and the file; "Nouveau" leaves no file.
+TEST_F(Files, TheTitleMarksChangesTheFileLacksThroughUndoAndAFailedSave) {
+    platform.onbytes = exchange::writebytes;
+    const std::string path = folder.path("b.png");
+    platform.saves = {path};
+    std::vector<std::string> titles;
+    for (const std::string step : {"", "d10,10", "save", "d20,20", "undo", "redo", "save", "new", "undo"}) {
+        step == "save" && titles.size() > 3 ? ondiskfull([&] { play(step); }) : play(step);
+        titles.push_back(ed.title().substr(0, ed.title().find(" - ")));
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"Sans titre", "Sans titre*", "b.png", "b.png*", "b.png", "b.png*", "b.png*", "Sans titre", "Sans titre*"}));
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Impossible d'enregistrer « " + path + " » : l'écriture a échoué (disque plein ?)."});
+    platform.opens = {path};
+    play("open");
+    EXPECT_TRUE(setcells(picture()) == (Cells{{10, 10}}) && ed.title().starts_with("b.png - "));
+}
+
+// The last eight files opened or saved, most recent first, kept between runs;
+// one whose file has gone says so and leaves the list.
+TEST_F(Files, RecentFilesKeepTheLastEightAndLoseOneThatHasGone) {
+    platform.onbytes = exchange::writebytes;
+    const auto f = [this](int n) { return folder.path("f" + std::to_string(n)); };
+    for (int n = 0; n < 10; ++n) platform.saves = {f(n)}, play("saveas");
+    platform.opens = {f(3)};
+    play("open");
+    std::vector<std::string> expected{f(3), f(9), f(8), f(7), f(6), f(5), f(4), f(2)};
+    FakePlatform again;
+    again.recent = platform.recent;
+    Editor next(again);
+    next.handle(Event::load());
+    EXPECT_TRUE(next.recentfiles() == expected && next.menu("recent8")->caption == "8 " + f(2));
+    QFile::remove(QString::fromStdString(f(9)));
+    play("recent2");
+    EXPECT_EQ(platform.messages.back(), "Le dessin « " + f(9) + " » n'existe plus ; il est retiré des dessins récents.");
+    expected.erase(expected.begin() + 1);
+    EXPECT_TRUE(platform.recent == expected && !menu("recent8").visible && !click("recent8"));
+}
+
+// Another picture of the screen in this model's colours, on either
+// background, maps cell for cell; one in colours the model lacks goes through
+// the import onto an empty drawing; a file that is no picture changes nothing.
+TEST_F(Files, OtherPicturesMapCellForCellOrGoThroughTheImport) {
+    paint(1, 1, 127, 63, [](int x, int y) { return x * y % 4; });
+    const Grid drawn = picture();
+    std::string error;
+    PictureFile read;
+    exchange::decodepicturefile(findoutput("png")->write({.grid = drawn, .model = ed.currentmodel(), .bgkind = 1}, error), read, error);
+    const std::string other = folder.write("autre.png", QByteArray::fromStdString(encodepng(read.picture, {{"Grafipix modele", "g999"}})));
+    platform.opens = {other, folder.write("bruit.png", "pas une image"), other};
+    play("new open");
+    EXPECT_TRUE(picture() == drawn && ed.backgroundkind() == 2 && ed.title().starts_with("Sans titre* - ") && platform.log.back() != "show Apercu");
+    play("open");
+    EXPECT_TRUE(picture() == drawn && platform.messages.back().ends_with("ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)."));
+    paint(1, 1, 127, 63, ink);
+    play("g35 open");
+    // The white cells, which the import skips, are empty: the ink under them went.
+    EXPECT_TRUE(setcells(picture()) == setcells(drawn) && platform.log.back() == "show Apercu");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // boxes, file dialogs and the random source from queues set by the test.
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -32,6 +33,11 @@ public:
     }
     std::string openfile(const std::string& filter) override { return filters.push_back(filter), pop(opens); }
     std::string savefile(const std::string& filter, const std::string&) override { return filters.push_back(filter), pop(saves); }
+    std::string savefiletype(const std::string& filter, const std::string& name, int& chosen) override { return chosen = choices.empty() ? 0 : pop(choices), savefile(filter, name); }
+    bool readpicturefile(const std::string& path, PictureFile& out, std::string& error) override { return onread ? onread(path, out, error) : (error = "no reader in this test", false); }
+    bool fileexists(const std::string& path) override { return files.contains(path) || std::filesystem::is_regular_file(path); }
+    std::vector<std::string> recentfiles() override { return recent; }
+    void keeprecentfiles(const std::vector<std::string>& paths) override { recent = paths; }
     bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
         return onload ? onload(path, out, error) : (error = "no loader in this test", false);
     }
@@ -50,6 +56,9 @@ public:
     bool ended = false;
     // Answers; an empty queue answers as a cancelled box would.
     std::deque<std::string> inputs, opens, saves;
+    std::deque<int> choices;  // the filter entry each save dialog leaves chosen, 0 when empty
+    std::function<bool(const std::string&, PictureFile&, std::string&)> onread;
+    std::vector<std::string> recent;  // "Dessins récents" as kept between runs
     // Random numbers to hand out first; after them the never-seeded source.
     std::deque<float> randoms;
     int rndcalls = 0;

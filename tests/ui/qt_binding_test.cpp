@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -45,6 +46,7 @@ struct ScriptedPlatform : ui::QtPlatform {
     void messagebox(const std::string& text) override { messages += text; }
     std::string inputbox(const std::string&, const std::string&) override { return answer; }
     std::string openfile(const std::string&) override { return answer; }
+    std::string savefile(const std::string&, const std::string&) override { return answer; }
     std::string messages, answer;  // answer: of every prompt and open dialog
 };
 
@@ -294,6 +296,28 @@ TEST_F(QtBinding, TheDrawingIsKeptInTheDataFolderAndAFailedWriteSaysWhy) {
     std::string error;
     EXPECT_TRUE(!platform->savedrawing("x", error) && error == "le dossier « " + folder.toStdString() + " » ne peut pas être créé");
     QFile::remove(folder);
+}
+
+// The title follows the drawing's file and its changes, "Dessins récents"
+// lists the file saved, and a file dropped on the window opens.
+TEST_F(QtBinding, TitleRecentMenuAndADroppedDrawing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("vue.png");
+    plot(4, 4, "pressgreen");
+    EXPECT_TRUE(main.windowTitle().startsWith("Sans titre* - Grafipix par ")) << main.windowTitle().toStdString();
+    platform->answer = path.toStdString();
+    choose("saveas");
+    EXPECT_TRUE(main.windowTitle().startsWith("vue.png - ") && main.action("recent1")->isVisible() &&
+                main.action("recent1")->text() == "1 " + path && !main.action("recent2")->isVisible());
+    choose("new");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    // Qt delivers a drop only where the drag's entry was taken.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&main, &enter);
+    QApplication::sendEvent(&main, &drop);
+    EXPECT_TRUE(wait(2000, [&] { return ed.picture().get(4, 4) == green; }) && main.windowTitle().startsWith("vue.png - ")) << platform->messages;
 }
 
 }  // namespace
