@@ -4,6 +4,7 @@
 // and one past the last of each) that reads 0 and is never drawn. A cell
 // never written reads 0.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -56,12 +57,14 @@ public:
     int16_t at(float x, float y) const { return get(cellindex(x), cellindex(y)); }
     void put(float x, float y, int16_t code) { set(cellindex(x), cellindex(y), code); }
 
-    // The same grid for another screen: the cells that fit keep their place
-    // from the top-left, the rest are dropped.
+    // The same grid for another screen: the screen's cells that fit keep their
+    // place from the top-left, the rest are dropped. Another screen's border
+    // starts empty: a cell written on the old one would show on a larger screen.
     Grid resized(int columns, int rows) const {
+        if (columns == columns_ && rows == rows_) return *this;
         Grid out(columns, rows);
-        for (int y = 0; y <= out.maxy(); ++y)
-            for (int x = 0; x <= out.maxx(); ++x) out.set(x, y, get(x, y));
+        for (int y = 1; y <= std::min(rows, rows_); ++y)
+            for (int x = 1; x <= std::min(columns, columns_); ++x) out.set(x, y, get(x, y));
         return out;
     }
 

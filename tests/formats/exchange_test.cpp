@@ -333,8 +333,7 @@ TEST_F(Files, SavedDrawingsOpenBackExactlyAsOneStepOnEveryModel) {
             const std::string row = m.name + (" " + back), other = &m == &models().back() ? "g90" : models().back().name;
             if (!m.casioback && back == "bgcasio") continue;
             play(row);
-            // The border too: a switch to a smaller screen leaves cells there.
-            paint(0, 0, m.screen.columns + 1, m.screen.rows + 1, [&](int x, int y) { return picture().onscreen(x, y) ? int(random() % m.codes()) : 0; });
+            paint(1, 1, m.screen.columns, m.screen.rows, [&](int, int) { return int(random() % m.codes()); });
             const Grid drawn = picture(), empty(findmodel(other)->screen.columns, findmodel(other)->screen.rows);
             platform.saves = {saved, exported}, platform.choices = {2}, platform.opens = {exported};
             play("saveas exportation " + other + " bgwhite new");
