@@ -96,6 +96,7 @@ public:
     std::vector<MenuEntry> tableentries;
     MenuEntry zoom, zoom1, zoom2, zoom3, zoom4, zoom5, zoom6, zoomfit, grille;
     MenuEntry dither;  // last of "Options"
+    ImportChoices importchoices;  // the import dialog's, kept for the run
     MenuEntry aide, about;
 
     // The controls by name, nullptr for an unknown name.

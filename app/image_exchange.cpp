@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "formats/image_conversion.h"
+#include "app/import_dialog.h"
 
 #include "app/editor.h"
 #include "calculator/model_table.h"
@@ -15,18 +16,26 @@ void Editor::dither_Click() { dither.checked = !dither.checked; }
 void Editor::importation_Click() {
     const std::string path = platform.openfile(exchangetexts::importfilter);
     if (path.empty()) return;
-    // One sample per cell up to the screen's last, counted from 0.
-    Samples samples(pixelgrid.maxx(), pixelgrid.maxy());
+    Pixels loaded;
     std::string reason;
     // A picture that cannot be read changes nothing, not even the canvas.
-    if (!platform.loadpicture(path, samples, reason)) {
+    if (!platform.loadpicture(path, pixelgrid.maxx(), pixelgrid.maxy(), loaded, reason)) {
         platform.messagebox(exchangetexts::importfailed(path, reason));
         return;
     }
+    // "Importation tramée" says whether the import dithers; how, the dialog
+    // last chose. Each picture's crop starts centred.
+    ImportChoices start = importchoices;
+    if (!dither.checked) start.method = Method::threshold;
+    else if (start.method == Method::threshold) start.method = Method::floydsteinberg;
+    start.offsetx = start.offsety = 0;
+    ImportDialog dialog(std::move(loaded), *model, bgkind, pixelgrid, start);
+    if (!platform.importdialog(dialog)) return;
+    importchoices = dialog.choices();
+    dither.checked = importchoices.method != Method::threshold;
     Picture1.setpicture(Picture{});
 
-    Grid cells = pixelgrid;
-    importcells(samples, *model, bgkind, dither.checked, cells);
+    const Grid& cells = dialog.result();
     for (int y = 0; y <= cells.maxy(); ++y)
         for (int x = 0; x <= cells.maxx(); ++x) doc.set(x, y, cells.get(x, y));
     // Painted at once: the cells as the redraw shows them, the pen still the chosen colour.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/import_dialog.h"
 #include "app/platform.h"
 #include "render/random_source.h"
 
@@ -32,9 +33,19 @@ public:
     }
     std::string openfile(const std::string& filter) override { return filters.push_back(filter), pop(opens); }
     std::string savefile(const std::string& filter, const std::string&) override { return filters.push_back(filter), pop(saves); }
-    bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
-        return onload ? onload(path, out, error) : (error = "no loader in this test", false);
+    // `onload` fills the samples of the stretched import, which the stretch
+    // of a picture of that size gives back; `onpicture`, when set, loads instead.
+    bool loadpicture(const std::string& path, int columns, int rows, Pixels& out, std::string& error) override {
+        if (onpicture) return onpicture(path, out, error);
+        Samples samples(columns, rows);
+        if (!onload) return error = "no loader in this test", false;
+        if (!onload(path, samples, error)) return false;
+        out = {columns, rows, std::vector<uint32_t>(size_t(columns) * rows)};
+        for (int x = 0; x < columns; ++x)
+            for (int y = 0; y < rows; ++y) out.argb[size_t(y) * columns + x] = toargb(samples.colour[x][y]);
+        return true;
     }
+    bool importdialog(ImportDialog& dialog) override { return ++dialogs, ondialog ? ondialog(dialog) : true; }
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override {
         return onsave ? onsave(path, p, error) : (error = "no saver in this test", false);
     }
@@ -54,6 +65,10 @@ public:
     std::deque<float> randoms;
     int rndcalls = 0;
     std::function<bool(const std::string&, Samples&, std::string&)> onload;
+    std::function<bool(const std::string&, Pixels&, std::string&)> onpicture;
+    // The user's part in the import's dialog; without it "OK" at once.
+    std::function<bool(ImportDialog&)> ondialog;
+    int dialogs = 0;
     std::function<bool(const std::string&, const Picture&, std::string&)> onsave;
     // Without `onbytes` the bytes saved are kept here by path.
     std::function<bool(const std::string&, const std::string&, std::string&)> onbytes;
