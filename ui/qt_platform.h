@@ -2,6 +2,7 @@
 // The platform of the editor served by Qt: secondary windows, timers, modal
 // boxes, file dialogs, picture files and the random source.
 
+#include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -32,7 +33,8 @@ public:
                                             const std::string& initial) override;
     std::string openfile(const std::string& filter) override;
     std::string savefile(const std::string& filter, const std::string& filename) override;
-    bool loadpicture(const std::string& path, Samples& out, std::string& error) override;
+    bool loadpicture(const std::string& path, int columns, int rows, Pixels& out, std::string& error) override;
+    bool importdialog(ImportDialog& dialog) override;
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override;
     bool savebytes(const std::string& path, const std::string& bytes, std::string& error) override;
     float rnd() override { return random_.next(); }
@@ -60,6 +62,7 @@ private:
     std::array<QPointer<QWidget>, 5> windows_;
     std::array<QTimer*, 2> timers_{};
     RandomSource random_;
+    QImage apercupicture_;  // the last picture loaded, for `Apercu` once imported
     bool endrequested_ = false;
 };
 

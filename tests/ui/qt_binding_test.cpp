@@ -45,6 +45,7 @@ struct ScriptedPlatform : ui::QtPlatform {
     void messagebox(const std::string& text) override { messages += text; }
     std::string inputbox(const std::string&, const std::string&) override { return answer; }
     std::string openfile(const std::string&) override { return answer; }
+    bool importdialog(ImportDialog&) override { return true; }  // "OK" on the choices it opens with
     std::string messages, answer;  // answer: of every prompt and open dialog
 };
 
