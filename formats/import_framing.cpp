@@ -39,12 +39,13 @@ Samples boxaverage(const Pixels& source, int columns, int rows) {
     std::vector<Span> xspans(static_cast<size_t>(columns));
     for (int x = 0; x < columns; ++x) xspans[static_cast<size_t>(x)] = cellspan(x, columns, source.width);
     Samples out(columns, rows);
+    const bool opaque = source.opaque();
     std::vector<std::array<uint64_t, 4>> sums(static_cast<size_t>(columns));
     for (int row = 0; row < rows; ++row) {
         std::ranges::fill(sums, std::array<uint64_t, 4>{});
         const Span ys = cellspan(row, rows, source.height);
         for (int y = ys.from; y < ys.to; ++y) {
-            const uint32_t* line = &source.argb[static_cast<size_t>(y) * static_cast<size_t>(source.width)];
+            const uint32_t* line = source.row(y);
             for (int x = 0; x < columns; ++x) {
                 auto& sum = sums[static_cast<size_t>(x)];
                 for (int px = xspans[static_cast<size_t>(x)].from; px < xspans[static_cast<size_t>(x)].to; ++px) {
@@ -52,7 +53,7 @@ Samples boxaverage(const Pixels& source, int columns, int rows) {
                     sum[0] += static_cast<uint64_t>(channel(p, 16));
                     sum[1] += static_cast<uint64_t>(channel(p, 8));
                     sum[2] += static_cast<uint64_t>(channel(p, 0));
-                    sum[3] += static_cast<uint64_t>(alphaof(p));
+                    sum[3] += static_cast<uint64_t>(opaque ? 0xFF : alphaof(p));
                 }
             }
         }
@@ -73,6 +74,11 @@ int scaled(int n, int64_t a, int64_t b, int least) {
 }
 
 }  // namespace
+
+Pixels::Pixels(int width, int height, std::vector<uint32_t> argb) : width(width), height(height) {
+    auto held = std::make_shared<const std::vector<uint32_t>>(std::move(argb));
+    first_ = held->data(), stride_ = static_cast<size_t>(width), owner_ = std::move(held);
+}
 
 Samples stretchsamples(const Pixels& picture, int columns, int rows) {
     if (picture.empty()) return Samples(columns, rows);

@@ -5,20 +5,37 @@
 // crop then moves over the samples.
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "formats/image_conversion.h"
 
 namespace grafipix {
 
-// A picture as decoded, row after row, each pixel 0xAARRGGBB premultiplied
-// (opaque pictures have 0xFF in every alpha).
-struct Pixels {
+// A picture as decoded, row after row, each pixel 0xAARRGGBB premultiplied.
+// The pixels are shared, not copied: a photo's are some 50 MB.
+class Pixels {
+public:
+    Pixels() = default;
+    Pixels(int width, int height, std::vector<uint32_t> argb);
+    // Pixels another owner keeps (a decoded picture), `stride` words a row;
+    // an opaque picture's alpha is read as 0xFF whatever it holds.
+    Pixels(int width, int height, const uint32_t* first, size_t stride, bool opaque, std::shared_ptr<const void> owner)
+        : width(width), height(height), first_(first), stride_(stride), opaque_(opaque), owner_(std::move(owner)) {}
+
     int width = 0, height = 0;
-    std::vector<uint32_t> argb;
 
     bool empty() const { return width <= 0 || height <= 0; }
-    uint32_t at(int x, int y) const { return argb[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
+    bool opaque() const { return opaque_; }
+    const uint32_t* row(int y) const { return first_ + static_cast<size_t>(y) * stride_; }
+    size_t stride() const { return stride_; }
+    uint32_t at(int x, int y) const { return row(y)[x] | (opaque_ ? 0xFF000000u : 0u); }
+
+private:
+    const uint32_t* first_ = nullptr;
+    size_t stride_ = 0;
+    bool opaque_ = false;
+    std::shared_ptr<const void> owner_;
 };
 
 // The picture stretched to columns x rows samples over the screen green

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -73,14 +74,9 @@ Pixels pixelsof(const QImage& picture) {
     // Opaque pictures (every JPEG) are read as they come: RGB32 already has
     // full alpha, so the conversion of a photo would be wasted work.
     const bool opaque = picture.format() == QImage::Format_RGB32;
-    const QImage source = opaque ? picture : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    Pixels out{source.width(), source.height(), {}};
-    out.argb.reserve(static_cast<size_t>(out.width) * static_cast<size_t>(out.height));
-    for (int y = 0; y < out.height; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        for (int x = 0; x < out.width; ++x) out.argb.push_back(opaque ? 0xFF000000u | line[x] : line[x]);
-    }
-    return out;
+    auto held = std::make_shared<const QImage>(opaque ? picture : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    const auto* first = reinterpret_cast<const uint32_t*>(held->constBits());
+    return {held->width(), held->height(), first, static_cast<size_t>(held->bytesPerLine()) / 4, opaque, held};
 }
 
 Samples samplepicture(const QImage& picture, int columns, int rows) {
@@ -106,12 +102,6 @@ QImage toqimage(const Samples& samples) {
     QImage out(samples.columns(), samples.rows(), QImage::Format_RGB32);
     for (int x = 0; x < samples.columns(); ++x)
         for (int y = 0; y < samples.rows(); ++y) out.setPixel(x, y, toargb(samples.colour[x][y]));
-    return out;
-}
-
-QImage toqimage(const Pixels& p) {
-    QImage out(p.width, p.height, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < p.height; ++y) std::copy_n(&p.argb[static_cast<size_t>(y) * p.width], p.width, reinterpret_cast<QRgb*>(out.scanLine(y)));
     return out;
 }
 

@@ -37,7 +37,6 @@ bool loadsamples(const std::string& path, Samples& out, std::string& reason, QIm
 
 QImage toqimage(const Picture& p);
 QImage toqimage(const Samples& samples);  // a pixel per sample
-QImage toqimage(const Pixels& p);
 
 // Writes through a file beside the target that replaces it only once complete.
 bool writereplacing(const std::string& path, const std::function<bool(QIODevice&)>& write,

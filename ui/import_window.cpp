@@ -51,8 +51,9 @@ ImportWindow::ImportWindow(ImportDialog& dialog, QWidget* parent) : QDialog(pare
 
     auto* pictures = new QHBoxLayout;
     const Pixels& loaded = dialog_.picture();
-    const QImage wrapped(reinterpret_cast<const uchar*>(loaded.argb.data()), loaded.width, loaded.height, loaded.width * 4,
-                         QImage::Format_ARGB32_Premultiplied);
+    const QImage wrapped(reinterpret_cast<const uchar*>(loaded.row(0)), loaded.width, loaded.height,
+                         static_cast<qsizetype>(loaded.stride() * 4),
+                         loaded.opaque() ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     auto* original = new QLabel(this);
     original->setObjectName("original");
     original->setPixmap(QPixmap::fromImage(

@@ -33,17 +33,16 @@ public:
     }
     std::string openfile(const std::string& filter) override { return filters.push_back(filter), pop(opens); }
     std::string savefile(const std::string& filter, const std::string&) override { return filters.push_back(filter), pop(saves); }
-    // `onload` fills the samples of the stretched import, which the stretch
-    // of a picture of that size gives back; `onpicture`, when set, loads instead.
+    // `onload` fills the samples of the stretched import, a picture of that
+    // size, which the stretch gives back; `onpicture`, when set, loads instead.
     bool loadpicture(const std::string& path, int columns, int rows, Pixels& out, std::string& error) override {
         if (onpicture) return onpicture(path, out, error);
-        Samples samples(columns, rows);
+        Samples s(columns, rows);
         if (!onload) return error = "no loader in this test", false;
-        if (!onload(path, samples, error)) return false;
-        out = {columns, rows, std::vector<uint32_t>(size_t(columns) * rows)};
-        for (int x = 0; x < columns; ++x)
-            for (int y = 0; y < rows; ++y) out.argb[size_t(y) * columns + x] = toargb(samples.colour[x][y]);
-        return true;
+        if (!onload(path, s, error)) return false;
+        std::vector<uint32_t> argb(size_t(columns) * rows);
+        for (int i = 0; i < columns * rows; ++i) argb[i] = toargb(s.colour[i % columns][i / columns]);
+        return out = Pixels(columns, rows, std::move(argb)), true;
     }
     bool importdialog(ImportDialog& dialog) override { return ++dialogs, ondialog ? ondialog(dialog) : true; }
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override {
