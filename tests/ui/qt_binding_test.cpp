@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -31,6 +33,7 @@
 #include "ui/artwork.h"
 #include "ui/canvas_widget.h"
 #include "ui/code_window.h"
+#include "ui/import_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
 
@@ -295,6 +298,25 @@ TEST_F(QtBinding, TheDrawingIsKeptInTheDataFolderAndAFailedWriteSaysWhy) {
     std::string error;
     EXPECT_TRUE(!platform->savedrawing("x", error) && error == "le dossier « " + folder.toStdString() + " » ne peut pas être créé");
     QFile::remove(folder);
+}
+
+// The import's dialog binds its controls: a slider moved, a framing chosen and
+// the preview dragged each change the choices and the preview at once.
+TEST(ImportWindow, SlidersRadiosAndDraggingChangeTheChoicesAndThePreview) {
+    std::vector<uint32_t> ramp(200 * 200);
+    for (size_t i = 0; i < ramp.size(); ++i) ramp[i] = 0xFF000000u | uint32_t((i % 200 + i / 200) * 255 / 398) * 0x010101u;
+    ImportDialog dialog(Pixels(200, 200, ramp), *findmodel("g35"), 2, Grid(127, 63), {});
+    ui::ImportWindow window(dialog, nullptr);
+    QWidget* preview = window.findChild<QWidget*>("preview");
+    const auto changes = [&](const std::function<void()>& act) { const QImage before = window.preview(); return act(), window.preview() != before; };
+    EXPECT_TRUE(changes([&] { window.findChild<QSlider*>("tone")->setValue(200); }) && dialog.choices().threshold == 200);
+    EXPECT_TRUE(changes([&] { window.findChild<QRadioButton*>("framing2")->click(); }) && dialog.choices().framing == Framing::fill);
+    EXPECT_TRUE(changes([&] {
+        for (const auto& [type, at] : {std::pair{QEvent::MouseButtonPress, QPoint(60, 60)}, {QEvent::MouseMove, QPoint(60, 90)}}) {
+            QMouseEvent e(type, at, preview->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+            QApplication::sendEvent(preview, &e);
+        }
+    }) && dialog.choices().offsety == -10) << "30 pixels down, 10 cells at 3 pixels a cell";
 }
 
 }  // namespace
