@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "formats/image_conversion.h"
-#include "app/import_dialog.h"
 
 #include "app/editor.h"
+#include "app/import_dialog.h"
 #include "calculator/model_table.h"
 
 namespace grafipix {

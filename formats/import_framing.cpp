@@ -75,9 +75,9 @@ int scaled(int n, int64_t a, int64_t b, int least) {
 
 }  // namespace
 
-Pixels::Pixels(int width, int height, std::vector<uint32_t> argb) : width(width), height(height) {
+Pixels::Pixels(int w, int h, std::vector<uint32_t> argb) : width(w), height(h) {
     auto held = std::make_shared<const std::vector<uint32_t>>(std::move(argb));
-    first_ = held->data(), stride_ = static_cast<size_t>(width), owner_ = std::move(held);
+    first_ = held->data(), stride_ = static_cast<size_t>(w), owner_ = std::move(held);
 }
 
 Samples stretchsamples(const Pixels& picture, int columns, int rows) {
@@ -112,8 +112,10 @@ Samples placesamples(const Samples& framed, ImportChoices& choices, int columns,
         offset = std::clamp(offset, std::min(0, spare) - centred, std::max(0, spare) - centred);
         return centred + offset;
     };
-    if (choices.framing == Framing::fit) choices.offsetx = choices.offsety = 0;
-    const int ox = origin(framed.columns(), columns, choices.offsetx), oy = origin(framed.rows(), rows, choices.offsety);
+    int centredx = 0, centredy = 0;  // a fitted picture is not dragged
+    const bool fill = choices.framing == Framing::fill;
+    const int ox = origin(framed.columns(), columns, fill ? choices.offsetx : centredx),
+              oy = origin(framed.rows(), rows, fill ? choices.offsety : centredy);
     Samples out(columns + 1, rows + 1);
     for (int x = 0; x <= columns; ++x)
         for (int y = 0; y <= rows; ++y) {

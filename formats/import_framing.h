@@ -17,11 +17,11 @@ namespace grafipix {
 class Pixels {
 public:
     Pixels() = default;
-    Pixels(int width, int height, std::vector<uint32_t> argb);
+    Pixels(int w, int h, std::vector<uint32_t> argb);
     // Pixels another owner keeps (a decoded picture), `stride` words a row;
     // an opaque picture's alpha is read as 0xFF whatever it holds.
-    Pixels(int width, int height, const uint32_t* first, size_t stride, bool opaque, std::shared_ptr<const void> owner)
-        : width(width), height(height), first_(first), stride_(stride), opaque_(opaque), owner_(std::move(owner)) {}
+    Pixels(int w, int h, const uint32_t* first, size_t stride, bool opaque, std::shared_ptr<const void> owner)
+        : width(w), height(h), first_(first), stride_(stride), opaque_(opaque), owner_(std::move(owner)) {}
 
     int width = 0, height = 0;
 

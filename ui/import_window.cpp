@@ -1,5 +1,7 @@
 #include "ui/import_window.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -7,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -127,15 +128,15 @@ void ImportWindow::refresh() {
     previewbox_->setCursor(dialog_.choices().framing == Framing::fill ? Qt::OpenHandCursor : Qt::ArrowCursor);
 }
 
-// Dragging the preview moves the fill's crop by whole cells.
 bool ImportWindow::eventFilter(QObject* watched, QEvent* e) {
-    if (watched != previewbox_) return QDialog::eventFilter(watched, e);
-    auto* mouse = static_cast<QMouseEvent*>(e);
-    if (e->type() == QEvent::MouseButtonPress) {
+    const bool press = e->type() == QEvent::MouseButtonPress, move = e->type() == QEvent::MouseMove;
+    if (watched != previewbox_ || !(press || move)) return QDialog::eventFilter(watched, e);
+    const auto* mouse = static_cast<const QMouseEvent*>(e);
+    if (press) {
         dragfrom_ = mouse->position().toPoint(), dragged_ = {};
         return true;
     }
-    if (e->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+    if (mouse->buttons() & Qt::LeftButton) {
         const QPoint cells = (mouse->position().toPoint() - dragfrom_) / zoom_;
         if (cells != dragged_) {
             dialog_.drag(cells.x() - dragged_.x(), cells.y() - dragged_.y());

@@ -22,6 +22,10 @@ public:
     // What the preview shows now, a pixel per cell.
     const QImage& preview() const { return preview_; }
 
+protected:
+    // Dragging the preview moves the fill's crop by whole cells.
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void changed();
     void refresh();
@@ -35,7 +39,6 @@ private:
     int zoom_;
     QPoint dragfrom_;
     QPoint dragged_;  // cells moved since the press
-    bool eventFilter(QObject* watched, QEvent* e) override;
 };
 
 }  // namespace grafipix::ui

@@ -371,7 +371,7 @@ TEST(ImportFraming, FitKeepsProportionsBetweenEqualBandsAndFillCropsEvenlyUntilD
             EXPECT_TRUE(std::abs((left - 1) - (columns - right)) + std::abs((top - 1) - (rows - bottom)) <= 1 && (left == 1 || top == 1) &&
                         drawn == (right - left + 1) * (bottom - top + 1) && std::abs(aspect - 1) < 0.02) << name << " " << w << " x " << h << ": " << left << ".." << right << ", " << top << ".." << bottom;
             // A diagonal ramp cropped evenly has its first and last cells as far from mid-grey.
-            const Samples framed = framesamples(makepicture(w, h, [](int x, int y, int w, int h) { return 0xFF000000u | 0x10101u * uint32_t(255 * (x + y) / (w + h - 2)); }),
+            const Samples framed = framesamples(makepicture(w, h, [](int x, int y, int pw, int ph) { return 0xFF000000u | 0x10101u * uint32_t(255 * (x + y) / (pw + ph - 2)); }),
                                                 Framing::fill, columns, rows);
             ImportChoices c{.framing = Framing::fill};
             const auto sample = [&](int offset, int x, int y) { return c.offsetx = c.offsety = offset, placesamples(framed, c, columns, rows).colour[x][y]; };
