@@ -64,7 +64,7 @@ void Editor::opendrawing(const std::string& path) {
         // on either background; any other goes through the import.
         std::optional<Grid> cells = cellsof(picture.picture, *model, bgkind);
         if (!cells && model->casioback) cells = cellsof(picture.picture, *model, 3 - bgkind);
-        if (!cells && !importpicture(path, true)) return;
+        if (!cells && !importfile(path, true)) return;
         if (cells) drawing = SavedDrawing{std::move(*cells), model, bgkind};
     }
     selection.enabled = selframe = false;

@@ -96,6 +96,7 @@ public:
     std::vector<MenuEntry> tableentries;
     MenuEntry zoom, zoom1, zoom2, zoom3, zoom4, zoom5, zoom6, zoomfit, grille;
     MenuEntry dither;  // last of "Options"
+    ImportChoices importchoices;  // the import dialog's, kept for the run
     MenuEntry aide, about;
 
     // The controls by name, nullptr for an unknown name.
@@ -202,9 +203,11 @@ public:
     const std::vector<std::string>& recentfiles() const { return recent_; }
 
     // ---- picture exchange (exchange/) ----
-    // The import of a picture file as "Importer image" after its dialog,
-    // laid over the drawing or onto an empty one; false when it cannot be read.
-    bool importpicture(const std::string& path, bool ontoempty);
+    // The import of a picture file: laid over the drawing through the import's
+    // dialog, or onto an empty drawing with the run's choices as "Ouvrir" takes
+    // a picture that is not a drawing; false when it cannot be read or the
+    // dialog is cancelled.
+    bool importfile(const std::string& path, bool ontoempty);
     void importation_Click();
     void dither_Click();
     void exportation_Click();

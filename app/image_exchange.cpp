@@ -4,9 +4,11 @@
 #include <utility>
 
 #include "formats/image_conversion.h"
+#include "formats/import_framing.h"
 #include "formats/png.h"
 
 #include "app/editor.h"
+#include "app/import_dialog.h"
 #include "calculator/model_table.h"
 
 namespace grafipix {
@@ -15,22 +17,36 @@ void Editor::dither_Click() { dither.checked = !dither.checked; }
 
 void Editor::importation_Click() {
     const std::string path = platform.openfile(exchangetexts::importfilter);
-    if (!path.empty()) importpicture(path, false);
+    if (!path.empty()) importfile(path, false);
 }
 
-bool Editor::importpicture(const std::string& path, bool ontoempty) {
-    // One sample per cell up to the screen's last, counted from 0.
-    Samples samples(pixelgrid.maxx(), pixelgrid.maxy());
+bool Editor::importfile(const std::string& path, bool ontoempty) {
+    Pixels loaded;
     std::string reason;
     // A picture that cannot be read changes nothing, not even the canvas.
-    if (!platform.loadpicture(path, samples, reason)) {
+    if (!platform.loadpicture(path, pixelgrid.maxx(), pixelgrid.maxy(), loaded, reason)) {
         platform.messagebox(exchangetexts::importfailed(path, reason));
         return false;
     }
+    // "Importation tramée" says whether the import dithers; how, the dialog
+    // last chose. Each picture's crop starts centred.
+    ImportChoices start = importchoices;
+    if (!dither.checked) start.method = Method::threshold;
+    else if (start.method == Method::threshold) start.method = Method::floydsteinberg;
+    start.offsetx = start.offsety = 0;
+    const Grid base = ontoempty ? Grid(pixelgrid.columns(), pixelgrid.rows()) : pixelgrid;
+    Grid cells = base;
+    if (ontoempty) {
+        // A picture opened as a drawing takes the run's choices without asking.
+        importpicture(loaded, *model, bgkind, start, cells);
+    } else {
+        ImportDialog dialog(std::move(loaded), *model, bgkind, base, start);
+        if (!platform.importdialog(dialog)) return false;
+        importchoices = dialog.choices();
+        dither.checked = importchoices.method != Method::threshold;
+        cells = dialog.result();
+    }
     Picture1.setpicture(Picture{});
-
-    Grid cells = ontoempty ? Grid(pixelgrid.columns(), pixelgrid.rows()) : pixelgrid;
-    importcells(samples, *model, bgkind, dither.checked, cells);
     for (int y = 0; y <= cells.maxy(); ++y)
         for (int x = 0; x <= cells.maxx(); ++x) doc.set(x, y, cells.get(x, y));
     // Painted at once: the cells as the redraw shows them, the pen still the chosen colour.

@@ -13,9 +13,12 @@
 #include "calculator/colours.h"
 #include "formats/drawing_file.h"
 #include "formats/image_conversion.h"
+#include "formats/import_framing.h"
 #include "render/random_source.h"
 
 namespace grafipix {
+
+class ImportDialog;
 
 enum class Window { Main, Preview, Apropos, Apercu, Code };
 enum class Timer { Main1, Code1 };  // `Timer1` of `Main`, `Timer1` of `Code`
@@ -56,10 +59,14 @@ public:
     virtual bool readpicturefile(const std::string& path, PictureFile& out, std::string& error) = 0;
     virtual bool fileexists(const std::string& path) = 0;
 
-    // Load a picture file for the import: on success fills `out`, shows the
-    // picture in `Apercu` (creating it hidden if need be) and returns true; on
-    // failure returns false with a French reason in `error` and changes nothing.
-    virtual bool loadpicture(const std::string& path, Samples& out, std::string& error) = 0;
+    // Load a picture file for the import, decoded once: on success fills `out`
+    // with its pixels and returns true, and `Apercu` will show it stretched to
+    // columns x rows, counted from 0, once the import is made; on failure
+    // returns false with a French reason in `error` and changes nothing.
+    virtual bool loadpicture(const std::string& path, int columns, int rows, Pixels& out, std::string& error) = 0;
+    // The import's dialog, modal, over the state it shows and changes: true
+    // for "OK", false for "Annuler".
+    virtual bool importdialog(ImportDialog& dialog) = 0;
     // Save a picture as BMP data under exactly `path`; false with a French reason.
     virtual bool savebitmap(const std::string& path, const Picture& p, std::string& error) = 0;
 

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include "app/editor.h"
+#include "app/import_dialog.h"
 #include "formats/image_conversion.h"
 #include "formats/picture_io.h"
 #include "tests/support/fake_platform.h"
@@ -109,5 +110,34 @@ void BM_DitherSamples(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DitherSamples)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The import's dialog over the 4000 x 3000 JPEG, decoded once: a slider moved
+// converts the framing's samples again and shows them (range 0 on the
+// Graph 35, 1 on the Graph 90+E's larger screen); a framing chosen for the
+// first time samples the whole picture (range 2).
+void BM_ImportDialogLargeJpeg(benchmark::State& state) {
+    Pixels picture;
+    std::string reason;
+    if (!exchange::loadpixels(largejpeg(), picture, reason)) return state.SkipWithError(reason.c_str());
+    const Model& m = *findmodel(state.range(0) == 1 ? "g90" : "g35");
+    const Grid drawing(m.screen.columns, m.screen.rows);
+    const ImportChoices start{.framing = Framing::fill, .method = Method::floydsteinberg};
+    ImportDialog dialog(picture, m, 1, drawing, start);
+    int contrast = 0;
+    for (auto _ : state) {
+        if (state.range(0) == 2) {
+            state.PauseTiming();
+            ImportDialog fresh(picture, m, 1, drawing, start);
+            state.ResumeTiming();
+            fresh.choose({.framing = Framing::fit});
+            benchmark::DoNotOptimize(fresh.preview().pixels.data());
+        } else {
+            dialog.choose({.framing = Framing::fill, .contrast = ++contrast % 50, .method = Method::floydsteinberg});
+            benchmark::DoNotOptimize(dialog.preview().pixels.data());
+        }
+    }
+    state.SetLabel(state.range(0) == 2 ? "a framing sampled" : "a slider moved");
+}
+BENCHMARK(BM_ImportDialogLargeJpeg)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

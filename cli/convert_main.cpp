@@ -13,6 +13,7 @@
 #include "codegen/generator.h"
 #include "document/texts.h"
 #include "formats/image_conversion.h"
+#include "formats/import_framing.h"
 #include "formats/outputs.h"
 #include "formats/picture_io.h"
 #include "calculator/model_table.h"
@@ -23,7 +24,9 @@ namespace {
 
 constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90] [--mode fline|drawstat|compact] [--picture N]\n"
-    "                        [--dither] [--format text|g1m|g3m|picture|png] [--name NOM] ENTREE [SORTIE]\n"
+    "                        [--fit stretch|fit|fill] [--threshold N | --brightness N] [--contrast N] [--invert]\n"
+    "                        [--dither [none|fs|atkinson|ordered]] [--format text|g1m|g3m|picture|png] [--name NOM]\n"
+    "                        ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
@@ -40,8 +43,18 @@ constexpr std::string_view usage =
     "              réponse à la question de l'éditeur : un nombre entier de -32768 à 32767 (une\n"
     "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour g100,\n"
     "              g35e2 et g90) ; 0 n'ajoute pas de StoPict\n"
+    "  --fit       cadrage : stretch (étirée à l'écran, par défaut), fit (entière, proportions\n"
+    "              gardées, bandes du fond laissées telles quelles) ou fill (proportions gardées,\n"
+    "              recadrée au centre pour remplir l'écran)\n"
+    "  --threshold seuil des modèles à deux couleurs, de 0 à 255 (100 par défaut) : un point\n"
+    "              dont une composante ne dépasse pas le seuil devient de l'encre\n"
+    "  --brightness\n"
+    "              luminosité des autres modèles, de -100 à 100 (0 par défaut)\n"
+    "  --contrast  contraste, de -100 à 100 (0 par défaut)\n"
+    "  --invert    inverse les tons de l'image\n"
     "  --dither    importation tramée, pour les photos : les nuances deviennent des points\n"
-    "              plus ou moins serrés, comme Options > Importation tramée\n"
+    "              plus ou moins serrés, comme Options > Importation tramée ; seul, Floyd–Steinberg,\n"
+    "              sinon none (seuil), fs (Floyd–Steinberg), atkinson ou ordered (tramage ordonné)\n"
     "  --format    text (le texte du programme, par défaut), g1m (le programme dans un fichier\n"
     "              .g1m), g3m (le programme dans un fichier .g3m), picture (le dessin en picture\n"
     "              dans un fichier .g1m, numéro donné par --picture, 1 sans lui, ramené à 1..20)\n"
@@ -66,7 +79,7 @@ struct Options {
     int16_t picture = 0;  // as the prompt's answer; 0 for no StoPict
     std::string input, output;
     bool help = false, version = false;
-    bool dither = false;
+    ImportChoices choices;
     bool modelgiven = false;
 };
 
@@ -85,29 +98,97 @@ QString namelist(const Rows& rows, Keep keep) {
     return names.isEmpty() ? last : names.join(", ") + " ou " + last;
 }
 
+// The words of --dither and --fit, in the order of Method and Framing.
+const QStringList methodwords{"none", "fs", "atkinson", "ordered"}, framingwords{"stretch", "fit", "fill"};
+
+// "--dither" takes a method only when one follows it, so "--dither photo.jpg"
+// dithers that file as it always did.
+QStringList withdithermethod(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        if (arguments[i] == "--dither") {
+            const bool named = i + 1 < arguments.size() && methodwords.contains(arguments[i + 1]);
+            arguments[i] = "--dither=" + (named ? arguments.takeAt(i + 1) : QString("fs"));
+        }
+    return arguments;
+}
+
+// A whole number from low to high, or the error that says what was expected.
+QString readnumber(const QString& text, int low, int high, const char* what, int& out) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (ok && n >= low && n <= high) return out = n, QString();
+    return QString::fromUtf8(what) + " invalide " + quoted(text) + " : un nombre entier de " + QString::number(low) + " à " +
+           QString::number(high) + " est attendu";
+}
+
+// The choices of the import's dialog; the tone's slider differs with the model.
+QString parsechoices(const QCommandLineParser& parser, Options& o) {
+    ImportChoices& c = o.choices;
+    const auto twocolours = [](const Model& m) { return m.conversion == Conversion::twocolours; };
+    const auto others = [&](const Model& m) { return !twocolours(m); };
+    // The place of the option's word in its list, -1 for none of them.
+    const auto place = [&](const char* option, const QStringList& words) { return int(words.indexOf(parser.value(option))); };
+    const auto unknown = [&](const char* what, const char* option, const QStringList& words) {
+        return QString(what) + " inconnu " + quoted(parser.value(option)) + " (" + words.mid(0, words.size() - 1).join(", ") +
+               " ou " + words.last() + ")";
+    };
+    if (parser.isSet("dither")) {
+        if (place("dither", methodwords) < 0) return unknown("tramage", "dither", methodwords);
+        c.method = static_cast<Method>(place("dither", methodwords));
+    }
+    if (parser.isSet("fit")) {
+        if (place("fit", framingwords) < 0) return unknown("cadrage", "fit", framingwords);
+        c.framing = static_cast<Framing>(place("fit", framingwords));
+    }
+    if (parser.isSet("threshold")) {
+        if (!twocolours(*o.model))
+            return "le seuil ne vaut que pour les modèles à deux couleurs (" + namelist(models(), twocolours) +
+                   ") ; --brightness pour " + quoted(o.model->name);
+        if (QString e = readnumber(parser.value("threshold"), ImportChoices::lowestthreshold, ImportChoices::highestthreshold, "seuil", c.threshold);
+            !e.isEmpty())
+            return e;
+    }
+    if (parser.isSet("brightness")) {
+        if (twocolours(*o.model))
+            return "la luminosité ne vaut que pour les modèles " + namelist(models(), others) + " ; --threshold pour " +
+                   quoted(o.model->name);
+        if (QString e = readnumber(parser.value("brightness"), -ImportChoices::mostbrightness, ImportChoices::mostbrightness, "luminosité", c.brightness);
+            !e.isEmpty())
+            return e;
+    }
+    if (parser.isSet("contrast"))
+        if (QString e = readnumber(parser.value("contrast"), -ImportChoices::mostcontrast, ImportChoices::mostcontrast, "contraste", c.contrast);
+            !e.isEmpty())
+            return e;
+    c.invert = parser.isSet("invert");
+    return {};
+}
+
 // The error of a bad command line, empty when it is good.
-QString parse(const QStringList& arguments, Options& o) {
+QString parse(const QStringList& given, Options& o) {
+    const QStringList arguments = withdithermethod(given);
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{"h", "help"}), version("version"), model("model", {}, "g"),
         mode("mode", {}, "m"), picture("picture", {}, "n"), format("format", {}, "f"), programname("name", {}, "n");
-    const QCommandLineOption dither("dither");
-    parser.addOptions({help, version, model, mode, picture, dither, format, programname});
+    const QCommandLineOption dither("dither", {}, "t"), fit("fit", {}, "c"), threshold("threshold", {}, "n"),
+        brightness("brightness", {}, "n"), contrast("contrast", {}, "n"), invert("invert");
+    parser.addOptions({help, version, model, mode, picture, dither, format, programname, fit, threshold, brightness, contrast, invert});
     parser.addPositionalArgument("ENTREE", {});
     parser.addPositionalArgument("SORTIE", {});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) return "option inconnue " + quoted((unknown[0].size() > 1 ? "--" : "-") + unknown[0]);
         for (const QString& a : arguments)
-            if (a.startsWith("--help=") || a.startsWith("--version=") || a.startsWith("--dither="))
+            if (a.startsWith("--help=") || a.startsWith("--version=") || a.startsWith("--invert="))
                 return "l'option " + quoted(a.section('=', 0, 0)) + " ne prend pas de valeur";
         return "l'option " + quoted(arguments.last()) + " attend une valeur";  // at the end: no value follows
     }
     o.help = parser.isSet(help);
     o.version = parser.isSet(version);
-    o.dither = parser.isSet(dither);
     o.modelgiven = parser.isSet(model);
     if (parser.isSet(model) && !(o.model = findmodel(parser.value(model).toStdString())))
         return "modèle inconnu " + quoted(parser.value(model)) + " (" + namelist(models(), [](const Model&) { return true; }) + ")";
+    if (QString e = parsechoices(parser, o); !e.isEmpty()) return e;
     if (parser.isSet(mode)) {
         const QString word = parser.value(mode);
         if (word == "fline") o.mode = CodeMode::fline;
@@ -163,13 +244,13 @@ int convert(Options o) {
         drawing = std::move(saved->cells);
         background = saved->bgkind;
     } else if (!o.input.empty()) {
-        Samples samples(drawing.maxx(), drawing.maxy());
+        Pixels picture;
         std::string reason;
-        if (!exchange::loadsamples(o.input, samples, reason)) {
+        if (!exchange::loadpixels(o.input, picture, reason)) {
             std::cerr << name << exchangetexts::importfailed(o.input, reason) << '\n';
             return 1;
         }
-        importcells(samples, *o.model, background, o.dither, drawing);
+        importpicture(picture, *o.model, background, o.choices, drawing);
     }
     const Program program = o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode,
                                                                      pictmemory(o.picture, o.model->lastpicture))

@@ -27,6 +27,34 @@ struct Samples {
     int rows() const { return colour.empty() ? 0 : static_cast<int>(colour[0].size()); }
 };
 
+// How a picture is brought to the screen: stretched to it ("Étirer"), whole
+// inside it with bands of back colour ("Ajuster"), or covering it and cropped
+// ("Remplir").
+enum class Framing { stretch, fit, fill };
+
+// How samples become codes: the model's own thresholds ("Seuil"), error
+// diffusion ("Floyd–Steinberg", "Atkinson") or an 8 x 8 Bayer matrix
+// ("Tramage ordonné").
+enum class Method { threshold, floydsteinberg, atkinson, ordered };
+
+// What the user chooses for an import. The defaults are the import as it
+// always was: stretched, the model's thresholds, no change of tone.
+struct ImportChoices {
+    Framing framing = Framing::stretch;
+    int offsetx = 0, offsety = 0;  // the fill's crop, in cells from centred
+    int threshold = 100;           // two-colour models: a component above it is light
+    int brightness = 0;            // the other models: added to each component
+    int contrast = 0;              // -100 flattens to mid-grey, 100 steepens four times
+    bool invert = false;
+    Method method = Method::threshold;
+
+    static constexpr int lowestthreshold = 0, highestthreshold = 255;
+    static constexpr int mostbrightness = 100, mostcontrast = 100;
+    static constexpr int defaultthreshold = 100;
+
+    bool operator==(const ImportChoices&) const = default;
+};
+
 }  // namespace grafipix
 
 namespace grafipix {
@@ -56,6 +84,18 @@ std::optional<int16_t> samplecode(wincolour sample, const Model& m, int bgkind);
 // what it holds.
 using SampleCodes = std::vector<std::vector<std::optional<int16_t>>>;
 
+// The tone of the choices on model `m`: each component value 0..255 through
+// inversion, contrast about mid-grey, then brightness (the threshold's offset
+// from 100 on the two-colour models), held to 0..255.
+using ToneCurve = std::array<uint8_t, 256>;
+ToneCurve tonecurve(const ImportChoices& choices, const Model& m);
+
+// The codes of the samples with these choices' tone and method; nothing where
+// the cell keeps what it holds (the back colour, and the screen green the
+// picture did not cover). The ordered dither reads each sample alone, so
+// any part of the screen converts as it does in the whole.
+SampleCodes convertsamples(const Samples& samples, const Model& m, int bgkind, const ImportChoices& choices);
+
 // The dithered import: each sample becomes the code whose colour, as the
 // canvas shows it on this background, is nearest once the error of the
 // samples before it is added, and passes its own error on. Two-colour models
@@ -67,5 +107,6 @@ SampleCodes dithercodes(const Samples& samples, const Model& m, int bgkind);
 // its cell of the screen; a skipped sample leaves its cell as it was. The
 // right and bottom borders have no sample, and are never stored anyway.
 void importcells(const Samples& samples, const Model& m, int bgkind, bool dither, Grid& grid);
+void importcells(const Samples& samples, const Model& m, int bgkind, const ImportChoices& choices, Grid& grid);
 
 }  // namespace grafipix

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -27,13 +28,6 @@ bool fail(std::string& reason, std::string text) {
 }
 
 std::string sizetext(int64_t w, int64_t h) { return std::to_string(w) + " × " + std::to_string(h); }
-
-// Premultiplied pixel laid over the screen green.
-QRgb overscreengreen(QRgb p) {
-    const int keep = 255 - qAlpha(p);
-    auto mix = [keep](int over, int under) { return over + (keep * under + 255 / 2) / 255; };
-    return qRgb(mix(qRed(p), redof(casioback)), mix(qGreen(p), greenof(casioback)), mix(qBlue(p), blueof(casioback)));
-}
 
 }  // namespace
 
@@ -108,98 +102,40 @@ bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& 
     return decodepicture(QByteArray::fromStdString(bytes), image, reason) && fillpicturefile(image, out);
 }
 
-namespace {
-
-// Cell c of n along a side of `size` pixels covers pixels first(c) up to
-// first(c + 1), and at least one when the side is shorter than n.
-struct Span {
-    int from, to;
-};
-Span cellspan(int c, int n, int size) {
-    const int from = static_cast<int>(int64_t{c} * size / n);
-    return {from, std::max(from + 1, static_cast<int>(int64_t{c + 1} * size / n))};
-}
-
-// Each cell the mean of the picture pixels it covers, in premultiplied colour
-// so transparent pixels weigh nothing.
-QImage boxaverage(const QImage& source, int columns, int rows) {
-    const int w = source.width(), h = source.height();
-    std::vector<Span> xspans(static_cast<size_t>(columns));
-    for (int x = 0; x < columns; ++x) xspans[static_cast<size_t>(x)] = cellspan(x, columns, w);
-    QImage out(columns, rows, QImage::Format_RGB32);
-    for (int row = 0; row < rows; ++row) {
-        std::vector<std::array<uint64_t, 4>> sums(static_cast<size_t>(columns));
-        const Span ys = cellspan(row, rows, h);
-        for (int y = ys.from; y < ys.to; ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-            for (int x = 0; x < columns; ++x) {
-                const Span xs = xspans[static_cast<size_t>(x)];
-                auto& sum = sums[static_cast<size_t>(x)];
-                for (int px = xs.from; px < xs.to; ++px) {
-                    const QRgb p = line[px];
-                    sum[0] += static_cast<uint64_t>(qRed(p));
-                    sum[1] += static_cast<uint64_t>(qGreen(p));
-                    sum[2] += static_cast<uint64_t>(qBlue(p));
-                    sum[3] += static_cast<uint64_t>(qAlpha(p));
-                }
-            }
-        }
-        auto* stretched = reinterpret_cast<QRgb*>(out.scanLine(row));
-        for (int x = 0; x < columns; ++x) {
-            const Span xs = xspans[static_cast<size_t>(x)];
-            const uint64_t n = static_cast<uint64_t>(xs.to - xs.from) * static_cast<uint64_t>(ys.to - ys.from);
-            const auto& sum = sums[static_cast<size_t>(x)];
-            auto mean = [n](uint64_t v) { return static_cast<int>((v + n / 2) / n); };
-            stretched[x] = overscreengreen(qRgba(mean(sum[0]), mean(sum[1]), mean(sum[2]), mean(sum[3])));
-        }
-    }
-    return out;
-}
-
-// One opaque pixel per canvas cell: the samples, and what `Apercu` shows.
-QImage stretchpicture(const QImage& picture, int columns, int rows) {
+Pixels pixelsof(const QImage& picture) {
     if (picture.isNull()) return {};
     // Opaque pictures (every JPEG) are read as they come: RGB32 already has
     // full alpha, so the conversion of a photo would be wasted work.
-    const QImage source = picture.format() == QImage::Format_RGB32
-                              ? picture
-                              : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int w = source.width(), h = source.height();
-    // Up to 3 picture pixels per cell (an exported canvas among them) each cell
-    // takes the pixel at its top-left corner, so drawn cells come back whole;
-    // an average there would blend each cell with its neighbour. Larger pictures
-    // are averaged over each cell's area, so fine detail does not alias.
-    if (w > 3 * columns || h > 3 * rows) return boxaverage(source, columns, rows);
-    QImage out(columns, rows, QImage::Format_RGB32);
-    for (int x = 0; x < columns; ++x)
-        for (int y = 0; y < rows; ++y)
-            out.setPixel(x, y, overscreengreen(source.pixel(static_cast<int>(int64_t{x} * w / columns),
-                                                            static_cast<int>(int64_t{y} * h / rows))));
-    return out;
+    const bool opaque = picture.format() == QImage::Format_RGB32;
+    auto held = std::make_shared<const QImage>(opaque ? picture : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    const auto* first = reinterpret_cast<const uint32_t*>(held->constBits());
+    return {held->width(), held->height(), first, static_cast<size_t>(held->bytesPerLine()) / 4, opaque, held};
 }
-
-Samples samplesof(const QImage& stretched, int columns, int rows) {
-    Samples out(columns, rows);
-    if (stretched.isNull()) return out;
-    for (int x = 0; x < columns; ++x)
-        for (int y = 0; y < rows; ++y) out.colour[x][y] = fromargb(stretched.pixel(x, y));
-    return out;
-}
-
-}  // namespace
 
 Samples samplepicture(const QImage& picture, int columns, int rows) {
-    return samplesof(stretchpicture(picture, columns, rows), columns, rows);
+    return stretchsamples(pixelsof(picture), columns, rows);
+}
+
+bool loadpixels(const std::string& path, Pixels& out, std::string& reason) {
+    QImage picture;
+    if (!readpicture(path, picture, reason)) return false;
+    out = pixelsof(picture);
+    return true;
 }
 
 bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown) {
-    QImage picture;
-    if (!readpicture(path, picture, reason)) return false;
-    const int columns = out.columns(), rows = out.rows();
-    QImage stretched = stretchpicture(picture, columns, rows);
-    out = samplesof(stretched, columns, rows);
-    if (shown) *shown = std::move(stretched);
+    Pixels picture;
+    if (!loadpixels(path, picture, reason)) return false;
+    out = stretchsamples(picture, out.columns(), out.rows());
+    if (shown) *shown = toqimage(out);
     return true;
+}
+
+QImage toqimage(const Samples& samples) {
+    QImage out(samples.columns(), samples.rows(), QImage::Format_RGB32);
+    for (int x = 0; x < samples.columns(); ++x)
+        for (int y = 0; y < samples.rows(); ++y) out.setPixel(x, y, toargb(samples.colour[x][y]));
+    return out;
 }
 
 QImage toqimage(const Picture& p) {

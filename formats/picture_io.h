@@ -12,6 +12,7 @@
 #include "render/canvas.h"
 #include "formats/drawing_file.h"
 #include "formats/image_conversion.h"
+#include "formats/import_framing.h"
 
 namespace grafipix::exchange {
 
@@ -30,16 +31,21 @@ bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason);
 bool readpicturefile(const std::string& path, PictureFile& out, std::string& reason);
 bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& reason);
 
-// The picture stretched to columns x rows pixels, one per cell counted from
-// 0, over the screen-green back colour where it is transparent; the samples
-// are its pixels.
+// The pixels of a decoded picture, premultiplied, for the plain code to sample.
+Pixels pixelsof(const QImage& picture);
+
+// The picture stretched to columns x rows samples, one per cell counted from 0.
 Samples samplepicture(const QImage& picture, int columns, int rows);
 
-// Both steps of the import, to the size `out` has; `shown`, when given,
-// receives that stretched picture.
+// A picture file read and decoded once, under the bound above.
+bool loadpixels(const std::string& path, Pixels& out, std::string& reason);
+
+// Both steps of the stretched import, to the size `out` has; `shown`, when
+// given, receives that stretched picture.
 bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown = nullptr);
 
 QImage toqimage(const Picture& p);
+QImage toqimage(const Samples& samples);  // a pixel per sample
 
 // Writes through a file beside the target that replaces it only once complete.
 bool writereplacing(const std::string& path, const std::function<bool(QIODevice&)>& write,

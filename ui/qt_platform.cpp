@@ -15,6 +15,7 @@
 #include "ui/apercu_window.h"
 #include "ui/application.h"
 #include "ui/code_window.h"
+#include "ui/import_window.h"
 #include "ui/main_window.h"
 #include "ui/secondary_windows.h"
 
@@ -100,6 +101,8 @@ QWidget* QtPlatform::create(Window w) {
 void QtPlatform::showwindow(Window w) {
     QWidget* win = create(w);
     if (!win) return;
+    if (auto* apercu = dynamic_cast<ApercuWindow*>(win); apercu && !apercupicture_.isNull())
+        apercu->setpicture(std::exchange(apercupicture_, QImage()));
     win->show();
     win->raise();
     win->activateWindow();
@@ -191,12 +194,16 @@ void QtPlatform::keeprecentfiles(const std::vector<std::string>& paths) {
     QSettings("Grafipix", "grafipix").setValue("recents", list);
 }
 
-bool QtPlatform::loadpicture(const std::string& path, Samples& out, std::string& error) {
-    QImage picture;
-    // `Apercu` only changes once the picture has been read.
-    if (!exchange::loadsamples(path, out, error, &picture)) return false;
-    if (auto* apercu = dynamic_cast<ApercuWindow*>(create(Window::Apercu))) apercu->setpicture(std::move(picture));
+bool QtPlatform::loadpicture(const std::string& path, int columns, int rows, Pixels& out, std::string& error) {
+    if (!exchange::loadpixels(path, out, error)) return false;
+    // `Apercu` only changes once the import is made.
+    apercupicture_ = exchange::toqimage(stretchsamples(out, columns, rows));
     return true;
+}
+
+bool QtPlatform::importdialog(ImportDialog& dialog) {
+    ImportWindow box(dialog, window(Window::Main));
+    return box.exec() == QDialog::Accepted;
 }
 
 bool QtPlatform::savebitmap(const std::string& path, const Picture& p, std::string& error) {

@@ -2,6 +2,7 @@
 // The platform of the editor served by Qt: secondary windows, timers, modal
 // boxes, file dialogs, picture files and the random source.
 
+#include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -37,7 +38,8 @@ public:
     bool fileexists(const std::string& path) override;
     std::vector<std::string> recentfiles() override;
     void keeprecentfiles(const std::vector<std::string>& paths) override;
-    bool loadpicture(const std::string& path, Samples& out, std::string& error) override;
+    bool loadpicture(const std::string& path, int columns, int rows, Pixels& out, std::string& error) override;
+    bool importdialog(ImportDialog& dialog) override;
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override;
     bool savebytes(const std::string& path, const std::string& bytes, std::string& error) override;
     float rnd() override { return random_.next(); }
@@ -65,6 +67,7 @@ private:
     std::array<QPointer<QWidget>, 5> windows_;
     std::array<QTimer*, 2> timers_{};
     RandomSource random_;
+    QImage apercupicture_;  // the last picture loaded, for `Apercu` once imported
     bool endrequested_ = false;
 };
 

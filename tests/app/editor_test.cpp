@@ -1,12 +1,14 @@
 // The document's bounds, start-up, "Nouveau", the design-time state of Main's
 // controls, the event funnel's refusals, undo, the model switch, the colour
-// buttons and the replacement captions. (That the buttons, check marks and
-// model label follow the model and colour is the random sessions' to show.)
+// buttons, the replacement captions and the import's dialog. (That the
+// buttons, check marks and model label follow the model and colour is the
+// random sessions' to show.)
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <limits>
+#include <random>
 
 #include "app/main_controls.h"
 #include "tests/support/editor_fixture.h"
@@ -192,6 +194,55 @@ TEST_F(ModelTest, PipettePressesTheButtonOfTheColourUnderItThenGivesTheToolBack)
             down(20, 10);
             EXPECT_EQ(picture().get(15, 10), colour()) << model << code;
         }
+}
+
+// Colours at random, which cross every threshold, with transparent corners.
+Pixels noise(int w, int h) {
+    std::mt19937 random(27);
+    std::vector<uint32_t> argb(size_t(w) * h);
+    for (size_t i = 0; i < argb.size(); ++i) argb[i] = (i % w + i / w < 20) ? 0u : 0xFF000000u | (random() & 0xFFFFFF);
+    return {w, h, argb};
+}
+
+// Opened as it opens, the dialog writes the plain or dithered stretched
+// import, as the check says; OK writes the dialog's result as one step;
+// the choices stay for the next import, the crop centred again. Annuler, and
+// a picture that cannot be read, change nothing.
+TEST_F(EditorTest, ImportDialogOpensOnTheStretchedImportOkIsOneStepAnnulerNothing) {
+    Pixels loaded;
+    platform.onpicture = [&](const std::string&, Pixels& out, std::string&) { return out = loaded, true; };
+    const auto importwith = [&](const std::function<bool(ImportDialog&)>& user) { platform.opens = {"photo.png"}, platform.ondialog = user, click("importation"); };
+    int n = 0;
+    for (const std::string setup : {"g35", "g65 bgwhite", "g100 dither", "g90", "g65 dither", "g85"}) {
+        loaded = ++n % 2 ? noise(400, 300) : noise(256, 128);  // averaged, or each sample a pixel
+        play("new " + setup), paint(1, 1, 40, 20, ink);
+        Grid expected = picture();
+        importcells(stretchsamples(loaded, expected.maxx(), expected.maxy()), ed.currentmodel(), ed.backgroundkind(), menu("dither").checked, expected);
+        importwith(nullptr);
+        EXPECT_TRUE(picture() == expected) << setup;
+        if (menu("dither").checked) click("dither");
+    }
+    paint(1, 1, 127, 63, [](int x, int y) { return (x * y) % 3; });
+    loaded = noise(400, 300);  // filled, 32 rows to drag over
+    const Grid start = picture();
+    const ImportChoices chosen{.framing = Framing::fill, .threshold = 60, .contrast = 40, .method = Method::atkinson};
+    Grid shown(1, 1);
+    importwith([&](ImportDialog& d) { return d.choose(chosen), d.drag(0, 5), shown = d.result(), true; });
+    EXPECT_TRUE(picture() == shown && ed.undoable() == 1 && menu("dither").checked && platform.log.back() == "show Apercu");
+    EXPECT_TRUE(click("undo") && picture() == start && click("redo") && picture() == shown);
+
+    const auto state = [this] { return std::tuple(picture(), canvas().image(), ed.undoable(), menu("dither").checked, platform.log.size()); };
+    const auto before = state();
+    ImportChoices opened;
+    importwith([&](ImportDialog& d) { return opened = d.choices(), d.choose({.invert = true}), false; });
+    EXPECT_TRUE(opened == chosen && state() == before);
+    const int dialogs = platform.dialogs;
+    const auto loader = std::exchange(platform.onpicture, [](const std::string&, Pixels&, std::string& error) { return error = "le fichier est vide", false; });
+    importwith(nullptr);
+    EXPECT_TRUE(state() == before && platform.dialogs == dialogs && platform.messages.back() == "Impossible d'importer l'image « photo.png » : le fichier est vide.");
+    click("dither"), platform.onpicture = loader;  // unchecked: the plain threshold, the rest kept
+    importwith([&](ImportDialog& d) { return opened = d.choices(), false; });
+    EXPECT_TRUE(opened.method == Method::threshold && opened.framing == Framing::fill);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Import and export with real picture files: the conversion, what a failure
 // says and leaves, what the export writes, and an export read back; the
-// grafipix-convert program run as a user runs it; the PNG output.
+// grafipix-convert program run as a user runs it; the PNG output; the
+// import's framings and conversions on plain pixels.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -13,11 +14,13 @@
 #include <csignal>
 #include <functional>
 #include <random>
+#include <ranges>
 #include <tuple>
 
 #include "formats/g1m.h"
 #include "codegen/tokens.h"
 #include "formats/image_conversion.h"
+#include "formats/import_framing.h"
 #include "formats/outputs.h"
 #include "formats/png.h"
 #include "formats/picture_io.h"
@@ -351,6 +354,102 @@ TEST_F(Files, SavedDrawingsOpenBackExactlyAsOneStepOnEveryModel) {
         }
 }
 
+// The converter's choices are the dialog's: its PNG is the import of the
+// picture with the same choices; bad values say why and exit with 2.
+TEST_F(Files, ConverterTakesTheImportChoicesAndRefusesBadValues) {
+    QImage photo(400, 300, QImage::Format_RGB32);
+    for (int i = 0; i < 400 * 300; ++i) photo.setPixel(i % 400, i / 400, qRgb(i % 400 * 255 / 399, 128 + int(100 * std::sin(i / 400 / 20.0)), i % 256));
+    const std::string file = folder.write("photo.png", encoded(photo, "PNG"));
+    std::string out, reason;
+    const auto run = [&](QStringList args) {
+        QProcess p;
+        p.start(GRAFIPIX_CONVERT, args << "--format=png" << QString::fromStdString(file)), p.waitForFinished();
+        return out = (p.exitCode() ? p.readAllStandardError() : p.readAllStandardOutput()).toStdString(), p.exitCode();
+    };
+    const Model& g35 = *findmodel("g35");
+    Grid expected(g35.screen.columns, g35.screen.rows);
+    importpicture(exchange::pixelsof(photo), g35, 2, {.framing = Framing::fill, .threshold = 150, .contrast = 40, .invert = true, .method = Method::ordered}, expected);
+    EXPECT_EQ(run({"--model=g35", "--fit", "fill", "--dither", "ordered", "--threshold=150", "--contrast=40", "--invert"}), 0);
+    EXPECT_TRUE(out == findoutput("png")->write({.grid = expected, .model = g35, .bgkind = 2}, reason)) << reason;
+    for (const auto& [args, says] : {std::pair<QStringList, const char*>{{"--fit", "zoom"}, "cadrage inconnu « zoom » (stretch, fit ou fill)"},
+                                     {{"--dither=bayer"}, "tramage inconnu « bayer » (none, fs, atkinson ou ordered)"}, {{"--model=g85", "--brightness=9"}, "la luminosité ne vaut que pour"},
+                                     {{"--model=g35", "--threshold", "256"}, "seuil invalide « 256 » : un nombre entier de 0 à 255 est attendu"}, {{"--threshold=90"}, "le seuil ne vaut que pour"}})
+        EXPECT_TRUE(run(args) == 2 && out.find(says) != std::string::npos) << out;
+}
+
+Pixels makepicture(int w, int h, uint32_t (*argb)(int, int, int, int)) {
+    std::vector<uint32_t> pixels;
+    for (int i = 0; i < w * h; ++i) pixels.push_back(argb(i % w, i / w, w, h));
+    return Pixels(w, h, pixels);
+}
+// Soft blobs with a little noise, as a photo has.
+int photo(int x, int y) { return std::clamp(int(128 + 90 * std::sin(x / 9.0) * std::cos(y / 7.0) + (x * 7 + y * 13) % 17 - 8), 0, 255); }
+
+// Fitted, a picture keeps its proportions between bands of back colour equal
+// within a cell; filled, it is cropped evenly, and dragged no further than its
+// corners.
+TEST(ImportFraming, FitKeepsProportionsBetweenEqualBandsAndFillCropsEvenlyUntilDragged) {
+    for (const char* name : {"g35", "g90"})
+        for (auto [w, h] : {std::pair{400, 300}, {300, 400}, {1600, 900}, {40, 30}}) {
+            const Model& m = *findmodel(name);
+            const int columns = m.screen.columns, rows = m.screen.rows;
+            Grid grid(columns, rows);
+            importpicture(makepicture(w, h, [](int, int, int, int) { return 0xFF000000u; }), m, 1, {.framing = Framing::fit}, grid);
+            int left = columns, right = 1, top = rows, bottom = 1, drawn = 0;
+            for (int i = 0; i < columns * rows; ++i)
+                if (const int x = 1 + i % columns, y = 1 + i / columns; grid.get(x, y))
+                    left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y), ++drawn;
+            const double aspect = double(right - left + 1) / (bottom - top + 1) / (double(w) / h);
+            EXPECT_TRUE(std::abs((left - 1) - (columns - right)) + std::abs((top - 1) - (rows - bottom)) <= 1 && (left == 1 || top == 1) &&
+                        drawn == (right - left + 1) * (bottom - top + 1) && std::abs(aspect - 1) < 0.02) << name << " " << w << " x " << h << ": " << left << ".." << right << ", " << top << ".." << bottom;
+            // A diagonal ramp cropped evenly has its first and last cells as far from mid-grey.
+            const Samples framed = framesamples(makepicture(w, h, [](int x, int y, int pw, int ph) { return 0xFF000000u | 0x10101u * uint32_t(255 * (x + y) / (pw + ph - 2)); }),
+                                                Framing::fill, columns, rows);
+            ImportChoices c{.framing = Framing::fill};
+            const auto sample = [&](int offset, int x, int y) { return c.offsetx = c.offsety = offset, placesamples(framed, c, columns, rows).colour[x][y]; };
+            EXPECT_TRUE(std::abs(redof(sample(0, 1, 1)) + redof(sample(0, columns, rows)) - 255) <= 4 && sample(-999, 1, 1) == framed.colour[0][0] &&
+                        sample(999, columns, rows) == framed.colour.back().back()) << name << " " << w << " x " << h << ": centred, then dragged to each corner";
+        }
+}
+
+// On the two-colour models each 8 x 8 block of a grey ramp and of a photo
+// holds as much ink as it is dark, within 12 points, for every dither. The
+// ordered dither gives a part of the screen the cells it has in the whole;
+// the default tone changes nothing and inverting is converting the negative;
+// every conversion gives the Graph 90+E's eight colours back.
+TEST(ImportConversion, DithersKeepTheShadingOrderedIsLocalAndColoursComeBack) {
+    std::mt19937 random(27);
+    for (const Model& m : models())
+        for (int (*source)(int, int) : {+[](int x, int) { return 255 * x / 127; }, &photo}) {
+            const int bg = m.casioback ? 2 : 1;
+            Samples whole(m.screen.columns + 1, m.screen.rows + 1), part = whole, negative = whole, painted = whole;
+            for (int x = 0; x < whole.columns(); ++x)
+                for (int y = 0; y < whole.rows(); ++y) {
+                    whole.colour[x][y] = m.conversion == Conversion::twocolours ? 0x10101u * source(x, y) : source(x, y) | source(y, x) << 8 | source(x + y, x) << 16;
+                    part.colour[x][y] = x < 20 || x > 70 || y < 10 || y > 40 ? random() & 0xFFFFFF : whole.colour[x][y];
+                    negative.colour[x][y] = part.colour[x][y] ^ 0xFFFFFF, painted.colour[x][y] = m.shown((x * 3 + y * 5) % m.codes(), bg);
+                }
+            EXPECT_TRUE(std::ranges::equal(tonecurve({}, m), std::views::iota(0, 256)) && convertsamples(part, m, bg, {.invert = true}) == convertsamples(negative, m, bg, {})) << m.name;
+            const auto lum = [&](int code) { const wincolour c = m.shown(code, bg); return 0.299 * redof(c) + 0.587 * greenof(c) + 0.114 * blueof(c); };
+            for (const Method method : {Method::threshold, Method::floydsteinberg, Method::atkinson, Method::ordered}) {
+                const SampleCodes codes = convertsamples(whole, m, bg, {.method = method}), back = convertsamples(painted, m, bg, {.method = method}),
+                                  inpart = convertsamples(part, m, bg, {.method = method});
+                for (int x = 1; x <= m.screen.columns; ++x)
+                    for (int y = 1; y <= m.screen.rows; ++y) {
+                        ASSERT_TRUE(std::string_view(m.name) != "g90" || back[x][y].value_or(0) == (x * 3 + y * 5) % m.codes()) << "method " << int(method);
+                        ASSERT_TRUE(method != Method::ordered || x < 20 || x > 70 || y < 10 || y > 40 || inpart[x][y] == codes[x][y]);
+                    }
+                for (int bx = 1; method != Method::threshold && m.conversion == Conversion::twocolours && bx + 8 <= m.screen.columns; bx += 8)
+                    for (int by = 1; by + 8 <= m.screen.rows; by += 8) {
+                        double gap = 0;
+                        for (int i = 0; i < 64; ++i)
+                            gap += (codes[bx + i % 8][by + i / 8] == ink) - std::clamp((lum(0) - source(bx + i % 8, by + i / 8)) / (lum(0) - lum(1)), 0.0, 1.0);
+                        ASSERT_LE(std::abs(gap) * 100 / 64, 12) << m.name << " method " << int(method) << " block " << bx << "," << by;
+                    }
+            }
+        }
+}
+
 // The `*` marks what the file lacks: undo back to the saved cells clears it,
 // a save the full disk fails keeps it and the file; "Nouveau" leaves no file.
 TEST_F(Files, TheTitleMarksChangesTheFileLacksThroughUndoAndAFailedSave) {
@@ -407,8 +506,9 @@ TEST_F(Files, OtherPicturesMapCellForCellOrGoThroughTheImport) {
     EXPECT_TRUE(picture() == drawn && platform.messages.back().ends_with("ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)."));
     paint(1, 1, 127, 63, ink);
     play("g35 open");
-    // The white cells, which the import skips, are empty: the ink under them went.
-    EXPECT_TRUE(setcells(picture()) == setcells(drawn) && platform.log.back() == "show Apercu");
+    // The white cells, which the import skips, are empty: the ink under them
+    // went. The run's choices are taken without the import's dialog.
+    EXPECT_TRUE(setcells(picture()) == setcells(drawn) && platform.log.back() == "show Apercu" && platform.dialogs == 0);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/import_dialog.h"
 #include "app/platform.h"
 #include "render/random_source.h"
 
@@ -38,9 +39,18 @@ public:
     bool fileexists(const std::string& path) override { return files.contains(path) || std::filesystem::is_regular_file(path); }
     std::vector<std::string> recentfiles() override { return recent; }
     void keeprecentfiles(const std::vector<std::string>& paths) override { recent = paths; }
-    bool loadpicture(const std::string& path, Samples& out, std::string& error) override {
-        return onload ? onload(path, out, error) : (error = "no loader in this test", false);
+    // `onload` fills the samples of the stretched import, a picture of that
+    // size, which the stretch gives back; `onpicture`, when set, loads instead.
+    bool loadpicture(const std::string& path, int columns, int rows, Pixels& out, std::string& error) override {
+        if (onpicture) return onpicture(path, out, error);
+        Samples s(columns, rows);
+        if (!onload) return error = "no loader in this test", false;
+        if (!onload(path, s, error)) return false;
+        std::vector<uint32_t> argb(size_t(columns) * rows);
+        for (int i = 0; i < columns * rows; ++i) argb[i] = toargb(s.colour[i % columns][i / columns]);
+        return out = Pixels(columns, rows, std::move(argb)), true;
     }
+    bool importdialog(ImportDialog& dialog) override { return ++dialogs, ondialog ? ondialog(dialog) : true; }
     bool savebitmap(const std::string& path, const Picture& p, std::string& error) override {
         return onsave ? onsave(path, p, error) : (error = "no saver in this test", false);
     }
@@ -63,6 +73,10 @@ public:
     std::deque<float> randoms;
     int rndcalls = 0;
     std::function<bool(const std::string&, Samples&, std::string&)> onload;
+    std::function<bool(const std::string&, Pixels&, std::string&)> onpicture;
+    // The user's part in the import's dialog; without it "OK" at once.
+    std::function<bool(ImportDialog&)> ondialog;
+    int dialogs = 0;
     std::function<bool(const std::string&, const Picture&, std::string&)> onsave;
     // Without `onbytes` the bytes saved are kept here by path.
     std::function<bool(const std::string&, const std::string&, std::string&)> onbytes;

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -32,6 +34,7 @@
 #include "ui/artwork.h"
 #include "ui/canvas_widget.h"
 #include "ui/code_window.h"
+#include "ui/import_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
 
@@ -47,6 +50,7 @@ struct ScriptedPlatform : ui::QtPlatform {
     std::string inputbox(const std::string&, const std::string&) override { return answer; }
     std::string openfile(const std::string&) override { return answer; }
     std::string savefile(const std::string&, const std::string&) override { return answer; }
+    bool importdialog(ImportDialog&) override { return true; }  // "OK" on the choices it opens with
     std::string messages, answer;  // answer: of every prompt and open dialog
 };
 
@@ -318,6 +322,25 @@ TEST_F(QtBinding, TitleRecentMenuAndADroppedDrawing) {
     QApplication::sendEvent(&main, &enter);
     QApplication::sendEvent(&main, &drop);
     EXPECT_TRUE(wait(2000, [&] { return ed.picture().get(4, 4) == green; }) && main.windowTitle().startsWith("vue.png - ")) << platform->messages;
+}
+
+// The import's dialog binds its controls: a slider moved, a framing chosen and
+// the preview dragged each change the choices and the preview at once.
+TEST(ImportWindow, SlidersRadiosAndDraggingChangeTheChoicesAndThePreview) {
+    std::vector<uint32_t> ramp(200 * 200);
+    for (size_t i = 0; i < ramp.size(); ++i) ramp[i] = 0xFF000000u | uint32_t((i % 200 + i / 200) * 255 / 398) * 0x010101u;
+    ImportDialog dialog(Pixels(200, 200, ramp), *findmodel("g35"), 2, Grid(127, 63), {});
+    ui::ImportWindow window(dialog, nullptr);
+    QWidget* preview = window.findChild<QWidget*>("preview");
+    const auto changes = [&](const std::function<void()>& act) { const QImage before = window.preview(); return act(), window.preview() != before; };
+    EXPECT_TRUE(changes([&] { window.findChild<QSlider*>("tone")->setValue(200); }) && dialog.choices().threshold == 200);
+    EXPECT_TRUE(changes([&] { window.findChild<QRadioButton*>("framing2")->click(); }) && dialog.choices().framing == Framing::fill);
+    EXPECT_TRUE(changes([&] {
+        for (const auto& [type, at] : {std::pair{QEvent::MouseButtonPress, QPoint(60, 60)}, {QEvent::MouseMove, QPoint(60, 90)}}) {
+            QMouseEvent e(type, at, preview->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+            QApplication::sendEvent(preview, &e);
+        }
+    }) && dialog.choices().offsety == -10) << "30 pixels down, 10 cells at 3 pixels a cell";
 }
 
 }  // namespace

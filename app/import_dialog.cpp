@@ -1,0 +1,42 @@
+#include "app/import_dialog.h"
+
+#include <utility>
+
+namespace grafipix {
+
+ImportDialog::ImportDialog(Pixels picture, const Model& m, int bgkind, const Grid& drawing, const ImportChoices& choices)
+    : picture_(std::move(picture)), model_(m), bgkind_(bgkind), drawing_(drawing), result_(drawing), choices_(choices) {
+    convert();
+}
+
+void ImportDialog::choose(const ImportChoices& choices) {
+    choices_ = choices;
+    convert();
+}
+
+void ImportDialog::drag(int dx, int dy) {
+    if (choices_.framing != Framing::fill) return;
+    // The crop moves against the picture.
+    choices_.offsetx -= dx, choices_.offsety -= dy;
+    convert();
+}
+
+void ImportDialog::convert() {
+    const int columns = drawing_.maxx() - 1, rows = drawing_.maxy() - 1;
+    std::optional<Samples>& framed = framed_[static_cast<size_t>(choices_.framing)];
+    if (!framed) framed = framesamples(picture_, choices_.framing, columns, rows);
+    result_ = drawing_;
+    importcells(placesamples(*framed, choices_, columns, rows), model_, bgkind_, choices_, result_);
+}
+
+Picture ImportDialog::preview() const {
+    const int columns = result_.maxx() - 1, rows = result_.maxy() - 1;
+    Picture out{columns, rows, std::vector<uint32_t>(static_cast<size_t>(columns) * static_cast<size_t>(rows))};
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < columns; ++x)
+            out.pixels[static_cast<size_t>(y) * static_cast<size_t>(columns) + static_cast<size_t>(x)] =
+                toargb(model_.shown(result_.get(x + 1, y + 1), bgkind_));
+    return out;
+}
+
+}  // namespace grafipix

@@ -1,0 +1,135 @@
+// A decoded picture to one sample per cell, for each framing of the screen.
+
+#include "formats/import_framing.h"
+
+#include <algorithm>
+#include <array>
+
+#include "document/grid.h"
+
+namespace grafipix {
+
+namespace {
+
+constexpr int alphaof(uint32_t p) { return static_cast<int>(p >> 24); }
+constexpr int channel(uint32_t p, int shift) { return static_cast<int>((p >> shift) & 0xFF); }
+
+// A premultiplied pixel laid over the screen green, as a Windows colour.
+wincolour overscreengreen(int r, int g, int b, int alpha) {
+    const int keep = 255 - alpha;
+    auto mix = [keep](int over, int under) { return over + (keep * under + 255 / 2) / 255; };
+    return static_cast<wincolour>(mix(r, redof(casioback)) | mix(g, greenof(casioback)) << 8 |
+                                  mix(b, blueof(casioback)) << 16);
+}
+wincolour overscreengreen(uint32_t p) { return overscreengreen(channel(p, 16), channel(p, 8), channel(p, 0), alphaof(p)); }
+
+// Sample c of n along a side of `size` pixels covers pixels first(c) up to
+// first(c + 1), and at least one when the side is shorter than n.
+struct Span {
+    int from, to;
+};
+Span cellspan(int c, int n, int size) {
+    const int from = static_cast<int>(int64_t{c} * size / n);
+    return {from, std::max(from + 1, static_cast<int>(int64_t{c + 1} * size / n))};
+}
+
+// Each sample the mean of the pixels it covers, in premultiplied colour so
+// transparent pixels weigh nothing.
+Samples boxaverage(const Pixels& source, int columns, int rows) {
+    std::vector<Span> xspans(static_cast<size_t>(columns));
+    for (int x = 0; x < columns; ++x) xspans[static_cast<size_t>(x)] = cellspan(x, columns, source.width);
+    Samples out(columns, rows);
+    const bool opaque = source.opaque();
+    std::vector<std::array<uint64_t, 4>> sums(static_cast<size_t>(columns));
+    for (int row = 0; row < rows; ++row) {
+        std::ranges::fill(sums, std::array<uint64_t, 4>{});
+        const Span ys = cellspan(row, rows, source.height);
+        for (int y = ys.from; y < ys.to; ++y) {
+            const uint32_t* line = source.row(y);
+            for (int x = 0; x < columns; ++x) {
+                auto& sum = sums[static_cast<size_t>(x)];
+                for (int px = xspans[static_cast<size_t>(x)].from; px < xspans[static_cast<size_t>(x)].to; ++px) {
+                    const uint32_t p = line[px];
+                    sum[0] += static_cast<uint64_t>(channel(p, 16));
+                    sum[1] += static_cast<uint64_t>(channel(p, 8));
+                    sum[2] += static_cast<uint64_t>(channel(p, 0));
+                    sum[3] += static_cast<uint64_t>(opaque ? 0xFF : alphaof(p));
+                }
+            }
+        }
+        for (int x = 0; x < columns; ++x) {
+            const Span xs = xspans[static_cast<size_t>(x)];
+            const uint64_t n = static_cast<uint64_t>(xs.to - xs.from) * static_cast<uint64_t>(ys.to - ys.from);
+            const auto& sum = sums[static_cast<size_t>(x)];
+            auto mean = [n](uint64_t v) { return static_cast<int>((v + n / 2) / n); };
+            out.colour[x][row] = overscreengreen(mean(sum[0]), mean(sum[1]), mean(sum[2]), mean(sum[3]));
+        }
+    }
+    return out;
+}
+
+// n * a / b rounded, at least `least`.
+int scaled(int n, int64_t a, int64_t b, int least) {
+    return std::max(least, static_cast<int>((2 * int64_t{n} * a + b) / (2 * b)));
+}
+
+}  // namespace
+
+Pixels::Pixels(int w, int h, std::vector<uint32_t> argb) : width(w), height(h) {
+    auto held = std::make_shared<const std::vector<uint32_t>>(std::move(argb));
+    first_ = held->data(), stride_ = static_cast<size_t>(w), owner_ = std::move(held);
+}
+
+Samples stretchsamples(const Pixels& picture, int columns, int rows) {
+    if (picture.empty()) return Samples(columns, rows);
+    const int w = picture.width, h = picture.height;
+    if (w > 3 * columns || h > 3 * rows) return boxaverage(picture, columns, rows);
+    Samples out(columns, rows);
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < rows; ++y)
+            out.colour[x][y] = overscreengreen(picture.at(static_cast<int>(int64_t{x} * w / columns),
+                                                          static_cast<int>(int64_t{y} * h / rows)));
+    return out;
+}
+
+Samples framesamples(const Pixels& picture, Framing framing, int columns, int rows) {
+    if (framing == Framing::stretch || picture.empty()) return stretchsamples(picture, columns + 1, rows + 1);
+    // Wider than the screen in proportion: the width sets the fit's scale and
+    // the height the fill's.
+    const bool wider = int64_t{picture.width} * rows >= int64_t{picture.height} * columns;
+    const bool bywidth = wider == (framing == Framing::fit);
+    if (bywidth) return stretchsamples(picture, columns, scaled(columns, picture.height, picture.width, framing == Framing::fill ? rows : 1));
+    return stretchsamples(picture, scaled(rows, picture.width, picture.height, framing == Framing::fill ? columns : 1), rows);
+}
+
+Samples placesamples(const Samples& framed, ImportChoices& choices, int columns, int rows) {
+    if (choices.framing == Framing::stretch) return framed;
+    // The first framed sample on the screen's first cell, centred; a fitted
+    // picture starts before it, so its bands differ by one cell at most.
+    auto origin = [](int framedsize, int screensize, int& offset) {
+        const int spare = framedsize - screensize;
+        const int centred = spare / 2;
+        offset = std::clamp(offset, std::min(0, spare) - centred, std::max(0, spare) - centred);
+        return centred + offset;
+    };
+    int centredx = 0, centredy = 0;  // a fitted picture is not dragged
+    const bool fill = choices.framing == Framing::fill;
+    const int ox = origin(framed.columns(), columns, fill ? choices.offsetx : centredx),
+              oy = origin(framed.rows(), rows, fill ? choices.offsety : centredy);
+    Samples out(columns + 1, rows + 1);
+    for (int x = 0; x <= columns; ++x)
+        for (int y = 0; y <= rows; ++y) {
+            const int fx = x - 1 + ox, fy = y - 1 + oy;
+            const bool inside = x > 0 && y > 0 && fx >= 0 && fy >= 0 && fx < framed.columns() && fy < framed.rows();
+            out.colour[x][y] = inside ? framed.colour[fx][fy] : casioback;
+        }
+    return out;
+}
+
+void importpicture(const Pixels& picture, const Model& m, int bgkind, ImportChoices choices, Grid& grid) {
+    const int columns = grid.maxx() - 1, rows = grid.maxy() - 1;
+    const Samples framed = framesamples(picture, choices.framing, columns, rows);
+    importcells(placesamples(framed, choices, columns, rows), m, bgkind, choices, grid);
+}
+
+}  // namespace grafipix
