@@ -9,8 +9,8 @@ namespace grafipix {
 
 namespace {
 
-constexpr int patterns = 64;
-constexpr int symbols = 92;       // '!' to '~' without '"' and '\', so the literal needs no escape
+constexpr int patterns = 1 << 6;
+constexpr int symbols = '~' - '!' - 1;  // '!' to '~' without '"' and '\', so the literal needs no escape
 constexpr int longestskip = symbols - patterns + 1;
 constexpr size_t lineroom = 80;  // data characters per script line
 
@@ -29,7 +29,7 @@ struct Packing {
 char symbolchar(int v) { return static_cast<char>(33 + v + (v > 0) + (v > 57)); }
 int charsymbol(char ch) {
     const int o = static_cast<unsigned char>(ch);
-    if (o < 33 || o > 126 || o == '"' || o == '\\') return -1;
+    if (o < '!' || o > '~' || o == '"' || o == '\\') return -1;
     return o - 33 - (o > 34) - (o > 92);
 }
 
@@ -68,29 +68,33 @@ std::string encode(const Grid& grid, const Model& model, const Packing& p) {
 std::string pythonscript(const Grid& grid, const Model& model) {
     const Packing p(model, grid.columns());
     const std::string data = encode(grid, model, p);
-    std::string s = "from casioplot import *\nC=(0";
+    std::string s = "from casioplot import *\nC=(None";
     for (int code = 1; code < model.codes(); ++code) s += "," + colourtuple(model.palette[code].button->colour);
-    s += ")\nD=(\"";
-    for (size_t at = 0; at < data.size(); at += lineroom) s += (at ? "\"\n\"" : "") + data.substr(at, lineroom);
-    const std::string b = std::to_string(p.bits), k = std::to_string(p.cellsperchar);
-    // Every local the loop reads is a function's, which MicroPython reaches
-    // faster than a global; each pattern's cells and colours are made once.
+    s += ")\nD=(b\"";
+    for (size_t at = 0; at < data.size(); at += lineroom) s += (at ? "\"\nb\"" : "") + data.substr(at, lineroom);
+    const auto n = [](int v) { return std::to_string(v); };
+    const int k = p.cellsperchar, rowwidth = p.charsperrow * k;
+    // Per symbol, the colours of its cells (None for the back colour) and how
+    // far it moves along the padded rows. One flat loop over the bytes, every
+    // name a local, the cells unrolled: MicroPython spends little beyond the
+    // set_pixel calls themselves.
+    std::string cells, unpack;
+    for (int i = 0; i < k; ++i) {
+        unpack += "c" + n(i) + ",";
+        cells += "  if c" + n(i) + ":s(x" + (i ? "+" + n(i) : "") + ",y,c" + n(i) + ")\n";
+    }
     s += "\")\n"
-         "def d():\n"
-         " s=set_pixel;T=[0]*127;q=0\n"
-         " for v in range(" + std::to_string(symbols) + "):\n"
-         "  a=[(i,C[v>>i*" + b + "&" + std::to_string(p.mask()) + "]) for i in range(" + k + ") if v<" +
-         std::to_string(patterns) + " and v>>i*" + b + "&" + std::to_string(p.mask()) + "]\n"
-         "  T[33+v+(v>0)+(v>57)]=(a,v-" + std::to_string(patterns - 2) + " if v>" + std::to_string(patterns - 1) +
-         " else 1)\n"
+         "def draw():\n"
+         " s=set_pixel;T=[0]*127;x=0;y=0\n"
+         " for v in range(" + n(symbols) + "):\n"
+         "  T[33+v+(v>0)+(v>57)]=tuple(C[(v<" + n(patterns) + ")*(v>>i*" + n(p.bits) + "&" + n(p.mask()) + ")] for i in range(" +
+         n(k) + "))+(v*" + n(k) + "-" + n((patterns - 2) * k) + " if v>" + n(patterns - 1) + " else " + n(k) + ",)\n"
          " for h in D:\n"
-         "  a,n=T[ord(h)]\n"
-         "  if a:\n"
-         "   y,x=divmod(q," + std::to_string(p.charsperrow) + ");x*=" + k + "\n"
-         "   for i,c in a:s(x+i,y,c)\n"
-         "  q+=n\n"
+         "  " + unpack + "n=T[h]\n" + cells +
+         "  x+=n\n"
+         "  while x>=" + n(rowwidth) + ":x-=" + n(rowwidth) + ";y+=1\n"
          "clear_screen()\n"
-         "d()\n"
+         "draw()\n"
          "show_screen()\n";
     return s;
 }
@@ -110,7 +114,7 @@ CalcRun scriptpixels(std::string_view script, const Model& model) {
     bool inside = false;
     for (const char ch : script.substr(start + 4, end - start - 4)) {
         if (ch == '"') inside = !inside;
-        if (ch == '"' || (!inside && ch == '\n')) continue;
+        if (ch == '"' || (!inside && (ch == '\n' || ch == 'b'))) continue;
         const int v = inside ? charsymbol(ch) : -1;
         if (v < 0) {
             run.error = std::string("caractère « ") + ch + " » inattendu";

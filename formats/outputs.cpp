@@ -61,10 +61,10 @@ constexpr std::array<Output, 6> rows{{
      true, g3mprogram},
     {"picture", "Exporter pour la calculatrice...", "", "Fichiers pour la calculatrice", ".g1m",
      [](const OutputSource& s) { return "PICT" + std::to_string(s.picture); }, g1mmodels, false, picturefile},
-    {"python", "Enregistrer le script...", "Un fichier .py que l'application Python de la calculatrice lance",
-     "Scripts Python", ".py", [](const OutputSource&) { return std::string("dessin"); }, pythonmodels, true, scripttext},
     {"png", "", "", "Images PNG", ".png", [](const OutputSource&) { return std::string("dessin"); }, everymodel, false,
      drawingpng},
+    {"python", "Enregistrer le script...", "Un fichier .py que l'application Python de la calculatrice lance",
+     "Scripts Python", ".py", [](const OutputSource&) { return std::string("dessin"); }, pythonmodels, true, scripttext},
 }};
 
 }  // namespace
