@@ -73,8 +73,7 @@ TEST(PythonScript, MicroPythonAndPython3DrawEachDrawnCellOnceInItsColourAsThePre
         FILE* pipe = popen((runner + paths).c_str(), "r");
         for (char buffer[65536]; size_t n = pipe ? fread(buffer, 1, sizeof buffer, pipe) : 0;) out.append(buffer, n);
         EXPECT_TRUE(pipe && pclose(pipe) == 0) << runner;
-        const size_t at = std::ranges::mismatch(out, expected).in1 - out.begin();
-        EXPECT_TRUE(out == expected) << runner << " differs after: " << out.substr(at < 150 ? 0 : at - 150, 300);
+        EXPECT_TRUE(out == expected) << runner << " differs from: " << out.substr(std::ranges::mismatch(out, expected).in1 - out.begin(), 200);
     }
     std::filesystem::remove_all(dir);
 }
@@ -83,12 +82,10 @@ TEST(PythonScript, MicroPythonAndPython3DrawEachDrawnCellOnceInItsColourAsThePre
 // button saves the script whole, and goes with the model.
 TEST_F(EditorTest, TheCodeWindowShowsAndSavesTheScriptOnlyWhereTheModelRunsPython) {
     EXPECT_FALSE(click("python"));
-    play("g90");
-    paint(1, 1, 379, 187, [](int x, int y) { return (x * y) % 11 < 8 ? (x + y) % 8 : 0; });
     platform.saves = {"d.py"};
-    play("python tick savetext");
+    play("g90 d5,5 python tick savetext");
     EXPECT_TRUE(platform.prompts.empty() && platform.files["d.py"] == pythonscript(picture(), ed.currentmodel()) &&
-                codeform().savetext.caption == "Enregistrer le script..." && codeform().preview.screen[187][379] == 6);
+                codeform().savetext.caption == "Enregistrer le script...") << platform.files["d.py"];
     play("g65");
     EXPECT_FALSE(codeform().savetext.enabled || click("python"));
 }
