@@ -11,7 +11,12 @@ SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra \
-            libgtest-dev libbenchmark-dev xvfb xauth xdotool dpkg-dev file
+            libgtest-dev libbenchmark-dev xvfb xauth xdotool dpkg-dev file nodejs python3
+# MicroPython for Node, which runs the Python scripts in the tests and the
+# benchmarks; installed in each build folder, never committed.
+MICROPYTHON := @micropython/micropython-webassembly-pyscript@1.27.0
+micropython = [ -f $(1)/npm/node_modules/@micropython/micropython-webassembly-pyscript/micropython.mjs ] || \
+              npm install --prefix $(1)/npm --no-save --no-audit --no-fund --loglevel=error $(MICROPYTHON)
 # Reports from the sanitizers fail the run; leaks inside the system's own
 # libraries (fonts, Qt's caches) are theirs, not ours. No strict string
 # checks: the X keyboard library hands strndup unterminated buffers.
@@ -32,12 +37,16 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+	@# Debian's nodejs comes without npm; a Node.js of another source brings its own.
+	@command -v npm >/dev/null || { $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends npm; }
 
 # The benchmarks are built only for `make bench`, so the tests do not wait for them.
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAFIPIX_BENCH=OFF
 
 build: configure
+	@$(call micropython,$(BUILD))
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -46,12 +55,13 @@ run: build
 test: test-plain test-sanitized
 
 test-plain: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	GRAFIPIX_NEED_MICROPYTHON=1 ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 test-sanitized: deps
 	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAFIPIX_SANITIZE=ON -DGRAFIPIX_BENCH=OFF
+	@$(call micropython,$(SANBUILD))
 	cmake --build $(SANBUILD) -j $(JOBS)
-	$(SANENV) ctest --test-dir $(SANBUILD) --output-on-failure -j $(JOBS)
+	$(SANENV) GRAFIPIX_NEED_MICROPYTHON=1 ctest --test-dir $(SANBUILD) --output-on-failure -j $(JOBS)
 
 SOAKSEEDS ?= 1,2,5,77,424242,20261207
 SOAKEVENTS ?= 200000
@@ -60,6 +70,7 @@ soak: build
 
 bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAFIPIX_BENCH=ON
+	@$(call micropython,$(BUILD))
 	cmake --build $(BUILD) -j $(JOBS)
 	@./bench/run-all $(BUILD)/bench
 

@@ -7,6 +7,7 @@
 
 #include "formats/g1m.h"
 #include "codegen/generator.h"
+#include "codegen/python_script.h"
 #include "codegen/tokens.h"
 #include "app/editor.h"
 #include "formats/outputs.h"
@@ -92,6 +93,8 @@ void Editor::drawstat_Click() { generatecode(*this, CodeMode::drawstat); }
 
 void Editor::compact_Click() { generatecode(*this, CodeMode::compact); }
 
+void Editor::python_Click() { generatecode(*this, CodeMode::python); }
+
 void Editor::Code_Unload() {
     Code.reset();
     platform.settimer(Timer::Code1, false, 1);
@@ -102,13 +105,16 @@ void Editor::Code_Timer1_Timer() {
     if (!Code) return;
 
     const Model& m = currentmodel();
-    const std::string answer = platform.inputbox(codetexts::prompt(m.lastpicture), codetexts::prompttitle);
+    // A script draws the screen and stores no picture.
+    const bool script = codemode == CodeMode::python;
+    const std::string answer =
+        script ? "0" : platform.inputbox(codetexts::prompt(m.lastpicture), codetexts::prompttitle);
     const int pictnum = pictmemory(readpictnum(answer).value_or(0), m.lastpicture);
     if (!Code) return;  // closed while the prompt was open
 
     // A run again in an open window may follow a model change: the
     // instruction always names the link program of this text.
-    Code->Label1 = codetexts::instruction(*m.flavour);
+    Code->Label1 = script ? scripttexts::instruction() : codetexts::instruction(*m.flavour);
     Code->progress = 0;
     Program program = generateprogram(pixelgrid, m, codemode, pictnum,
                                       [this](double done, double total) { showprogress(done, total); });
@@ -116,9 +122,16 @@ void Editor::Code_Timer1_Timer() {
     Code->focus = true;
     Code->selstart = 0;
     Code->sellength = static_cast<int>(Code->Text1.size());
-    Code->bytes = codetexts::estimate(program.bytesest);
-    Code->preview = runprogram(Code->Text1, m);
-    Code->previewinfo = previewinfo(tokenize(Code->Text1, m), Code->preview);
+    if (script) {
+        const std::string ascii(Code->Text1.begin(), Code->Text1.end());
+        Code->bytes = scripttexts::size(ascii.size());
+        Code->preview = scriptpixels(ascii, m);
+        Code->previewinfo = scripttexts::previewinfo(Code->preview);
+    } else {
+        Code->bytes = codetexts::estimate(program.bytesest);
+        Code->preview = runprogram(Code->Text1, m);
+        Code->previewinfo = previewinfo(tokenize(Code->Text1, m), Code->preview);
+    }
     calcfilesstate();
 }
 
@@ -127,8 +140,13 @@ void Editor::calcfilesstate() {
     const Output &text = *findoutput("text"), &program = programoutput(m);
     exportcalc.enabled = findoutput("picture")->takes(m);
     if (!Code) return;
-    Code->savetext.enabled = text.takes(m) && !Code->Text1.empty();
-    Code->savecalc.enabled = program.takes(m) && !Code->Text1.empty();
+    // A script is saved by the text's button; the program files do not hold it.
+    const bool script = codemode == CodeMode::python;
+    const Output& saved = script ? *findoutput("python") : text;
+    Code->savetext.caption = saved.caption;
+    Code->savetext.tooltip = saved.tooltip;
+    Code->savetext.enabled = saved.takes(m) && !Code->Text1.empty();
+    Code->savecalc.enabled = !script && program.takes(m) && !Code->Text1.empty();
     Code->savecalc.tooltip = program.takes(m) ? program.tooltip
                                                   : std::string("La ") + menu(m.name)->caption +
                                                         " ne lit pas les fichiers " + program.extension +
@@ -136,7 +154,7 @@ void Editor::calcfilesstate() {
 }
 
 void Editor::savetext_Click() {
-    if (Code) saveoutput(*this, "text");
+    if (Code) saveoutput(*this, codemode == CodeMode::python ? "python" : "text");
 }
 
 void Editor::savecalc_Click() {

@@ -86,7 +86,7 @@ public:
     Label Label1, modelbl, Label4, typcalc, Label2, coordx, Label3, coordy, Label5, Label6;
     std::vector<Button> toolbuttons;    // one per row of the tool table, in its order
     std::vector<Button> colourbuttons;  // one per swatch of allswatches(), in its order
-    MenuEntry file, new_, reopen, open_, save, saveas, recent, importation, exportation, exportcalc, generate, fline, drawstat, compact, exit;
+    MenuEntry file, new_, reopen, open_, save, saveas, recent, importation, exportation, exportcalc, generate, fline, drawstat, compact, python, exit;
     MenuEntry edit, undo, redo, continu;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
     MenuEntry replacesel;
@@ -179,6 +179,7 @@ public:
     void fline_Click();
     void drawstat_Click();
     void compact_Click();
+    void python_Click();
     void Code_Timer1_Timer();
     void Code_Unload();
     void showprogress(double done, double total);

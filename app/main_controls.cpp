@@ -28,6 +28,7 @@ const std::array fixed{
     MenuRow{"fline", &E::fline, 2, "Mode F-line/Pxlon", "", true, false, &E::fline_Click},
     MenuRow{"drawstat", &E::drawstat, 2, "Mode F-line et drawstat", "", true, false, &E::drawstat_Click},
     MenuRow{"compact", &E::compact, 2, "Mode compact", "", true, false, &E::compact_Click},
+    MenuRow{"python", &E::python, 2, "Script Python", "", false, false, &E::python_Click},
     MenuRow{"exit", &E::exit, 1, "Quitter", "Ctrl+Q", true, false, &E::exit_Click},
     MenuRow{"edit", &E::edit, 0, "Édition", "", true, false, nullptr},
     MenuRow{"undo", &E::undo, 1, "Annuler", "Ctrl+Z", false, false, &E::undo_Click},

@@ -25,6 +25,7 @@ void applymodel(Editor& ed, const Model& m) {
     if (!m.casioback && ed.bgkind == 2) choosebackground(ed, 1);
     ed.bgcasio.enabled = m.casioback;
     ed.drawstat.enabled = m.drawstat;
+    ed.python.enabled = m.python;
     // The model's colours; the back colour's button stays as the background has it.
     const Swatch& ink = m.palette[grafipix::ink].swatch(ed.bgkind);
     unhighlightcurrent(ed, &ink);

@@ -60,9 +60,10 @@ std::deque<Model>& rows() {
         {"g65", "Graph 65/80", "Graph 65", graph35, threepalette, Conversion::threecolours, &fxinterface, 6, ""},
         {"g85", "Graph 85", "Graph 85 (sd)", graph35, bluepalette, Conversion::twocolours, &fa124, 6, "g1m"},
         {"g100", "Graph 100", "Graph 100", graph35, blackpalette, Conversion::twocolours, &fxinterface, 20, ""},
-        {"g35e2", "Graph 35+E II", "Graph 35+E II", graph35, blackpalette, Conversion::twocolours, &fa124, 20, "g1m"},
+        {"g35e2", "Graph 35+E II", "Graph 35+E II", graph35, blackpalette, Conversion::twocolours, &fa124, 20, "g1m", true, true,
+         true},
         {"g90", "Graph 90+E", "Graph 90+E", graph90, colourpalette, Conversion::nearest, &fxinterface, 20, "g3m",
-         false, false},
+         false, false, true},
     };
     return table;
 }

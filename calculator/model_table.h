@@ -57,6 +57,7 @@ struct Model {
     const char* calcfiles;   // "g1m" or "g3m" where the calculators take the program files we write, "" for none
     bool casioback = true;   // offers the screen-green background
     bool drawstat = true;    // takes the DrawStat mode's scatter set-up
+    bool python = false;     // runs Python scripts (casioplot)
 
     int codes() const { return static_cast<int>(palette.size()); }
     bool takesg1m() const { return std::string_view(calcfiles) == "g1m"; }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "codegen/generator.h"
+#include "codegen/python_script.h"
 #include "document/texts.h"
 #include "formats/image_conversion.h"
 #include "formats/import_framing.h"
@@ -25,7 +26,7 @@ namespace {
 constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90] [--mode fline|drawstat|compact] [--picture N]\n"
     "                        [--fit stretch|fit|fill] [--threshold N | --brightness N] [--contrast N] [--invert]\n"
-    "                        [--dither [none|fs|atkinson|ordered]] [--format text|g1m|g3m|picture|png] [--name NOM]\n"
+    "                        [--dither [none|fs|atkinson|ordered]] [--format text|g1m|g3m|picture|png|python] [--name NOM]\n"
     "                        ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
@@ -58,8 +59,9 @@ constexpr std::string_view usage =
     "  --format    text (le texte du programme, par défaut), g1m (le programme dans un fichier\n"
     "              .g1m), g3m (le programme dans un fichier .g3m), picture (le dessin en picture\n"
     "              dans un fichier .g1m, numéro donné par --picture, 1 sans lui, ramené à 1..20)\n"
-    "              ou png (le dessin en image PNG, un pixel par point de l'écran) ; g1m et picture\n"
-    "              pour g35, g85 ou g35e2, g3m pour g90\n"
+    "              png (le dessin en image PNG, un pixel par point de l'écran) ou python (un script\n"
+    "              casioplot pour l'application Python, en ASCII avec des fins de ligne LF) ; g1m et\n"
+    "              picture pour g35, g85 ou g35e2, g3m pour g90, python pour g35e2 ou g90\n"
     "  --name      nom du programme dans le fichier g1m ou g3m (GRAFIPIX par défaut) : de 1 à 8\n"
     "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
     "  --help      affiche cette aide\n"
@@ -207,6 +209,8 @@ QString parse(const QStringList& given, Options& o) {
     }
     if (parser.isSet(format) && !(o.format = findoutput(parser.value(format).toStdString())))
         return "format inconnu " + quoted(parser.value(format)) + " (" + namelist(outputs(), [](const Output&) { return true; }) + ")";
+    // A script is its own program, whatever the mode.
+    if (std::string_view(o.format->name) == "python") o.mode = CodeMode::python;
     if (!o.format->takes(*o.model))
         return "le modèle " + quoted(o.model->name) + " ne lit pas les fichiers " + o.format->extension + " (--model " +
                namelist(models(), o.format->takes) + ")";
@@ -282,7 +286,8 @@ int convert(Options o) {
             return 1;
         }
     }
-    if (o.format->fromprogram) std::cerr << codetexts::estimate(program.bytesest) << '\n';
+    if (o.mode == CodeMode::python) std::cerr << scripttexts::size(bytes.size()) << '\n';
+    else if (o.format->fromprogram) std::cerr << codetexts::estimate(program.bytesest) << '\n';
     return 0;
 }
 

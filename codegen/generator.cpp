@@ -6,6 +6,7 @@
 #include "calculator/model_table.h"
 #include "codegen/compact.h"
 #include "codegen/drawstat.h"
+#include "codegen/python_script.h"
 #include "document/texts.h"
 
 namespace grafipix {
@@ -19,6 +20,10 @@ bool isblank(char ch) { return ch == ' ' || ch == '\t'; }
 
 Program generateprogram(const Grid& grid, const Model& model, CodeMode mode, int pictnum,
                         const ProgressFn& progress) {
+    if (mode == CodeMode::python) {
+        const std::string script = pythonscript(grid, model);
+        return {std::u16string(script.begin(), script.end()), static_cast<long>(script.size())};
+    }
     const Flavour& flavour = *model.flavour;
     Program p;
     std::u16string& text = p.text;

@@ -22,7 +22,8 @@ struct Program {
 
 // Header, body, DrawStat blocks in that mode, and a closing "StoPict n" when
 // `pictnum` is not 0, for the screen, palette and flavour of `model`.
-// `progress` follows the scan of the cells.
+// `progress` follows the scan of the cells. The Python mode gives the script
+// and its size in bytes, and takes no picture memory.
 Program generateprogram(const Grid& grid, const Model& model, CodeMode mode, int pictnum,
                         const ProgressFn& progress = {});
 

@@ -13,9 +13,9 @@
 namespace grafipix {
 
 // Which program the code window builds: single cells as PxlOn lines, or as
-// DrawStat point lists, or the compact mode's rows, columns and PxlOn lines.
-// `none` until a generate command has been chosen.
-enum class CodeMode : uint8_t { none, fline, drawstat, compact };
+// DrawStat point lists, or the compact mode's rows, columns and PxlOn lines;
+// or, for the Python app, a script. `none` until a generate command has been chosen.
+enum class CodeMode : uint8_t { none, fline, drawstat, compact, python };
 
 inline constexpr std::u16string_view crlf = u"\r\n";
 

@@ -16,8 +16,17 @@ namespace {
 bool everymodel(const Model&) { return true; }
 bool g1mmodels(const Model& m) { return m.takesg1m(); }
 bool g3mmodels(const Model& m) { return m.takesg3m(); }
+bool pythonmodels(const Model& m) { return m.python; }
 
 std::string programtext(const OutputSource& s, std::string&) { return towindows1252(s.program); }
+
+// A script is ASCII, so any editor and the calculator's file list take it.
+std::string scripttext(const OutputSource& s, std::string& error) {
+    std::string out(s.program.begin(), s.program.end());
+    if (std::ranges::any_of(s.program, [](char16_t c) { return c > 0x7E || (c < 0x20 && c != u'\n'); }))
+        error = "le script contient un caractère hors ASCII";
+    return error.empty() ? out : std::string();
+}
 
 std::string programfile(const OutputSource& s, std::string& error, g1m::Family family) {
     const Tokens tokens = tokenize(s.program, s.model);
@@ -43,7 +52,7 @@ std::string drawingpng(const OutputSource& s, std::string&) {
     return encodepng(picture, drawingfields(s.model, s.bgkind));
 }
 
-constexpr std::array<Output, 5> rows{{
+constexpr std::array<Output, 6> rows{{
     {"text", "Enregistrer le texte...", "", "Texte", ".txt", [](const OutputSource&) { return std::string("programme"); },
      everymodel, true, programtext},
     {"g1m", "Enregistrer pour la calculatrice...", "Un fichier .g1m que la calculatrice ouvre ou copie depuis sa clé USB",
@@ -56,6 +65,8 @@ constexpr std::array<Output, 5> rows{{
      [](const OutputSource& s) { return "PICT" + std::to_string(s.picture); }, g1mmodels, false, picturefile},
     {"png", "", "", "Images PNG", ".png", [](const OutputSource&) { return std::string("dessin"); }, everymodel, false,
      drawingpng},
+    {"python", "Enregistrer le script...", "Un fichier .py que l'application Python de la calculatrice lance",
+     "Scripts Python", ".py", [](const OutputSource&) { return std::string("dessin"); }, pythonmodels, true, scripttext},
 }};
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // Every file the editor and the converter write from a drawing, one row each:
 // the program's text, the program in a .g1m, the drawing as a .g1m picture and
-// as a PNG. The Code window's buttons, "Exporter pour la calculatrice..." and
+// as a PNG, the Python script. The Code window's buttons, "Exporter pour la calculatrice..." and
 // grafipix-convert look the rows up rather than name a format themselves.
 
 #include <span>

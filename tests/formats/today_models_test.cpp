@@ -79,6 +79,7 @@ TEST(Graph90, TheConverterWritesItsG3mAndRefusesWhatTheModelsDoNotTake) {
         {{"--model=g90", "--mode=drawstat"}, "le mode « drawstat » ne convient pas au modèle « g90 »"},
         {{"--model=g90", "--format=g1m"}, "le modèle « g90 » ne lit pas les fichiers .g1m"},
         {{"--model=g35e2", "--format=g3m"}, "le modèle « g35e2 » ne lit pas les fichiers .g3m (--model g90)"},
+        {{"--model=g100", "--format=python"}, "le modèle « g100 » ne lit pas les fichiers .py (--model g35e2 ou g90)"},
         {{"--model=g90", "--format=g3m"}, ""},
     };
     for (const auto& [args, says] : requests) {

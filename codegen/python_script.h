@@ -1,0 +1,36 @@
+#pragma once
+// The picture as a script for the calculators' Python app: `casioplot` calls,
+// one set_pixel per drawn cell, the cells travelling as printable ASCII in a
+// string literal that a short loop decodes.
+//
+// Each screen row is cut into groups of K cells (K = 6 / bits per code), each
+// group one 6-bit pattern, one character; a character past the 64 patterns
+// skips 2 to 29 empty groups, so blank areas cost little.
+
+#include <string>
+#include <string_view>
+
+#include "codegen/calc_interpreter.h"
+#include "document/grid.h"
+
+namespace grafipix {
+
+struct Model;
+
+// ASCII with LF line ends, for MicroPython 1.9 and later.
+std::string pythonscript(const Grid& grid, const Model& model);
+
+// What the script draws, read back from its own data: the preview, and the
+// tests' oracle beside a real interpreter. `error` says why a text is no
+// script of ours.
+CalcRun scriptpixels(std::string_view script, const Model& model);
+
+namespace scripttexts {
+
+std::string instruction();
+std::string size(size_t bytes);
+std::string previewinfo(const CalcRun& run);
+
+}  // namespace scripttexts
+
+}  // namespace grafipix

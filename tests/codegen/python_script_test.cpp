@@ -1,0 +1,94 @@
+// Scripts for the Python app: run by a real MicroPython and by the desktop's
+// Python against a stand-in casioplot, their data read back as the preview
+// does, their text what a calculator's old MicroPython takes; the Code window.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <regex>
+
+#include "codegen/python_script.h"
+#include "tests/support/editor_fixture.h"
+
+namespace grafipix::testing {
+namespace {
+
+// Kinds 0 to 4 empty to full, 5 sparse, 6 a checkerboard, 7 lines; every
+// colour of the palette, border cells too (never drawn).
+Grid anypicture(std::mt19937& rng, const Model& m, int kind) {
+    Grid g(m.screen.columns, m.screen.rows);
+    std::bernoulli_distribution drawn(kind < 5 ? kind / 4.0 : 0.03);
+    for (int y = 0; y <= g.maxy(); ++y)
+        for (int x = 0; x <= g.maxx(); ++x)
+            if (kind == 6 ? (x + y) % 2 : kind == 7 ? x % 37 == y % 23 || y == x / 3 || x % 50 == 7 || y % 40 == 5 : drawn(rng))
+                g.set(x, y, int16_t(1 + rng() % (m.codes() - 1)));
+    return g;
+}
+
+// What MicroPython 1.9 refuses or a file list garbles, the strings' insides aside: "" for none.
+std::string faults(const std::string& s) {
+    if (!std::ranges::all_of(s, [](char c) { return c == '\n' || (c >= ' ' && c <= '~'); })) return "not printable ASCII";
+    const std::string code = std::regex_replace(s, std::regex(R"("[^"\n]*"|'[^'\n]*')"), "\"\"");
+    for (const char* bad : {R"((^|\W)[rR]?[fF][rR]?"")", R"((^|[\n;])\s*(import|from)\b(?! casioplot import \*\n))", "__import__|:="})
+        if (std::regex_search(code, std::regex(bad))) return bad;
+    return "";
+}
+
+// The calls in reading order, as the stand-in writes them, and the cells the preview reads.
+TEST(PythonScript, MicroPythonAndPython3DrawEachDrawnCellOnceInItsColourAsThePreviewReadsIt) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("grafipix-py-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::mt19937 rng(1925);
+    std::string paths, expected;
+    for (const Model* m : {findmodel("g35e2"), findmodel("g90")})
+        for (int kind = 0; kind < 8; ++kind) {
+            const Grid g = anypicture(rng, *m, kind);
+            const std::string script = pythonscript(g, *m), path = (dir / (m->name + std::to_string(kind) + ".py")).string();
+            const CalcRun preview = scriptpixels(script, *m);
+            expected += "script " + path + "\nclear\n";
+            for (int y = 1; y <= g.rows(); ++y)
+                for (int x = 1; x <= g.columns(); ++x) {
+                    ASSERT_EQ(preview.screen[y][x], g.get(x, y)) << path << " at " << x << "," << y << preview.error;
+                    const wincolour c = m->palette[g.get(x, y)].button->colour;
+                    char call[64];
+                    std::snprintf(call, sizeof call, "pixel %d %d %u %u %u\n", x - 1, y - 1, c & 0xFF, c >> 8 & 0xFF, c >> 16);
+                    expected += g.get(x, y) ? call : "";
+                }
+            expected += "show\nend\n";
+            EXPECT_TRUE(faults(script).empty() && (m->codes() > 2 || script.size() <= 3000)) << path << faults(script) << script.size();
+            std::ofstream(path) << script;
+            paths += " " + path;
+        }
+    for (const char* bad : {"x=f'{y}'", "x=rF\"a\"", "import os", "x=1; from math import pi", "x=\x7F", "if (n:=2):", "x='\xC3\xA9'"})
+        EXPECT_NE(faults(pythonscript(Grid(127, 63), *findmodel("g35e2")) + bad + "\n"), "") << bad;
+
+    if (!std::filesystem::exists(GRAFIPIX_MICROPYTHON) && !std::getenv("GRAFIPIX_NEED_MICROPYTHON"))
+        GTEST_SKIP() << "MicroPython for Node is not at " << GRAFIPIX_MICROPYTHON << " (make installs it)";
+    for (const char* runner : {"node " GRAFIPIX_TEST_SUPPORT "/run_scripts.mjs " GRAFIPIX_MICROPYTHON, "python3 " GRAFIPIX_TEST_SUPPORT "/run_scripts.py"}) {
+        std::string out;
+        FILE* pipe = popen((runner + paths).c_str(), "r");
+        for (char buffer[65536]; size_t n = pipe ? fread(buffer, 1, sizeof buffer, pipe) : 0;) out.append(buffer, n);
+        EXPECT_TRUE(pipe && pclose(pipe) == 0) << runner;
+        EXPECT_TRUE(out == expected) << runner << " differs from: " << out.substr(std::ranges::mismatch(out, expected).in1 - out.begin(), 200);
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// Only where the model runs Python, with no picture question; the window's
+// button saves the script whole, and goes with the model.
+TEST_F(EditorTest, TheCodeWindowShowsAndSavesTheScriptOnlyWhereTheModelRunsPython) {
+    EXPECT_FALSE(click("python"));
+    platform.saves = {"d.py"};
+    play("g90 d5,5 python tick savetext");
+    EXPECT_TRUE(platform.prompts.empty() && platform.files["d.py"] == pythonscript(picture(), ed.currentmodel()) &&
+                codeform().savetext.caption == "Enregistrer le script...") << platform.files["d.py"];
+    play("g65");
+    EXPECT_FALSE(codeform().savetext.enabled || click("python"));
+}
+
+}  // namespace
+}  // namespace grafipix::testing
