@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "tools/tools.h"
@@ -28,7 +29,11 @@ float ahead(float v, float edge, float dir, double most) {
     const double steps = std::min(std::ceil(gap) - 1.0, most);
     if (!(steps >= 1.0)) return v;
     if (std::isinf(steps)) return edge - dir;
-    return static_cast<float>(v + dir * steps);
+    // Past 2^24 the sum may round back to v, and a walk stepping there would
+    // never move: take at least the next value single precision has. Cells
+    // that far are off the canvas.
+    const float moved = static_cast<float>(v + dir * steps);
+    return moved != v ? moved : std::nextafter(v, dir * std::numeric_limits<float>::infinity());
 }
 
 // Steps of 1 from `from` that keep `from + k * dir` strictly before `end`.

@@ -145,6 +145,13 @@ TEST_F(ToolTest, ShapesStoreExactlyTheirCellsAndPreviewsNone) {
             EXPECT_EQ(setcells(picture()), expected) << script;
         }
     }
+    // Steep lines walking left through rows past 2^24, where a step of 1 is
+    // lost in rounding, still end; their rows never reach the canvas.
+    for (int k = 0; k < 40; ++k) {
+        const std::string y = std::to_string(29239864 + 977 * k);
+        play("new Command3 d100," + y + " d1,98 Command3 d40," + y + " d40,29239862");
+        EXPECT_EQ(setcells(picture()), Cells{}) << k;
+    }
     play("new Command3 d120,30 m1e6,30");
     EXPECT_EQ(canvas().pixel(382, 87), blueink) << "far outside: drawn where the canvas shows";
     EXPECT_EQ(setcells(picture()), Cells{});
