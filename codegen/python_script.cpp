@@ -11,7 +11,9 @@ namespace {
 
 constexpr int patterns = 1 << 6;
 constexpr int symbols = '~' - '!' - 1;  // '!' to '~' without '"' and '\', so the literal needs no escape
-constexpr int longestskip = symbols - patterns + 1;
+constexpr int longestskip = symbols - patterns;
+constexpr char rowend = '!';   // pattern 0 never travels: empty groups are skips
+constexpr char samerow = '~';  // alone it would be a row of only a skip, which is left out
 constexpr size_t lineroom = 80;  // data characters per script line
 
 // How the cells of a row pack into characters.
@@ -39,13 +41,11 @@ std::string colourtuple(wincolour c) {
 }
 
 std::string encode(const Grid& grid, const Model& model, const Packing& p) {
-    std::string data;
-    int skip = 0;
-    const auto flushskip = [&] {
-        for (; skip > 0; skip -= std::min(skip, longestskip))
-            data += symbolchar(skip == 1 ? 0 : std::min(skip, longestskip) + patterns - 2);
-    };
-    for (int y = 1; y <= grid.rows(); ++y)
+    std::string data, previous;
+    size_t kept = 0;  // up to the last row with a drawn cell
+    for (int y = 1; y <= grid.rows(); ++y) {
+        std::string row;
+        int skip = 0;
         for (int c = 0; c < p.charsperrow; ++c) {
             int v = 0;
             for (int i = 0; i < p.cellsperchar; ++i) {
@@ -57,10 +57,16 @@ std::string encode(const Grid& grid, const Model& model, const Packing& p) {
                 ++skip;
                 continue;
             }
-            flushskip();
-            data += symbolchar(v);
+            for (; skip > 0; skip -= std::min(skip, longestskip)) row += symbolchar(std::min(skip, longestskip) + patterns - 1);
+            row += symbolchar(v);
         }
-    return data;  // a skip at the end draws nothing, so it is left out
+        if (y > 1) data += rowend;
+        data += row.size() > 1 && row == previous ? std::string(1, samerow) : row;
+        if (!row.empty()) kept = data.size();
+        previous = std::move(row);
+    }
+    data.resize(kept);
+    return data;
 }
 
 }  // namespace
@@ -73,7 +79,7 @@ std::string pythonscript(const Grid& grid, const Model& model) {
     s += ")\nD=(b\"";
     for (size_t at = 0; at < data.size(); at += lineroom) s += (at ? "\"\nb\"" : "") + data.substr(at, lineroom);
     const auto n = [](int v) { return std::to_string(v); };
-    const int k = p.cellsperchar, rowwidth = p.charsperrow * k;
+    const int k = p.cellsperchar;
     // Per symbol, the colours of its cells (None for the back colour) and how
     // far it moves along the padded rows. One flat loop over the bytes, every
     // name a local, the cells unrolled: MicroPython spends little beyond the
@@ -81,18 +87,21 @@ std::string pythonscript(const Grid& grid, const Model& model) {
     std::string cells, unpack;
     for (int i = 0; i < k; ++i) {
         unpack += "c" + n(i) + ",";
-        cells += "  if c" + n(i) + ":s(x" + (i ? "+" + n(i) : "") + ",y,c" + n(i) + ")\n";
+        cells += "   if c" + n(i) + ":s(x" + (i ? "+" + n(i) : "") + ",y,c" + n(i) + ")\n";
     }
     s += "\")\n"
          "def draw():\n"
-         " s=set_pixel;T=[0]*127;x=0;y=0\n"
+         " s=set_pixel;T=[0]*127;y=0\n"
          " for v in range(" + n(symbols) + "):\n"
          "  T[33+v+(v>0)+(v>57)]=tuple(C[(v<" + n(patterns) + ")*(v>>i*" + n(p.bits) + "&" + n(p.mask()) + ")] for i in range(" +
-         n(k) + "))+(v*" + n(k) + "-" + n((patterns - 2) * k) + " if v>" + n(patterns - 1) + " else " + n(k) + ",)\n"
-         " for h in D:\n"
-         "  " + unpack + "n=T[h]\n" + cells +
-         "  x+=n\n"
-         "  while x>=" + n(rowwidth) + ":x-=" + n(rowwidth) + ";y+=1\n"
+         n(k) + "))+(v*" + n(k) + "-" + n((patterns - 1) * k) + " if v>" + n(patterns - 1) + " else " + n(k) + ",)\n"
+         " for r in D.split(b\"" + rowend + "\"):\n"
+         "  if r!=b\"" + samerow + "\":q=r\n"
+         "  x=0\n"
+         "  for h in q:\n"
+         "   " + unpack + "n=T[h]\n" + cells +
+         "   x+=n\n"
+         "  y+=1\n"
          "clear_screen()\n"
          "draw()\n"
          "show_screen()\n";
@@ -110,25 +119,36 @@ CalcRun scriptpixels(std::string_view script, const Model& model) {
         run.error = "pas de données";
         return run;
     }
-    long q = 0;
+    std::string data;
     bool inside = false;
     for (const char ch : script.substr(start + 4, end - start - 4)) {
         if (ch == '"') inside = !inside;
         if (ch == '"' || (!inside && (ch == '\n' || ch == 'b'))) continue;
-        const int v = inside ? charsymbol(ch) : -1;
-        if (v < 0) {
+        if (!inside || charsymbol(ch) < 0) {
             run.error = std::string("caractère « ") + ch + " » inattendu";
             return run;
         }
-        if (v >= patterns) {
-            q += v - patterns + 2;
-            continue;
+        data += ch;
+    }
+    std::string_view row;
+    int y = 0;
+    for (size_t at = 0; at <= data.size(); ++y) {
+        const size_t cut = std::min(data.find(rowend, at), data.size());
+        if (const std::string_view r = std::string_view(data).substr(at, cut - at); r != std::string_view(&samerow, 1))
+            row = r;
+        at = cut + 1;
+        int x = 0;
+        for (const char ch : row) {
+            const int v = charsymbol(ch);
+            if (v >= patterns) {
+                x += (v - patterns + 1) * p.cellsperchar;
+                continue;
+            }
+            for (int i = 0; i < p.cellsperchar; ++i)
+                if (const int code = v >> (i * p.bits) & p.mask(); code && y < run.rows && x + i < run.columns)
+                    run.screen[y + 1][x + i + 1] = code;
+            x += p.cellsperchar;
         }
-        const int y = static_cast<int>(q / p.charsperrow) + 1, x = static_cast<int>(q % p.charsperrow) * p.cellsperchar + 1;
-        for (int i = 0; i < p.cellsperchar; ++i)
-            if (const int code = v >> (i * p.bits) & p.mask(); code && y <= run.rows && x + i <= run.columns)
-                run.screen[y][x + i] = code;
-        ++q;
     }
     return run;
 }
