@@ -11,7 +11,9 @@ namespace {
 
 constexpr int patterns = 1 << 6;
 constexpr int symbols = '~' - '!' - 1;  // '!' to '~' without '"' and '\', so the literal needs no escape
-constexpr int longestskip = symbols - patterns + 1;
+constexpr int longestskip = symbols - patterns;
+constexpr char rowend = '!';   // pattern 0 never travels: empty groups are skips
+constexpr char samerow = '~';  // a row never starts with it, so k of them repeat the row above k times
 constexpr size_t lineroom = 80;  // data characters per script line
 
 // How the cells of a row pack into characters.
@@ -38,14 +40,18 @@ std::string colourtuple(wincolour c) {
            ")";
 }
 
+std::string indented(const std::string& lines) {
+    std::string out;
+    for (const char ch : lines) out += ch == '\n' ? "\n " : std::string(1, ch);
+    return " " + out.substr(0, out.size() - 1);
+}
+
 std::string encode(const Grid& grid, const Model& model, const Packing& p) {
-    std::string data;
-    int skip = 0;
-    const auto flushskip = [&] {
-        for (; skip > 0; skip -= std::min(skip, longestskip))
-            data += symbolchar(skip == 1 ? 0 : std::min(skip, longestskip) + patterns - 2);
-    };
-    for (int y = 1; y <= grid.rows(); ++y)
+    std::string data, previous;
+    size_t kept = 0;  // up to the last row with a drawn cell
+    for (int y = 1; y <= grid.rows(); ++y) {
+        std::string row;
+        int skip = 0;
         for (int c = 0; c < p.charsperrow; ++c) {
             int v = 0;
             for (int i = 0; i < p.cellsperchar; ++i) {
@@ -57,10 +63,25 @@ std::string encode(const Grid& grid, const Model& model, const Packing& p) {
                 ++skip;
                 continue;
             }
-            flushskip();
-            data += symbolchar(v);
+            while (skip > 0) {
+                const int step = std::min(skip, longestskip) - (row.empty() && skip >= longestskip);
+                row += symbolchar(step + patterns - 1);
+                skip -= step;
+            }
+            row += symbolchar(v);
         }
-    return data;  // a skip at the end draws nothing, so it is left out
+        if (!row.empty() && row == previous) {
+            if (data.empty() || data.back() != samerow) data += rowend;
+            data += samerow;
+        } else {
+            if (y > 1) data += rowend;
+            data += row;
+        }
+        if (!row.empty()) kept = data.size();
+        previous = std::move(row);
+    }
+    data.resize(kept);
+    return data;
 }
 
 }  // namespace
@@ -68,31 +89,48 @@ std::string encode(const Grid& grid, const Model& model, const Packing& p) {
 std::string pythonscript(const Grid& grid, const Model& model) {
     const Packing p(model, grid.columns());
     const std::string data = encode(grid, model, p);
-    std::string s = "from casioplot import *\nC=(None";
-    for (int code = 1; code < model.codes(); ++code) s += "," + colourtuple(model.palette[code].button->colour);
-    s += ")\nD=(b\"";
+    const bool ink = model.codes() <= 2;
+    std::string s = "from casioplot import *\n";
+    if (!ink) {
+        s += "C=(None";
+        for (int code = 1; code < model.codes(); ++code) s += "," + colourtuple(model.palette[code].button->colour);
+        s += ")\n";
+    }
+    s += "D=(b\"";
     for (size_t at = 0; at < data.size(); at += lineroom) s += (at ? "\"\nb\"" : "") + data.substr(at, lineroom);
     const auto n = [](int v) { return std::to_string(v); };
-    const int k = p.cellsperchar, rowwidth = p.charsperrow * k;
-    // Per symbol, the colours of its cells (None for the back colour) and how
-    // far it moves along the padded rows. One flat loop over the bytes, every
-    // name a local, the cells unrolled: MicroPython spends little beyond the
-    // set_pixel calls themselves.
-    std::string cells, unpack;
-    for (int i = 0; i < k; ++i) {
-        unpack += "c" + n(i) + ",";
-        cells += "  if c" + n(i) + ":s(x" + (i ? "+" + n(i) : "") + ",y,c" + n(i) + ")\n";
+    const int k = p.cellsperchar;
+    const std::string advance = "v*" + n(k) + "-" + n((patterns - 1) * k) + " if v>" + n(patterns - 1) + " else " + n(k);
+    // Per symbol what it draws and how far it moves along the row. Every name
+    // a local: MicroPython spends little beyond the set_pixel calls themselves.
+    std::string table, cells;
+    if (ink) {
+        // One colour: the x offsets of the drawn cells, a shorter script.
+        table = "[i for i in range(" + n(k) + ") if v<" + n(patterns) + " and v>>i&1]," + advance;
+        cells = "   d,n=T[h]\n"
+                "   for i in d:s(x+i,y,c)\n";
+    } else {
+        // Colours or None for the back colour, the cells unrolled: fastest on the big screen.
+        table = "tuple(C[(v<" + n(patterns) + ")*(v>>i*" + n(p.bits) + "&" + n(p.mask()) + ")] for i in range(" + n(k) +
+                "))+(" + advance + ",)";
+        std::string unpack;
+        for (int i = 0; i < k; ++i) {
+            unpack += "c" + n(i) + ",";
+            cells += "   if c" + n(i) + ":s(x" + (i ? "+" + n(i) : "") + ",y,c" + n(i) + ")\n";
+        }
+        cells = "   " + unpack + "n=T[h]\n" + cells;
     }
     s += "\")\n"
          "def draw():\n"
-         " s=set_pixel;T=[0]*127;x=0;y=0\n"
-         " for v in range(" + n(symbols) + "):\n"
-         "  T[33+v+(v>0)+(v>57)]=tuple(C[(v<" + n(patterns) + ")*(v>>i*" + n(p.bits) + "&" + n(p.mask()) + ")] for i in range(" +
-         n(k) + "))+(v*" + n(k) + "-" + n((patterns - 2) * k) + " if v>" + n(patterns - 1) + " else " + n(k) + ",)\n"
-         " for h in D:\n"
-         "  " + unpack + "n=T[h]\n" + cells +
-         "  x+=n\n"
-         "  while x>=" + n(rowwidth) + ":x-=" + n(rowwidth) + ";y+=1\n"
+         " s=set_pixel;T=[0]*127;y=0" + (ink ? ";c=" + colourtuple(model.palette[1].button->colour) : "") + "\n"
+         " for v in range(" + n(symbols) + "):T[33+v+(v>0)+(v>57)]=" + table + "\n"
+         " for r in D.split(b\"" + rowend + "\"):\n"
+         "  if r[:1]!=b\"" + samerow + "\":q=r;r=b\"" + samerow + "\"\n"
+         "  for _ in r:\n"
+         "   x=0\n"
+         "   for h in q:\n" + indented(cells) +
+         "    x+=n\n"
+         "   y+=1\n"
          "clear_screen()\n"
          "draw()\n"
          "show_screen()\n";
@@ -110,25 +148,38 @@ CalcRun scriptpixels(std::string_view script, const Model& model) {
         run.error = "pas de données";
         return run;
     }
-    long q = 0;
+    std::string data;
     bool inside = false;
     for (const char ch : script.substr(start + 4, end - start - 4)) {
         if (ch == '"') inside = !inside;
         if (ch == '"' || (!inside && (ch == '\n' || ch == 'b'))) continue;
-        const int v = inside ? charsymbol(ch) : -1;
-        if (v < 0) {
+        if (!inside || charsymbol(ch) < 0) {
             run.error = std::string("caractère « ") + ch + " » inattendu";
             return run;
         }
-        if (v >= patterns) {
-            q += v - patterns + 2;
-            continue;
+        data += ch;
+    }
+    std::string_view row;
+    int y = 0;
+    for (size_t at = 0; at <= data.size();) {
+        const size_t cut = std::min(data.find(rowend, at), data.size());
+        std::string_view r = std::string_view(data).substr(at, cut - at);
+        at = cut + 1;
+        if (!r.starts_with(samerow)) row = r, r = std::string_view(&samerow, 1);
+        for (size_t again = 0; again < r.size(); ++again, ++y) {
+            int x = 0;
+            for (const char ch : row) {
+                const int v = charsymbol(ch);
+                if (v >= patterns) {
+                    x += (v - patterns + 1) * p.cellsperchar;
+                    continue;
+                }
+                for (int i = 0; i < p.cellsperchar; ++i)
+                    if (const int code = v >> (i * p.bits) & p.mask(); code && y < run.rows && x + i < run.columns)
+                        run.screen[y + 1][x + i + 1] = code;
+                x += p.cellsperchar;
+            }
         }
-        const int y = static_cast<int>(q / p.charsperrow) + 1, x = static_cast<int>(q % p.charsperrow) * p.cellsperchar + 1;
-        for (int i = 0; i < p.cellsperchar; ++i)
-            if (const int code = v >> (i * p.bits) & p.mask(); code && y <= run.rows && x + i <= run.columns)
-                run.screen[y][x + i] = code;
-        ++q;
     }
     return run;
 }

@@ -5,7 +5,8 @@
 //
 // Each screen row is cut into groups of K cells (K = 6 / bits per code), each
 // group one 6-bit pattern, one character; a character past the 64 patterns
-// skips 2 to 29 empty groups, so blank areas cost little.
+// skips 1 to 28 empty groups, so blank areas cost little. '!' ends a row, and
+// a row of k '~' repeats the one above k times, as vertical strokes do.
 
 #include <string>
 #include <string_view>
