@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "formats/drawing_file.h"
+
 namespace grafipix {
 
 ImportDialog::ImportDialog(Pixels picture, const Model& m, int bgkind, const Grid& drawing, const ImportChoices& choices)
@@ -29,14 +31,6 @@ void ImportDialog::convert() {
     importcells(placesamples(*framed, choices_, columns, rows), model_, bgkind_, choices_, result_);
 }
 
-Picture ImportDialog::preview() const {
-    const int columns = result_.maxx() - 1, rows = result_.maxy() - 1;
-    Picture out{columns, rows, std::vector<uint32_t>(static_cast<size_t>(columns) * static_cast<size_t>(rows))};
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < columns; ++x)
-            out.pixels[static_cast<size_t>(y) * static_cast<size_t>(columns) + static_cast<size_t>(x)] =
-                toargb(model_.shown(result_.get(x + 1, y + 1), bgkind_));
-    return out;
-}
+Picture ImportDialog::preview() const { return pictureof(result_, model_, bgkind_); }
 
 }  // namespace grafipix

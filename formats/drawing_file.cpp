@@ -20,6 +20,15 @@ bool screensized(int width, int height) {
     return std::ranges::any_of(models(), [&](const Model& m) { return m.screen.columns == width && m.screen.rows == height; });
 }
 
+Picture pictureof(const Grid& cells, const Model& m, int bgkind) {
+    const int columns = cells.columns(), rows = cells.rows();
+    Picture out{columns, rows, std::vector<uint32_t>(size_t(columns) * size_t(rows))};
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < columns; ++x)
+            out.pixels[size_t(y) * size_t(columns) + size_t(x)] = toargb(m.shown(cells.get(x + 1, y + 1), bgkind));
+    return out;
+}
+
 std::optional<Grid> cellsof(const Picture& p, const Model& m, int bgkind) {
     const auto [columns, rows] = m.screen;
     if (p.width != columns || p.height != rows || p.pixels.size() != size_t(columns) * size_t(rows)) return std::nullopt;

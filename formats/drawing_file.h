@@ -36,6 +36,9 @@ std::vector<std::pair<std::string, std::string>> drawingfields(const Model& m, i
 // Whether a picture of that size may be a drawing.
 bool screensized(int width, int height);
 
+// The screen's cells a pixel each, in the colours the model shows on `bgkind`.
+Picture pictureof(const Grid& cells, const Model& m, int bgkind);
+
 // The cells of a picture of exactly the model's screen whose every pixel is
 // one of the colours the model shows on `bgkind`; nothing otherwise.
 std::optional<Grid> cellsof(const Picture& p, const Model& m, int bgkind);

@@ -44,12 +44,7 @@ std::string picturefile(const OutputSource& s, std::string&) {
 // As the canvas paints each cell, without its 3 x 3 pixels or the selection
 // frame; the fields let "Ouvrir" bring the drawing back exactly.
 std::string drawingpng(const OutputSource& s, std::string&) {
-    const auto [columns, rows] = s.model.screen;
-    Picture picture{columns, rows, std::vector<uint32_t>(static_cast<size_t>(columns) * rows)};
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < columns; ++x)
-            picture.pixels[static_cast<size_t>(y) * columns + x] = toargb(s.model.shown(s.grid.get(x + 1, y + 1), s.bgkind));
-    return encodepng(picture, drawingfields(s.model, s.bgkind));
+    return encodepng(pictureof(s.grid, s.model, s.bgkind), drawingfields(s.model, s.bgkind));
 }
 
 constexpr std::array<Output, 6> rows{{
