@@ -232,12 +232,16 @@ QString parse(const QStringList& given, Options& o) {
 int convert(Options o) {
     Grid drawing(o.model->screen.columns, o.model->screen.rows);
     int background = startbackground;
+    // The file is read and decoded once, whether it is a drawing or a picture.
+    QImage image;
+    if (std::string unread; !o.input.empty() && !exchange::readpicture(o.input, image, unread)) {
+        std::cerr << name << exchangetexts::importfailed(o.input, unread) << '\n';
+        return 1;
+    }
     // A drawing the editor saved comes back exactly, under its own model
     // unless another is asked for.
-    PictureFile file;
-    std::string ignored;
     std::optional<SavedDrawing> saved;
-    if (!o.input.empty() && exchange::readpicturefile(o.input, file, ignored)) saved = saveddrawing(file);
+    if (!o.input.empty()) saved = saveddrawing(exchange::picturefileof(image));
     if (saved && (!o.modelgiven || saved->model == o.model)) {
         if (!o.format->takes(*saved->model) || (o.mode == CodeMode::drawstat && !saved->model->drawstat)) {
             std::cerr << name << "le dessin « " << o.input << " » est fait pour le modèle « " << saved->model->name
@@ -248,13 +252,7 @@ int convert(Options o) {
         drawing = std::move(saved->cells);
         background = saved->bgkind;
     } else if (!o.input.empty()) {
-        Pixels picture;
-        std::string reason;
-        if (!exchange::loadpixels(o.input, picture, reason)) {
-            std::cerr << name << exchangetexts::importfailed(o.input, reason) << '\n';
-            return 1;
-        }
-        importpicture(picture, *o.model, background, o.choices, drawing);
+        importpicture(exchange::pixelsof(image), *o.model, background, o.choices, drawing);
     }
     const Program program = o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode,
                                                                      pictmemory(o.picture, o.model->lastpicture))

@@ -72,10 +72,8 @@ bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason) {
     return true;
 }
 
-namespace {
-
-bool fillpicturefile(const QImage& image, PictureFile& out) {
-    out.picture = Picture{image.width(), image.height(), {}};
+PictureFile picturefileof(const QImage& image) {
+    PictureFile out{Picture{image.width(), image.height(), {}}, {}};
     if (screensized(image.width(), image.height())) {
         const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
         out.picture.pixels.reserve(size_t(argb.width()) * size_t(argb.height()));
@@ -84,22 +82,23 @@ bool fillpicturefile(const QImage& image, PictureFile& out) {
             out.picture.pixels.insert(out.picture.pixels.end(), line, line + argb.width());
         }
     }
-    out.text.clear();
     for (const QString& key : image.textKeys()) out.text[key.toStdString()] = image.text(key).toStdString();
-    return true;
+    return out;
 }
-
-}  // namespace
 
 bool readpicturefile(const std::string& path, PictureFile& out, std::string& reason) {
     QImage image;
-    return readpicture(path, image, reason) && fillpicturefile(image, out);
+    if (!readpicture(path, image, reason)) return false;
+    out = picturefileof(image);
+    return true;
 }
 
 bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& reason) {
     QImage image;
     if (bytes.empty()) return fail(reason, "le fichier est vide");
-    return decodepicture(QByteArray::fromStdString(bytes), image, reason) && fillpicturefile(image, out);
+    if (!decodepicture(QByteArray::fromStdString(bytes), image, reason)) return false;
+    out = picturefileof(image);
+    return true;
 }
 
 Pixels pixelsof(const QImage& picture) {

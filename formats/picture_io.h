@@ -26,8 +26,10 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason);
 // The same from a file's bytes already read, under the same bounds.
 bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason);
 
-// The picture of a file as "Ouvrir" and the converter take it: its size, its
+// A decoded picture as "Ouvrir" and the converter take it: its size, its
 // pixels when a screen has that size, its text fields.
+PictureFile picturefileof(const QImage& image);
+// The same read from a file, or decoded from its bytes.
 bool readpicturefile(const std::string& path, PictureFile& out, std::string& reason);
 bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& reason);
 
