@@ -91,26 +91,41 @@ Grid graph90noise() {
     return g;
 }
 
+// Short strokes in random colours: as many runs as the strokes' form can
+// take before the rows' is shorter, so both are written in full.
+Grid graph90strokes() {
+    Grid g(g90.screen.columns, g90.screen.rows);
+    std::mt19937 rng(379);
+    for (int y = 1; y <= g.rows(); ++y)
+        for (int x = 1; x <= g.columns();) {
+            const int length = 1 + int(rng() % 7), code = int(rng() % g90.codes());
+            for (int end = std::min(x + length, g.columns() + 1); x < end; ++x) g.set(x, y, int16_t(code));
+        }
+    return g;
+}
+
 void BM_PythonScriptGraph90Photo(benchmark::State& state) { scriptsize(state, g90, photo()); }
+void BM_PythonScriptGraph90Strokes(benchmark::State& state) { scriptsize(state, g90, graph90strokes()); }
 void BM_PythonScriptGraph90Worst(benchmark::State& state) { scriptsize(state, g90, graph90noise()); }
 BENCHMARK(BM_PythonScriptGraph90Photo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PythonScriptGraph90Worst)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PythonScriptGraph90Strokes)->Unit(benchmark::kMillisecond);
 
 // MicroPython's times for a picture's script and its bare loop, by picture,
 // from one start of Node each; both 0 when Node or MicroPython is missing.
-std::pair<double, double> micropythontimes(const std::string& which, const Grid& g) {
+std::pair<double, double> micropythontimes(const std::string& which, const Model& m, const Grid& g) {
     static std::map<std::string, std::pair<double, double>> done;
     if (done.contains(which)) return done[which];
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "grafipix-python-bench";
     fs::create_directories(dir);
-    std::ofstream(dir / "script.py") << pythonscript(g, g90);
+    std::ofstream(dir / "script.py") << pythonscript(g, m);
     // The same calls: every drawn cell in the script's order, from a list made beforehand.
     std::ofstream bare(dir / "bare.py");
     bare << "from casioplot import set_pixel\nC=(0";
-    for (int code = 1; code < g90.codes(); ++code)
-        bare << ",(" << (g90.palette[code].button->colour & 0xFF) << "," << (g90.palette[code].button->colour >> 8 & 0xFF)
-             << "," << (g90.palette[code].button->colour >> 16 & 0xFF) << ")";
+    for (int code = 1; code < m.codes(); ++code)
+        bare << ",(" << (m.palette[code].button->colour & 0xFF) << "," << (m.palette[code].button->colour >> 8 & 0xFF)
+             << "," << (m.palette[code].button->colour >> 16 & 0xFF) << ")";
     bare << ")\nR=\"";
     for (int y = 1; y <= g.rows(); ++y)
         for (int x = 1; x <= g.columns(); ++x) bare << g.get(x, y);
@@ -134,18 +149,29 @@ Grid graph90full() {
     return g;
 }
 
-void micropythonrun(benchmark::State& state, const char* which, Grid (*make)(), bool script) {
-    const auto [decode, loop] = micropythontimes(which, make());
+void micropythonrun(benchmark::State& state, const char* which, const Model* m, Grid (*make)(), bool script) {
+    const auto [decode, loop] = micropythontimes(which, *m, m->codes() > 2 ? make() : twocolours(make()));
     for (auto _ : state) state.SetIterationTime((script ? decode : loop) / 1000.0);
     if (decode == 0) state.SkipWithError("Node or MicroPython is missing (make bench installs it)");
     if (script) state.SetLabel(std::string("baseline: micropythonrun/") + which + "BareLoop");
 }
 
-BENCHMARK_CAPTURE(micropythonrun, Graph90NoiseScript, "Graph90Noise", graph90noise, true)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(micropythonrun, Graph90NoiseBareLoop, "Graph90Noise", graph90noise, false)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(micropythonrun, Graph90FullScript, "Graph90Full", graph90full, true)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(micropythonrun, Graph90FullBareLoop, "Graph90Full", graph90full, false)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(micropythonrun, Graph90PhotoScript, "Graph90Photo", photo, true)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(micropythonrun, Graph90PhotoBareLoop, "Graph90Photo", photo, false)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+#define MICROPYTHON(name, model, make)                                                                              \
+    BENCHMARK_CAPTURE(micropythonrun, name##Script, #name, &model, make, true)                                      \
+        ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);                                              \
+    BENCHMARK_CAPTURE(micropythonrun, name##BareLoop, #name, &model, make, false)                                   \
+        ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond)
+
+MICROPYTHON(Graph90Noise, g90, graph90noise);
+MICROPYTHON(Graph90Full, g90, graph90full);
+MICROPYTHON(Graph90Strokes, g90, graph90strokes);
+MICROPYTHON(Graph90Photo, g90, photo);
+// The two-colour scripts, in whichever form each took.
+MICROPYTHON(LineArtHouse, g35e2, house);
+MICROPYTHON(LineArtBoxes, g35e2, boxes);
+MICROPYTHON(LineArtCircles, g35e2, circles);
+MICROPYTHON(LineArtPlot, g35e2, plot);
+MICROPYTHON(Text, g35e2, lettering);
+MICROPYTHON(Noise50, g35e2, [] { return noise(0.5); });
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "codegen/python_script.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "calculator/model_table.h"
@@ -46,19 +48,27 @@ std::string indented(const std::string& lines) {
     return " " + out.substr(0, out.size() - 1);
 }
 
-std::string encode(const Grid& grid, const Model& model, const Packing& p) {
+using Codes = std::vector<std::vector<int>>;
+
+// The screen's codes from 0, 0 for the back colour and for colours the model lacks.
+Codes codesof(const Grid& grid, const Model& model) {
+    Codes codes(grid.rows(), std::vector<int>(grid.columns()));
+    for (int y = 1; y <= grid.rows(); ++y)
+        for (int x = 1; x <= grid.columns(); ++x) codes[y - 1][x - 1] = std::max<int>(model.inpalette(grid.get(x, y)), 0);
+    return codes;
+}
+
+std::string encoderows(const Codes& codes, const Packing& p) {
     std::string data, previous;
     size_t kept = 0;  // up to the last row with a drawn cell
-    for (int y = 1; y <= grid.rows(); ++y) {
+    for (size_t y = 0; y < codes.size(); ++y) {
+        const std::vector<int>& line = codes[y];
         std::string row;
         int skip = 0;
         for (int c = 0; c < p.charsperrow; ++c) {
             int v = 0;
-            for (int i = 0; i < p.cellsperchar; ++i) {
-                const int x = c * p.cellsperchar + i + 1;
-                const int code = x <= grid.columns() ? std::max<int>(model.inpalette(grid.get(x, y)), 0) : 0;
-                v |= code << (i * p.bits);
-            }
+            for (int i = 0; i < p.cellsperchar; ++i)
+                if (const size_t x = size_t(c * p.cellsperchar + i); x < line.size()) v |= line[x] << (i * p.bits);
             if (v == 0) {
                 ++skip;
                 continue;
@@ -74,7 +84,7 @@ std::string encode(const Grid& grid, const Model& model, const Packing& p) {
             if (data.empty() || data.back() != samerow) data += rowend;
             data += samerow;
         } else {
-            if (y > 1) data += rowend;
+            if (y > 0) data += rowend;
             data += row;
         }
         if (!row.empty()) kept = data.size();
@@ -84,11 +94,17 @@ std::string encode(const Grid& grid, const Model& model, const Packing& p) {
     return data;
 }
 
-}  // namespace
+// Bytes literals of the data, a script line each lineroom characters.
+std::string literals(const std::string& data) {
+    std::string s = "b\"";
+    for (size_t at = 0; at < data.size(); at += lineroom) s += (at ? "\"\nb\"" : "") + data.substr(at, lineroom);
+    return s + "\"";
+}
 
-std::string pythonscript(const Grid& grid, const Model& model) {
-    const Packing p(model, grid.columns());
-    const std::string data = encode(grid, model, p);
+const std::string ending = "clear_screen()\ndraw()\nshow_screen()\n";
+
+std::string rowsscript(const Codes& codes, const Model& model) {
+    const Packing p(model, codes.empty() ? 0 : int(codes[0].size()));
     const bool ink = model.codes() <= 2;
     std::string s = "from casioplot import *\n";
     if (!ink) {
@@ -96,69 +112,175 @@ std::string pythonscript(const Grid& grid, const Model& model) {
         for (int code = 1; code < model.codes(); ++code) s += "," + colourtuple(model.palette[code].button->colour);
         s += ")\n";
     }
-    s += "D=(b\"";
-    for (size_t at = 0; at < data.size(); at += lineroom) s += (at ? "\"\nb\"" : "") + data.substr(at, lineroom);
+    s += "D=(" + literals(encoderows(codes, p)) + ")\n";
     const auto n = [](int v) { return std::to_string(v); };
     const int k = p.cellsperchar;
     const std::string advance = "v*" + n(k) + "-" + n((patterns - 1) * k) + " if v>" + n(patterns - 1) + " else " + n(k);
     // Per symbol what it draws and how far it moves along the row. Every name
     // a local: MicroPython spends little beyond the set_pixel calls themselves.
-    std::string table, cells;
+    std::string offsets, table, cells;
     if (ink) {
-        // One colour: the x offsets of the drawn cells, a shorter script.
-        table = "[i for i in range(" + n(k) + ") if v<" + n(patterns) + " and v>>i&1]," + advance;
+        // One colour: the x offsets of the drawn cells, a shorter script. The
+        // lists of offsets doubled bit by bit, faster than one per pattern.
+        offsets = " P=[[]]\n"
+                  " for i in range(" + n(k) + "):P+=[p+[i] for p in P]\n"
+                  " P+=[[]]*" + n(symbols - patterns) + "\n";
+        table = "T[33+v+(v>0)+(v>57)]=P[v]," + advance;
         cells = "   d,n=T[h]\n"
                 "   for i in d:s(x+i,y,c)\n";
     } else {
-        // Colours or None for the back colour, the cells unrolled: fastest on the big screen.
-        table = "tuple(C[(v<" + n(patterns) + ")*(v>>i*" + n(p.bits) + "&" + n(p.mask()) + ")] for i in range(" + n(k) +
-                "))+(" + advance + ",)";
+        // Per cell the function to call and its colour: set_pixel, or for the
+        // back colour a built-in that does nothing, as a test of a colour
+        // costs more than that call. The cells unrolled: fastest on the big screen.
+        table = "\n  e=[]\n"
+                "  for i in range(" + n(k) + "):c=C[(v<" + n(patterns) + ")*(v>>i*" + n(p.bits) + "&" + n(p.mask()) +
+                ")];e+=[c and s or o,c]\n"
+                "  T[33+v+(v>0)+(v>57)]=e+[" + advance + "]";
         std::string unpack;
         for (int i = 0; i < k; ++i) {
-            unpack += "c" + n(i) + ",";
-            cells += "   if c" + n(i) + ":s(x" + (i ? "+" + n(i) : "") + ",y,c" + n(i) + ")\n";
+            unpack += "f" + n(i) + ",c" + n(i) + ",";
+            cells += "   f" + n(i) + "(x" + (i ? "+" + n(i) : "") + ",y,c" + n(i) + ")\n";
         }
         cells = "   " + unpack + "n=T[h]\n" + cells;
     }
-    s += "\")\n"
-         "def draw():\n"
-         " s=set_pixel;T=[0]*127;y=0" + (ink ? ";c=" + colourtuple(model.palette[1].button->colour) : "") + "\n"
-         " for v in range(" + n(symbols) + "):T[33+v+(v>0)+(v>57)]=" + table + "\n"
+    s += "def draw():\n"
+         " s=set_pixel;T=[0]*127;y=0" + (ink ? ";c=" + colourtuple(model.palette[1].button->colour) : ";o=\"\".format") + "\n"
+         + offsets +
+         " for v in range(" + n(symbols) + "):" + table + "\n"
          " for r in D.split(b\"" + rowend + "\"):\n"
          "  if r[:1]!=b\"" + samerow + "\":q=r;r=b\"" + samerow + "\"\n"
          "  for _ in r:\n"
          "   x=0\n"
          "   for h in q:\n" + indented(cells) +
          "    x+=n\n"
-         "   y+=1\n"
-         "clear_screen()\n"
-         "draw()\n"
-         "show_screen()\n";
+         "   y+=1\n" + ending;
     return s;
 }
 
-CalcRun scriptpixels(std::string_view script, const Model& model) {
-    const Packing p(model, model.screen.columns);
-    CalcRun run;
-    run.columns = model.screen.columns, run.rows = model.screen.rows;
-    run.screen.assign(run.rows + 1, std::vector<int>(run.columns + 1, 0));
-    const size_t start = script.find("\nD=(");
-    const size_t end = start == script.npos ? script.npos : script.find(")\n", start);
-    if (end == script.npos) {
-        run.error = "pas de données";
-        return run;
+// Strokes: each colour's cells as straight runs, across or down, each cell in
+// exactly one; a run is two characters, the x step from the previous run's
+// start in the row, then across 1 to 45 cells (0 to 44) or down 0 to 45 (45
+// to 90). Down 0 only moves along. Far shorter than rows for outlines.
+constexpr int strokesymbols = symbols - 1;  // without '!', which ends a row
+constexpr int across = 45, longest = 45;
+char strokechar(int v) { return symbolchar(v + 1); }
+
+// A stroke costs the decoder about what five set_pixel calls do: shorter
+// strokes on average run slower than half again a bare loop of the calls.
+constexpr long fewestcellsperstroke = 10;
+
+// Each colour's data, by code; none once it takes more than `room` characters
+// or its strokes are too short to draw fast.
+std::optional<std::vector<std::string>> encodestrokes(const Codes& codes, int colours, size_t room) {
+    const int rows = int(codes.size()), columns = rows ? int(codes[0].size()) : 0;
+    // A cell goes across when its row's run of its colour is at least as long as its column's.
+    std::vector<int> wide(size_t(rows) * columns), tall(wide.size());
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0, end; x < columns; x = end) {
+            for (end = x + 1; end < columns && codes[y][end] == codes[y][x];) ++end;
+            std::fill(wide.begin() + y * columns + x, wide.begin() + y * columns + end, end - x);
+        }
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0, end; y < rows; y = end) {
+            for (end = y + 1; end < rows && codes[end][x] == codes[y][x];) ++end;
+            for (int i = y; i < end; ++i) tall[i * columns + x] = end - y;
+        }
+    // 1 across, 2 down, 0 the back colour; a run goes on while its colour and way do.
+    const auto way = [&](int x, int y) { return codes[y][x] ? 1 + (wide[y * columns + x] < tall[y * columns + x]) : 0; };
+    const auto same = [&](int x, int y, int x1, int y1) {
+        return x1 < columns && y1 < rows && codes[y1][x1] == codes[y][x] && way(x1, y1) == way(x, y);
+    };
+    std::vector<std::vector<std::vector<std::pair<int, int>>>> starts(colours, decltype(starts)::value_type(rows));
+    size_t characters = 0;  // of the strokes alone, without the rows' ends
+    long strokes = 0, cells = 0;
+    for (int y = 0; y < rows; ++y) {
+        if (characters > room) return std::nullopt;
+        for (int x = 0; x < columns; ++x) {
+            auto& into = starts[codes[y][x]];
+            cells += codes[y][x] != 0;
+            if (way(x, y) == 1 && !(x > 0 && same(x, y, x - 1, y))) {
+                int end = x + 1;
+                while (same(x, y, end, y)) ++end;
+                for (int at = x; at < end; at += across, characters += 2, ++strokes)
+                    into[y].push_back({at, std::min(end - at, across) - 1});
+            } else if (way(x, y) == 2 && !(y > 0 && same(x, y, x, y - 1))) {
+                int end = y + 1;
+                while (same(x, y, x, end)) ++end;
+                for (int at = y; at < end; at += longest, characters += 2, ++strokes)
+                    into[at].push_back({x, across + std::min(end - at, longest)});
+            }
+        }
     }
-    std::string data;
+    if (cells < fewestcellsperstroke * strokes) return std::nullopt;
+    std::vector<std::string> out(colours);
+    for (int code = 1; code < colours; ++code) {
+        std::string& data = out[code];
+        size_t kept = 0;
+        for (int y = 0; y < rows; ++y) {
+            if (y > 0) data += rowend;
+            std::ranges::sort(starts[code][y]);
+            int x = 0;
+            for (const auto& [at, symbol] : starts[code][y]) {
+                for (; at - x > strokesymbols - 1; x += strokesymbols - 1)
+                    data += {strokechar(strokesymbols - 1), strokechar(across)};  // a move
+                data += {strokechar(at - x), strokechar(symbol)};
+                x = at;
+            }
+            if (!starts[code][y].empty()) kept = data.size();
+        }
+        data.resize(kept);
+    }
+    return out;
+}
+
+// None when its strokes alone take more than `room` characters, or are short.
+std::optional<std::string> strokesscript(const Codes& codes, const Model& model, size_t room) {
+    std::string s = "from casioplot import *\nL=(\n";
+    const auto data = encodestrokes(codes, model.codes(), room);
+    if (!data) return std::nullopt;
+    for (int code = 1; code < model.codes(); ++code)
+        if (!(*data)[code].empty())
+            s += "(" + colourtuple(model.palette[code].button->colour) + "," + literals((*data)[code]) + "),\n";
+    return s + ")\n"
+               "def draw():\n"
+               " s=set_pixel;T=[0]*127\n"
+               " for v in range(" + std::to_string(strokesymbols) + "):T[35+v+(v>56)]=v\n"
+               " for c,d in L:\n"
+               "  y=0\n"
+               "  for r in d.split(b\"" + rowend + "\"):\n"
+               "   x=0\n"
+               "   for i in range(0,len(r),2):\n"
+               "    x+=T[r[i]];n=T[r[i+1]]\n"
+               "    if n<" + std::to_string(across) + ":\n"
+               "     for j in range(x,x+n+1):s(j,y,c)\n"
+               "    else:\n"
+               "     for j in range(y,y+n-" + std::to_string(across) + "):s(x,j,c)\n"
+               "   y+=1\n" + ending;
+}
+
+// The characters inside the bytes literals of `text`; false on anything else
+// between them but the literals' b and the line ends.
+bool literaldata(std::string_view text, std::string& data, std::string& error) {
     bool inside = false;
-    for (const char ch : script.substr(start + 4, end - start - 4)) {
+    for (const char ch : text) {
         if (ch == '"') inside = !inside;
         if (ch == '"' || (!inside && (ch == '\n' || ch == 'b'))) continue;
         if (!inside || charsymbol(ch) < 0) {
-            run.error = std::string("caractère « ") + ch + " » inattendu";
-            return run;
+            error = std::string("caractère « ") + ch + " » inattendu";
+            return false;
         }
         data += ch;
     }
+    return true;
+}
+
+void readrows(std::string_view script, const Model& model, CalcRun& run) {
+    const Packing p(model, model.screen.columns);
+    const size_t start = script.find("\nD=(");
+    const size_t end = start == script.npos ? script.npos : script.find(")\n", start);
+    std::string data;
+    if (end == script.npos) run.error = "pas de données";
+    if (end == script.npos || !literaldata(script.substr(start + 4, end - start - 4), data, run.error)) return;
     std::string_view row;
     int y = 0;
     for (size_t at = 0; at <= data.size();) {
@@ -181,6 +303,66 @@ CalcRun scriptpixels(std::string_view script, const Model& model) {
             }
         }
     }
+}
+
+void readstrokes(std::string_view script, const Model& model, CalcRun& run) {
+    size_t at = script.find("\nL=(\n");
+    const size_t end = at == script.npos ? script.npos : script.find("\n)\n", at);
+    if (end == script.npos) {
+        run.error = "pas de données";
+        return;
+    }
+    for (at += 5; at < end + 1;) {
+        const size_t stop = script.find("),\n", at);
+        int r = 0, g = 0, b = 0, used = 0;
+        std::string data;
+        const std::string entry(script.substr(at, std::min(stop, end + 1) - at));  // (colour,b"..."...b"...")
+        if (stop > end + 1 || std::sscanf(entry.c_str(), "((%d,%d,%d),%n", &r, &g, &b, &used) != 3 ||
+            !literaldata(std::string_view(entry).substr(used), data, run.error)) {
+            if (run.error.empty()) run.error = "couleur illisible";
+            return;
+        }
+        at = stop + 3;
+        int code = model.codes() - 1;
+        while (code > 0 && model.palette[code].button->colour != wincolour(r | g << 8 | b << 16)) --code;
+        if (code == 0) {
+            run.error = "couleur inconnue";
+            return;
+        }
+        int y = 0, x = 0;
+        for (size_t i = 0; i < data.size(); ++i) {
+            if (data[i] == rowend) {
+                ++y, x = 0;
+                continue;
+            }
+            if (i + 1 >= data.size() || data[i + 1] == rowend) {
+                run.error = "trait incomplet";
+                return;
+            }
+            x += charsymbol(data[i]) - 1;
+            const int n = charsymbol(data[++i]) - 1;
+            for (int j = 0; j < (n < across ? n + 1 : n - across); ++j)
+                if (const int cx = n < across ? x + j : x, cy = n < across ? y : y + j; cx < run.columns && cy < run.rows)
+                    run.screen[cy + 1][cx + 1] = code;
+        }
+    }
+}
+
+}  // namespace
+
+std::string pythonscript(const Grid& grid, const Model& model) {
+    const Codes codes = codesof(grid, model);
+    std::string rows = rowsscript(codes, model);
+    std::optional<std::string> strokes = strokesscript(codes, model, rows.size());
+    return strokes && strokes->size() < rows.size() ? *strokes : rows;
+}
+
+CalcRun scriptpixels(std::string_view script, const Model& model) {
+    CalcRun run;
+    run.columns = model.screen.columns, run.rows = model.screen.rows;
+    run.screen.assign(run.rows + 1, std::vector<int>(run.columns + 1, 0));
+    if (script.find("\nL=(\n") != script.npos) readstrokes(script, model, run);
+    else readrows(script, model, run);
     return run;
 }
 

@@ -17,15 +17,22 @@
 namespace grafipix::testing {
 namespace {
 
-// Kinds 0 to 4 empty to full, 5 sparse, 6 a checkerboard, 7 lines; every
-// colour of the palette, border cells too (never drawn).
+// Kinds 0 to 4 empty to full, 5 sparse, 6 a checkerboard, 7 outlines of
+// boxes; every colour of the palette, border cells too (never drawn).
 Grid anypicture(std::mt19937& rng, const Model& m, int kind) {
     Grid g(m.screen.columns, m.screen.rows);
     std::bernoulli_distribution drawn(kind < 5 ? kind / 4.0 : 0.03);
+    const auto colour = [&] { return int16_t(1 + rng() % (m.codes() - 1)); };
     for (int y = 0; y <= g.maxy(); ++y)
         for (int x = 0; x <= g.maxx(); ++x)
-            if (kind == 6 ? (x + y) % 2 : kind == 7 ? x % 37 == y % 23 || y == x / 3 || x % 50 == 7 || y % 40 == 5 : drawn(rng))
-                g.set(x, y, int16_t(1 + rng() % (m.codes() - 1)));
+            if (kind < 7 && (kind == 6 ? (x + y) % 2 : drawn(rng))) g.set(x, y, colour());
+    for (int box = 0; kind == 7 && box < 14; ++box) {
+        const int x0 = int(rng() % g.columns()), y0 = int(rng() % g.rows()), x1 = x0 + 6 + int(rng() % (g.columns() / 4)),
+                  y1 = y0 + 5 + int(rng() % (g.rows() / 3));
+        const int16_t c = colour();
+        for (int x = x0; x <= x1; ++x) g.set(x, y0, c), g.set(x, y1, c);
+        for (int y = y0; y <= y1; ++y) g.set(x0, y, c), g.set(x1, y, c);
+    }
     return g;
 }
 
@@ -38,12 +45,30 @@ std::string faults(const std::string& s) {
     return "";
 }
 
-// The calls in reading order, as the stand-in writes them, and the cells the preview reads.
+// The calls as the stand-in writes them, each script's pixels sorted: a
+// script may draw in any order.
+std::string sortedpixels(const std::string& calls) {
+    std::vector<std::string> lines;
+    std::string out;
+    for (size_t at = 0, end; at < calls.size(); at = end + 1) {
+        end = std::min(calls.find('\n', at), calls.size());
+        lines.push_back(calls.substr(at, end - at));
+    }
+    for (auto run = lines.begin(); run != lines.end();) {
+        auto stop = std::find_if(run, lines.end(), [](const std::string& l) { return !l.starts_with("pixel "); });
+        std::sort(run, stop);
+        run = stop == run ? stop + 1 : stop;
+    }
+    for (const std::string& l : lines) out += l + "\n";
+    return out;
+}
+
+// Every call the stand-in records, and the cells the preview reads.
 TEST(PythonScript, MicroPythonAndPython3DrawEachDrawnCellOnceInItsColourAsThePreviewReadsIt) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("grafipix-py-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::mt19937 rng(1925);
-    std::string paths, expected;
+    std::string paths, expected, strokes;  // which of its two forms each script took
     for (const Model* m : {findmodel("g35e2"), findmodel("g90")})
         for (int kind = 0; kind < 8; ++kind) {
             const Grid g = anypicture(rng, *m, kind);
@@ -59,20 +84,24 @@ TEST(PythonScript, MicroPythonAndPython3DrawEachDrawnCellOnceInItsColourAsThePre
                     expected += g.get(x, y) ? call : "";
                 }
             expected += "show\nend\n";
+            strokes += script.find("\nL=(") != script.npos ? "s" : "r";
             EXPECT_TRUE(faults(script).empty() && (m->codes() > 2 || script.size() <= 3000)) << path << faults(script) << script.size();
             std::ofstream(path) << script;
             paths += " " + path;
         }
+    EXPECT_EQ(strokes, "srrrrrrssrrrrrrs");
     for (const char* bad : {"x=f'{y}'", "x=rF\"a\"", "import os", "x=1; from math import pi", "x=\x7F", "if (n:=2):", "x='\xC3\xA9'"})
         EXPECT_NE(faults(pythonscript(Grid(127, 63), *findmodel("g35e2")) + bad + "\n"), "") << bad;
 
     if (!std::filesystem::exists(GRAFIPIX_MICROPYTHON) && !std::getenv("GRAFIPIX_NEED_MICROPYTHON"))
         GTEST_SKIP() << "MicroPython for Node is not at " << GRAFIPIX_MICROPYTHON << " (make installs it)";
+    expected = sortedpixels(expected);
     for (const char* runner : {"node " GRAFIPIX_TEST_SUPPORT "/run_scripts.mjs " GRAFIPIX_MICROPYTHON, "python3 " GRAFIPIX_TEST_SUPPORT "/run_scripts.py"}) {
         std::string out;
         FILE* pipe = popen((runner + paths).c_str(), "r");
         for (char buffer[65536]; size_t n = pipe ? fread(buffer, 1, sizeof buffer, pipe) : 0;) out.append(buffer, n);
         EXPECT_TRUE(pipe && pclose(pipe) == 0) << runner;
+        out = sortedpixels(out);
         EXPECT_TRUE(out == expected) << runner << " differs from: " << out.substr(std::ranges::mismatch(out, expected).in1 - out.begin(), 200);
     }
     std::filesystem::remove_all(dir);
