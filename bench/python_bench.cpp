@@ -120,16 +120,16 @@ std::pair<double, double> micropythontimes(const std::string& which, const Model
     const fs::path dir = fs::temp_directory_path() / "grafipix-python-bench";
     fs::create_directories(dir);
     std::ofstream(dir / "script.py") << pythonscript(g, m);
-    // The same calls: every drawn cell in the script's order, from a list made beforehand.
+    // The same calls, every drawn cell in reading order, from a list made beforehand.
     std::ofstream bare(dir / "bare.py");
     bare << "from casioplot import set_pixel\nC=(0";
     for (int code = 1; code < m.codes(); ++code)
         bare << ",(" << (m.palette[code].button->colour & 0xFF) << "," << (m.palette[code].button->colour >> 8 & 0xFF)
              << "," << (m.palette[code].button->colour >> 16 & 0xFF) << ")";
-    bare << ")\nR=\"";
+    bare << ")\nR=b\"";  // bytes, as a str's indexing walks it from the start
     for (int y = 1; y <= g.rows(); ++y)
         for (int x = 1; x <= g.columns(); ++x) bare << g.get(x, y);
-    bare << "\"\nP=[(i%" << g.columns() << ",i//" << g.columns() << ",C[int(R[i])]) for i in range(len(R)) if R[i]!='0']\n"
+    bare << "\"\nP=[(i%" << g.columns() << ",i//" << g.columns() << ",C[R[i]-48]) for i in range(len(R)) if R[i]!=48]\n"
          << "def bare():\n s=set_pixel\n for x,y,c in P:s(x,y,c)\n";
     bare.close();
     const std::string command = std::string("node ") + GRAFIPIX_BENCH_DIR "/micropython_time.mjs " GRAFIPIX_MICROPYTHON " " +
