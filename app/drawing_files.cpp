@@ -36,9 +36,13 @@ void Editor::saveas_Click() {
     if (!path.empty()) writedrawingfile(path);
 }
 
+std::string Editor::drawingfilebytes(std::string& reason) const {
+    return findoutput("png")->write({.grid = pixelgrid, .model = *model, .bgkind = bgkind}, reason);
+}
+
 bool Editor::writedrawingfile(const std::string& path) {
     std::string reason;
-    const std::string bytes = findoutput("png")->write({.grid = pixelgrid, .model = *model, .bgkind = bgkind}, reason);
+    const std::string bytes = drawingfilebytes(reason);
     // savebytes leaves any earlier file whole when it fails.
     if (!reason.empty() || !platform.savebytes(path, bytes, reason)) {
         platform.messagebox("Impossible d'enregistrer « " + path + " » : " + reason + ".");
@@ -72,8 +76,7 @@ void Editor::opendrawing(const std::string& path) {
         // The screen and buttons of its model first: every cell is written after.
         if (drawing->model != model) applymodel(*this, *drawing->model);
         if (drawing->bgkind != bgkind) choosebackground(*this, drawing->bgkind);
-        for (int y = 0; y <= pixelgrid.maxy(); ++y)
-            for (int x = 0; x <= pixelgrid.maxx(); ++x) doc.set(x, y, drawing->cells.get(x, y));
+        doc.restore(drawing->cells);
         Picture1.setpicture(Picture{});
         redrawcanvas();
     }

@@ -234,6 +234,8 @@ private:
     std::string filename_;
     std::optional<FileState> saved_;
     std::vector<std::string> recent_;
+    // The drawing's PNG, as saved and as "Exporter image" writes its cells.
+    std::string drawingfilebytes(std::string& reason) const;
     bool writedrawingfile(const std::string& path);
     void remember(const std::string& path);
     void forget(const std::string& path);

@@ -47,8 +47,7 @@ bool Editor::importfile(const std::string& path, bool ontoempty) {
         cells = dialog.result();
     }
     Picture1.setpicture(Picture{});
-    for (int y = 0; y <= cells.maxy(); ++y)
-        for (int x = 0; x <= cells.maxx(); ++x) doc.set(x, y, cells.get(x, y));
+    doc.restore(cells);
     // Painted at once: the cells as the redraw shows them, the pen still the chosen colour.
     redrawcanvas();
     platform.showwindow(Window::Apercu);
@@ -61,7 +60,7 @@ void Editor::exportation_Click() {
     if (path.empty()) return;
     std::string reason;
     if (chosen == 2) {
-        const std::string bytes = findoutput("png")->write({.grid = pixelgrid, .model = *model, .bgkind = bgkind}, reason);
+        const std::string bytes = drawingfilebytes(reason);
         if (!platform.savebytes(path, bytes, reason)) platform.messagebox(exchangetexts::exportfailed(path, reason));
         return;
     }

@@ -33,7 +33,8 @@ public:
         pixelgrid_ = pixelgrid_.resized(columns, rows);
         selgrid_ = selgrid_.resized(columns, rows);
     }
-    // A whole picture back, its screen's size with it (undo over a resize).
+    // A whole picture at once, its screen's size with it (undo over a resize,
+    // a drawing opened or imported).
     void restore(const Grid& picture) {
         if (!picture.sameshape(pixelgrid_)) selgrid_ = selgrid_.resized(picture.columns(), picture.rows());
         pixelgrid_ = picture;
