@@ -24,11 +24,10 @@ void ImportDialog::drag(int dx, int dy) {
 }
 
 void ImportDialog::convert() {
-    const int columns = drawing_.maxx() - 1, rows = drawing_.maxy() - 1;
     std::optional<Samples>& framed = framed_[static_cast<size_t>(choices_.framing)];
-    if (!framed) framed = framesamples(picture_, choices_.framing, columns, rows);
+    if (!framed) framed = framesamples(picture_, choices_.framing, drawing_.columns(), drawing_.rows());
     result_ = drawing_;
-    importcells(placesamples(*framed, choices_, columns, rows), model_, bgkind_, choices_, result_);
+    importframed(*framed, model_, bgkind_, choices_, result_);
 }
 
 Picture ImportDialog::preview() const { return pictureof(result_, model_, bgkind_); }

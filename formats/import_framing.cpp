@@ -126,10 +126,12 @@ Samples placesamples(const Samples& framed, ImportChoices& choices, int columns,
     return out;
 }
 
+void importframed(const Samples& framed, const Model& m, int bgkind, ImportChoices& choices, Grid& grid) {
+    importcells(placesamples(framed, choices, grid.columns(), grid.rows()), m, bgkind, choices, grid);
+}
+
 void importpicture(const Pixels& picture, const Model& m, int bgkind, ImportChoices choices, Grid& grid) {
-    const int columns = grid.maxx() - 1, rows = grid.maxy() - 1;
-    const Samples framed = framesamples(picture, choices.framing, columns, rows);
-    importcells(placesamples(framed, choices, columns, rows), m, bgkind, choices, grid);
+    importframed(framesamples(picture, choices.framing, grid.columns(), grid.rows()), m, bgkind, choices, grid);
 }
 
 }  // namespace grafipix

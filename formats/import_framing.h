@@ -59,5 +59,9 @@ Samples placesamples(const Samples& framed, ImportChoices& choices, int columns,
 // The import of a decoded picture with these choices into `grid`, whose
 // screen it is sampled for; the one conversion every import goes through.
 void importpicture(const Pixels& picture, const Model& m, int bgkind, ImportChoices choices, Grid& grid);
+// Its second half, for samples framesamples() gave for choices.framing and
+// the grid's screen, which a dialog keeps over changes of tone and method;
+// the fill's offset is clamped and written back, as placesamples() does.
+void importframed(const Samples& framed, const Model& m, int bgkind, ImportChoices& choices, Grid& grid);
 
 }  // namespace grafipix
