@@ -13,6 +13,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "formats/picture_io.h"
+
 namespace grafipix::ui {
 
 namespace {
@@ -123,7 +125,7 @@ void ImportWindow::changed() {
 
 void ImportWindow::refresh() {
     const Picture p = dialog_.preview();
-    preview_ = QImage(reinterpret_cast<const uchar*>(p.pixels.data()), p.width, p.height, p.width * 4, QImage::Format_RGB32).copy();
+    preview_ = exchange::toqimage(p);
     previewbox_->setPixmap(QPixmap::fromImage(preview_.scaled(p.width * zoom_, p.height * zoom_)));
     previewbox_->setCursor(dialog_.choices().framing == Framing::fill ? Qt::OpenHandCursor : Qt::ArrowCursor);
 }
