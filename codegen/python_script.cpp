@@ -29,8 +29,9 @@ struct Packing {
     int mask() const { return (1 << bits) - 1; }
 };
 
-// The script decodes with the same sum: '!', then '#' to '[', then ']' to '~'.
+// '!', then '#' to '[', then ']' to '~'; the script's table takes the same sum.
 char symbolchar(int v) { return static_cast<char>(33 + v + (v > 0) + (v > 57)); }
+const std::string symbolslot = "T[33+v+(v>0)+(v>57)]";
 int charsymbol(char ch) {
     const int o = static_cast<unsigned char>(ch);
     if (o < '!' || o > '~' || o == '"' || o == '\\') return -1;
@@ -125,7 +126,7 @@ std::string rowsscript(const Codes& codes, const Model& model) {
         offsets = " P=[[]]\n"
                   " for i in range(" + n(k) + "):P+=[p+[i] for p in P]\n"
                   " P+=[[]]*" + n(symbols - patterns) + "\n";
-        table = "T[33+v+(v>0)+(v>57)]=P[v]," + advance;
+        table = symbolslot + "=P[v]," + advance;
         cells = "   d,n=T[h]\n"
                 "   for i in d:s(x+i,y,c)\n";
     } else {
@@ -135,7 +136,7 @@ std::string rowsscript(const Codes& codes, const Model& model) {
         table = "\n  e=[]\n"
                 "  for i in range(" + n(k) + "):c=C[(v<" + n(patterns) + ")*(v>>i*" + n(p.bits) + "&" + n(p.mask()) +
                 ")];e+=[c and s or o,c]\n"
-                "  T[33+v+(v>0)+(v>57)]=e+[" + advance + "]";
+                "  " + symbolslot + "=e+[" + advance + "]";
         std::string unpack;
         for (int i = 0; i < k; ++i) {
             unpack += "f" + n(i) + ",c" + n(i) + ",";
@@ -164,6 +165,8 @@ std::string rowsscript(const Codes& codes, const Model& model) {
 constexpr int strokesymbols = symbols - 1;  // without '!', which ends a row
 constexpr int across = 45, longest = 45;
 char strokechar(int v) { return symbolchar(v + 1); }
+int charstroke(char ch) { return charsymbol(ch) - 1; }
+const std::string strokeslot = "T[35+v+(v>56)]";  // symbolchar(v + 1)
 
 // A stroke costs the decoder about what five set_pixel calls do: shorter
 // strokes on average run slower than half again a bare loop of the calls.
@@ -244,7 +247,7 @@ std::optional<std::string> strokesscript(const Codes& codes, const Model& model,
     return s + ")\n"
                "def draw():\n"
                " s=set_pixel;T=[0]*127\n"
-               " for v in range(" + std::to_string(strokesymbols) + "):T[35+v+(v>56)]=v\n"
+               " for v in range(" + std::to_string(strokesymbols) + "):" + strokeslot + "=v\n"
                " for c,d in L:\n"
                "  y=0\n"
                "  for r in d.split(b\"" + rowend + "\"):\n"
@@ -339,8 +342,8 @@ void readstrokes(std::string_view script, const Model& model, CalcRun& run) {
                 run.error = "trait incomplet";
                 return;
             }
-            x += charsymbol(data[i]) - 1;
-            const int n = charsymbol(data[++i]) - 1;
+            x += charstroke(data[i]);
+            const int n = charstroke(data[++i]);
             for (int j = 0; j < (n < across ? n + 1 : n - across); ++j)
                 if (const int cx = n < across ? x + j : x, cy = n < across ? y : y + j; cx < run.columns && cy < run.rows)
                     run.screen[cy + 1][cx + 1] = code;
