@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three generate commands, the `Code` window's timer tick that runs the
 // generator, the progress strip, the preview, and the files for the
 // calculator: the program as text or as a .g1m, the drawing as a picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour buttons: one press over the palette.
 
 #include "app/colour_buttons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour buttons: one per swatch of any model's palette, shown where the
 // current model and background have it; a press makes its colour the drawing

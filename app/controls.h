@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the named controls, as the handlers leave it; ui/ shows it.
 

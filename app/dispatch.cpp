@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool buttons, their keys and Escape, and the two canvas mouse handlers:
 // positions rounded to cells, the read-out, and the tool table's step for
 // `curtool`; the services the tools get from the editor.

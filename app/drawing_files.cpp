@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Ouvrir", "Enregistrer", "Enregistrer sous...", "Dessins récents" and the
 // title: a drawing is a PNG of its screen, one pixel a cell, that names its
 // model and background.

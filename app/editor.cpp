@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's construction from the control tables, the event funnel, the
 // start-up, "Nouveau", "Quitter", the about entry and the two background entries.
 

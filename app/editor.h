@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor: the drawing with its painters, the variables of the windows,
 // the state of every control of `Main` and of the `Code` window, and the

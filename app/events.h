@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What reaches the editor from outside: the window system's events, the
 // converter's steps and the tests' scripts all take this one form, and all go

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Importer image" and "Exporter image": the picture file is read and written
 // by the platform; here it becomes cells, or the canvas becomes a picture.
 

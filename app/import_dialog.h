@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The import's dialog as state: the picture as loaded, the choices, and the
 // cells the import would write with them. The binding shows the preview and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing kept on the way out, and "Rouvrir le dernier dessin".
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control inventory of `Main` as data: the menu tree and the labels with
 // their design-time captions, states, places (in twips, 15 per pixel) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model switch: one function over the model table.
 
 #include <algorithm>

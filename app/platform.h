@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the editor asks of the world outside its own state: secondary
 // windows, timers, modal boxes, file dialogs, picture files and the random

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour replacement: every cell of one colour becomes the current colour, in
 // the whole picture or in the selected block. The buffer is never read here.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The captions of the "Remplacer..." entries: one rule over the menu tree.
 
 #include "app/replace_captions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The captions and enabled states of the "Remplacer..." entries.
 

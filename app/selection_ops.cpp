@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Sélection" menu: deselect, duplicate, delete, the two mirrors, the half
 // turn and the opaque-duplication option. Every transform reads the buffer
 // taken when the selection was made, so the order of the writes never matters.

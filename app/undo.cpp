@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Annuler" and "Rétablir": moving over the steps the event funnel closed.
 
 #include "app/colour_buttons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Zoom" and "Grille": how the window shows the canvas. The canvas raster
 // keeps its 3 pixels a cell whatever the choice; the binding scales it and
 // draws the grid over it, so neither ever reaches the picture or an export.

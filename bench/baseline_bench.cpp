@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Baselines for the figures of the other benchmarks: the same full redraw done
 // the usual Qt way, one QPainter::drawLine call per line on a QImage.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole generator run on the worst pictures for it: every cell single,
 // on the Graph 65/80 and on the Graph 90+E, and the 90+E's noise.
 

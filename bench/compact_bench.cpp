@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compact mode against mode 1 on the shared pictures: line art with
 // outlines, text, filled shapes, checkerboards and noise. Each benchmark
 // times the compact generation of one picture; its label gives the body's

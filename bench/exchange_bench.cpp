@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import: a whole import of a photo-sized JPEG, plain and dithered, beside
 // Qt's decode of the same file alone, then its two halves: stretching the
 // picture to one sample per cell, and converting a full picture of samples

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the .g1m files of the worst picture for them, a checkerboard of ink:
 // every drawn cell a statement of its own. The program file from the text the
 // Code window shows (tokenizing included), the picture file from the grid, and

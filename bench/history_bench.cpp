@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One undo or redo through the event funnel, and the memory 200 steps hold:
 // steps that change most cells of the picture, and pen strokes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // node micropython_time.mjs MICROPYTHON.mjs SCRIPT BARE: the milliseconds
 // MicroPython takes to run SCRIPT, then the loop of BARE's function `bare`,
 // each the fastest of twelve runs. casioplot's set_pixel is a native call that

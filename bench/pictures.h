@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures the benchmarks share, drawn here on the 127 x 63 screen: line
 // art with outlines, text, filled shapes, checkerboards and noise, in the

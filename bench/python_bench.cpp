@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Python script beside the BASIC programs for the same pictures: its
 // bytes against the compact and the F-line programs' on the Graph 35+E II
 // (two colours), a dithered photo on the Graph 90+E, the time to write the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full repaint that follows nearly every change, on an empty and on a full picture.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An editor as the program starts it, on the scripted platform, switched to
 // a model and, if asked, with every cell of its screen drawn in its colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preview mouse moves on a full picture (a circle, the paste of the whole
 // canvas) and a fill of the whole empty canvas.
 

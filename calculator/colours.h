@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as Windows colour values (0x00BBGGRR, blue in the high byte), the form
 // in which the editor stores back colours and pen colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator models: one row each, holding every fact the editor needs of
 // a model: its screen, its palette, its text flavour, its picture memories

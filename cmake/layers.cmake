@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The folders are layers that point one way: a folder includes headers of its
 # own and of the folders listed for it, never of one above it. Checked at
 # configure time, so a build that breaks the order does not start.

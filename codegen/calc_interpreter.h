@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a generated calculator program as the calculator would, for the
 // commands the generator writes, on the model's screen: the preview of the

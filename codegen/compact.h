@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compact body: the cells of each colour covered by horizontal and
 // vertical runs, full rows and single cells, the cover taking the fewest

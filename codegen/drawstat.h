@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mode 2 draws the single cells as a scatter graph: the points of one colour
 // are loaded into List 1 and List 2 and plotted by DrawStat, at most 255

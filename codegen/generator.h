@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator program of a picture, as the `Code` window shows it, and
 // what the window asks and says around it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces of the calculator program text shared by the encoders. The text is
 // UTF-16 in memory; the link programs read it in the Windows-1252 code page,

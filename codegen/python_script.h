@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture as a script for the calculators' Python app: `casioplot` calls,
 // one set_pixel per drawn cell, the cells travelling as printable ASCII in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The body of the program: horizontal runs of one colour as F-Line or
 // Horizontal, single cells as PxlOn (mode 1) or as DrawStat points (mode 2).

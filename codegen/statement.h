@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One drawing line of the program body, kept as data so that an encoder can
 // weigh a line before it writes it.

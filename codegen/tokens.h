@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program as the monochrome calculators store it: one or two bytes per
 // command, the arrow 0E, the line end 0D.

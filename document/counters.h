@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counters of the block loops. Selection bounds come from mouse positions and
 // can be huge, so the loops visit only the counters that can reach a cell of

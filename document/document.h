@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing the user works on: the picture, the selection buffer and where
 // the selection lies. Every change to them goes through the few calls below,

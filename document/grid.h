@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture grid and the selection buffer share this shape: the screen's
 // cells 1..columns x 1..rows, with a border around them (column 0 and row 0,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo and redo of the picture. The event funnel closes a step after every
 // user action (a stroke stays open until the click that stops it); a step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What Qt's picture readers leave unsaid before decoding: the size of a BMP
 // header past 16384 x 16384 pixels, which Qt's reader refuses without giving

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // .g1m files (and the Graph 90+E's .g3m), which the monochrome calculators' link software opens and the
 // newer of those calculators copy straight from USB storage: a 32-byte header

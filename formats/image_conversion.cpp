@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture's samples to colour codes: one sample at a time, with its error
 // diffused, or against a Bayer matrix, and those codes into a grid.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The import and export commands' shared pieces: the dialog filter, the
 // conversion of one sample to a colour code, the dithered conversion of a

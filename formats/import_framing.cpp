@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A decoded picture to one sample per cell, for each framing of the screen.
 
 #include "formats/import_framing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A decoded picture brought to the screen's cells: stretched to it, fitted
 // inside it with its proportions kept, or filling it and cropped. Sampling

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every file the editor and the converter write from a drawing, one row each:
 // the program's text, the program in a .g1m, the drawing as a .g1m picture and

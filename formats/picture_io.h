@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture files through QtGui (no widgets): reading a BMP, JPEG or GIF file
 // under a fixed memory bound, stretching it to one sample per canvas cell, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator program as the link programs read it: Windows-1252 bytes.
 

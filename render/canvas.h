@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The off-screen raster behind the canvas `Picture1`. User coordinates: one unit
 // per calculator pixel, 3 screen pixels per unit, the point (1, 1) at the top-left

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painters: the full redraw and the two cell writers.
 
 #include "render/drawing.h"

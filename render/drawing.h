@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a tool draws on: the document, the canvas `Picture1`, the variables that
 // drawing reads, and the painters every drawing operation shares. No control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The airbrush's random numbers: uniform in [0, 1) in single precision, from a
 // generator that is never seeded, so the same dots come back at every start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pot de peinture: a breadth-first walk over a fixed queue, one redraw at the end.
 
 #include "tools/tools.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Point, the pen, the brush and the airbrush draw cell by cell with plotcell.
 
 #include <cmath>

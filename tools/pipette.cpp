@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pipette: one click takes a colour, then the tool it interrupted carries on.
 
 #include "tools/tools.h"

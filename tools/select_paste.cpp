@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection tool's frame and capture, and the paste of the duplicate mode
 // with the block following the pointer before the click.
 

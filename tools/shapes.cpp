@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ligne, Rectangle and Cercle: the final shapes with plotcell and their
 // rubber-band previews with previewcell, walked exactly alike.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A value of `curtool`: the tool, then its step, as the codes 1.0 to 8.0 read
 // (ToolCode{2, 1} is 2.1, the pen drawing). Whole numbers compare exactly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a tool action gets: the event at its cell, and the few services of the
 // editor it may use. The editor implements the context, so no tool reaches a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten tools as data: per tool its button, its status text, its icon, its
 // key and its steps, each step saying what a click and a move do in it. A new tool is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tool table calls: each tool's work on a click or a move at the
 // converted position (in.X, in.Y). A tool reaches the rest of the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Apercu` ("Image originale"): the imported picture as the import stretched
 // it, one pixel per canvas cell, each over the cell it was sampled for.

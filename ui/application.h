@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wires the editor to Qt: one editor, the platform that serves it and the
 // windows that show its state. Every event reaches the editor through run(),

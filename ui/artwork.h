@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own pictures, drawn in code: the title picture of the splash
 // and about windows, the tool icons and the colour swatches; and the face of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shows the editor's canvas raster, scaled by the zoom factor and with the
 // grid over it when asked, and hands mouse events to it in canvas units.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Code`: the generated program, pre-selected for copying, with the
 // instructions, the progress strip and the byte estimate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The import's dialog: the picture as loaded beside what the import will
 // write, and the controls of the choices, each change handed to the

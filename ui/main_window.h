@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `Main`: the menu tree, buttons, labels and canvas built from the control
 // inventory; refresh() shows the editor's control state, the zoom included,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform of the editor served by Qt: secondary windows, timers, modal
 // boxes, file dialogs, picture files and the random source.

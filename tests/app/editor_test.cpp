@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's bounds, start-up, "Nouveau", the design-time state of Main's
 // controls, the event funnel's refusals, undo, the model switch, the colour
 // buttons, the replacement captions and the import's dialog. (That the

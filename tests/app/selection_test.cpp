@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection tool, paste, the "Sélection" menu and colour replacement,
 // driven as the user drives them: tool button, two clicks, menu entries.
 

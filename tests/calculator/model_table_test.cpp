@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model table as the one place that knows a screen: no size written
 // anywhere else, and a model of another size and palette (the tests' own)
 // kept, reopened and imported into. (Switched to and from in the editor's tests.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DrawStat blocks and the estimates, random pictures redrawn by their
 // program on a model of the calculator screen (the check that catches a wrong
 // coordinate), the compact mode's choices, the calculator files, and the run of

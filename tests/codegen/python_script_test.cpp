@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripts for the Python app: run by a real MicroPython and by the desktop's
 // Python against a stand-in casioplot, their data read back as the preview
 // does, their text what a calculator's old MicroPython takes; the Code window.

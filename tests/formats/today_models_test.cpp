@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Graph 90+E: its programs redrawn by the interpreter, its .g3m against
 // header bytes worked out by hand and the calculators' own files, and what
 // the converter refuses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random sessions through the event funnel, with every control of Main
 // clicked at random (the funnel refuses what the user could not reach) and
 // the rules that must hold after every event checked after every event, and

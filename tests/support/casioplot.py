@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Stand-in for the calculators' casioplot: records every call in order.
 calls = []
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An editor started as the program starts it, on the scripted platform,
 // driven through its event funnel and read through its read accessors. paint()

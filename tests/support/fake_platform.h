@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted platform: records what the editor asks for and answers modal
 // boxes, file dialogs and the random source from queues set by the test.

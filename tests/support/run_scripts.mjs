@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // node run_scripts.mjs MICROPYTHON.mjs SCRIPT...: run_scripts.py under
 // MicroPython, every script in one interpreter start.
 import { readFileSync } from "node:fs";

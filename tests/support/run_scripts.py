@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs scripts against the stand-in casioplot, each in a namespace of its
 # own, and writes per script "script PATH", the calls, then "end" (or
 # "error ..." when the script raised). The same file runs under CPython

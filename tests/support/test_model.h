@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A model no calculator has: 200 x 100 cells and six colours besides the back
 // colour, each with a word and a token, so that every piece reading the model

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tool buttons, pointer rounding, the read-out and the steps of every tool;
 // freehand tools, shapes and the paint bucket: the cells they store and what
 // they leave on the canvas.

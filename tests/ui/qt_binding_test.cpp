@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt binding on the offscreen platform: the real widgets over the editor,
 // with modal boxes and file dialogs answered from a script.
 

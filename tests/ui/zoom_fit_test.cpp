@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Ajuster à la fenêtre": the canvas takes the most whole pixels a cell that
 // fit the window beside the controls.
 
