@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // grafipix-convert: a picture file to the calculator program, as the editor
 // would write it after importing that picture into an empty drawing.
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLoggingCategory>
+#include <QFileInfo>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <span>
 #include <string>
@@ -73,6 +76,10 @@ constexpr std::string_view usage =
 
 constexpr std::string_view name = "grafipix-convert: ";
 
+void quietqt(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type == QtFatalMsg) std::abort();
+}
+
 struct Options {
     const Model* model = findmodel("g65");
     const Output* format = findoutput("text");
@@ -83,6 +90,10 @@ struct Options {
     bool help = false, version = false;
     ImportChoices choices;
     bool modelgiven = false;
+    bool thresholdgiven = false, brightnessgiven = false;
+    // Without --model: what the default model refuses, which a saved drawing's
+    // own model may still take.
+    QString refusal;
 };
 
 // The editor starts on the screen green; the converter draws as it starts.
@@ -124,10 +135,39 @@ QString readnumber(const QString& text, int low, int high, const char* what, int
 }
 
 // The choices of the import's dialog; the tone's slider differs with the model.
+bool twocolours(const Model& m) { return m.conversion == Conversion::twocolours; }
+
+// The tone's option the model takes, the mode and the format; the refusal of
+// the first it does not take, empty when it takes them all.
+QString tonefits(const Options& o, const Model& m) {
+    if (o.thresholdgiven && !twocolours(m))
+        return "le seuil ne vaut que pour les modèles à deux couleurs (" + namelist(models(), twocolours) +
+               ") ; --brightness pour " + quoted(m.name);
+    if (o.brightnessgiven && twocolours(m))
+        return "la luminosité ne vaut que pour les modèles " +
+               namelist(models(), [](const Model& other) { return !twocolours(other); }) + " ; --threshold pour " +
+               quoted(m.name);
+    return {};
+}
+QString modefits(const Options& o, const Model& m) {
+    if (o.mode == CodeMode::drawstat && !m.drawstat)
+        return "le mode « drawstat » ne convient pas au modèle " + quoted(m.name) + " (fline ou compact)";
+    return {};
+}
+QString formatfits(const Options& o, const Model& m) {
+    if (!o.format->takes(m))
+        return "le modèle " + quoted(m.name) + " ne lit pas les fichiers " + o.format->extension + " (--model " +
+               namelist(models(), o.format->takes) + ")";
+    return {};
+}
+QString fits(const Options& o, const Model& m) {
+    for (const QString& e : {tonefits(o, m), modefits(o, m), formatfits(o, m)})
+        if (!e.isEmpty()) return e;
+    return {};
+}
+
 QString parsechoices(const QCommandLineParser& parser, Options& o) {
     ImportChoices& c = o.choices;
-    const auto twocolours = [](const Model& m) { return m.conversion == Conversion::twocolours; };
-    const auto others = [&](const Model& m) { return !twocolours(m); };
     // The place of the option's word in its list, -1 for none of them.
     const auto place = [&](const char* option, const QStringList& words) { return int(words.indexOf(parser.value(option))); };
     const auto unknown = [&](const char* what, const char* option, const QStringList& words) {
@@ -142,18 +182,16 @@ QString parsechoices(const QCommandLineParser& parser, Options& o) {
         if (place("fit", framingwords) < 0) return unknown("cadrage", "fit", framingwords);
         c.framing = static_cast<Framing>(place("fit", framingwords));
     }
+    // Checked against the model here only when it is given: a saved drawing brings its own.
+    o.thresholdgiven = parser.isSet("threshold");
+    o.brightnessgiven = parser.isSet("brightness");
+    if (QString e = o.modelgiven ? tonefits(o, *o.model) : QString(); !e.isEmpty()) return e;
     if (parser.isSet("threshold")) {
-        if (!twocolours(*o.model))
-            return "le seuil ne vaut que pour les modèles à deux couleurs (" + namelist(models(), twocolours) +
-                   ") ; --brightness pour " + quoted(o.model->name);
         if (QString e = readnumber(parser.value("threshold"), ImportChoices::lowestthreshold, ImportChoices::highestthreshold, "seuil", c.threshold);
             !e.isEmpty())
             return e;
     }
     if (parser.isSet("brightness")) {
-        if (twocolours(*o.model))
-            return "la luminosité ne vaut que pour les modèles " + namelist(models(), others) + " ; --threshold pour " +
-                   quoted(o.model->name);
         if (QString e = readnumber(parser.value("brightness"), -ImportChoices::mostbrightness, ImportChoices::mostbrightness, "luminosité", c.brightness);
             !e.isEmpty())
             return e;
@@ -197,8 +235,7 @@ QString parse(const QStringList& given, Options& o) {
         else if (word == "drawstat") o.mode = CodeMode::drawstat;
         else if (word == "compact") o.mode = CodeMode::compact;
         else return "mode inconnu " + quoted(word) + " (fline, drawstat ou compact)";
-        if (o.mode == CodeMode::drawstat && !o.model->drawstat)
-            return "le mode « drawstat » ne convient pas au modèle " + quoted(o.model->name) + " (fline ou compact)";
+        if (QString e = o.modelgiven ? modefits(o, *o.model) : QString(); !e.isEmpty()) return e;
     }
     if (parser.isSet(picture)) {
         const std::optional<int16_t> n = readpictnum(parser.value(picture).toStdString());
@@ -211,9 +248,8 @@ QString parse(const QStringList& given, Options& o) {
         return "format inconnu " + quoted(parser.value(format)) + " (" + namelist(outputs(), [](const Output&) { return true; }) + ")";
     // A script is its own program, whatever the mode.
     if (std::string_view(o.format->name) == "python") o.mode = CodeMode::python;
-    if (!o.format->takes(*o.model))
-        return "le modèle " + quoted(o.model->name) + " ne lit pas les fichiers " + o.format->extension + " (--model " +
-               namelist(models(), o.format->takes) + ")";
+    if (QString e = o.modelgiven ? formatfits(o, *o.model) : QString(); !e.isEmpty()) return e;
+    if (!o.modelgiven) o.refusal = fits(o, *o.model);
     if (parser.isSet(programname)) {
         o.programname = parser.value(programname).toStdString();
         if (!g1m::validname(o.programname)) return QString::fromStdString(g1m::badname(o.programname));
@@ -222,33 +258,48 @@ QString parse(const QStringList& given, Options& o) {
     if (positional.size() > 2) return "trop d'arguments";
     if (!o.help && !o.version && positional.isEmpty()) return "il manque le fichier image ENTREE";
     if (!positional.isEmpty()) o.input = positional[0].toStdString();
-    if (positional.size() == 2) o.output = positional[1].toStdString();
+    // "-" is standard output, as for the usual tools.
+    if (positional.size() == 2 && positional[1] != "-") o.output = positional[1].toStdString();
+    if (!o.input.empty() && !o.output.empty()) {
+        std::error_code unknown;
+        if (std::filesystem::equivalent(o.input, o.output, unknown))
+            return "la sortie " + quoted(positional[1]) + " est le fichier d'entrée lui-même, qu'elle remplacerait";
+    }
     return {};
 }
 
 // The import of an empty drawing, then the program the Code window shows for
 // it. An empty input name converts the empty drawing, as a cancelled dialog
 // leaves the editor's.
+int badoption(const QString& error) {
+    std::cerr << name << error.toStdString() << "\nEssayez « grafipix-convert --help ».\n";
+    return 2;
+}
+
 int convert(Options o) {
-    Grid drawing(o.model->screen.columns, o.model->screen.rows);
-    int background = startbackground;
+    // A pipe or a device is no picture file, and opening a pipe would wait for a writer.
+    if (const QFileInfo input(QString::fromStdString(o.input)); input.exists() && !input.isDir() && !input.isFile()) {
+        std::cerr << name << "« " << o.input << " » n'est pas un fichier ordinaire\n";
+        return 1;
+    }
     // The file is read and decoded once, whether it is a drawing or a picture.
     QImage image;
     if (std::string unread; !o.input.empty() && !exchange::readpicture(o.input, image, unread)) {
+        if (!o.refusal.isEmpty()) return badoption(o.refusal);
         std::cerr << name << exchangetexts::importfailed(o.input, unread) << '\n';
         return 1;
     }
     // A drawing the editor saved comes back exactly, under its own model
-    // unless another is asked for.
+    // unless another is asked for; its model is the one that must take the
+    // format and the mode.
     std::optional<SavedDrawing> saved;
     if (!o.input.empty()) saved = saveddrawing(exchange::picturefileof(image));
-    if (saved && (!o.modelgiven || saved->model == o.model)) {
-        if (!o.format->takes(*saved->model) || (o.mode == CodeMode::drawstat && !saved->model->drawstat)) {
-            std::cerr << name << "le dessin « " << o.input << " » est fait pour le modèle « " << saved->model->name
-                      << " », qui ne prend pas ce format ou ce mode\n";
-            return 2;
-        }
-        o.model = saved->model;
+    const bool own = saved && (!o.modelgiven || saved->model == o.model);
+    if (own) o.model = saved->model;
+    if (QString e = o.modelgiven ? QString() : own ? fits(o, *o.model) : o.refusal; !e.isEmpty()) return badoption(e);
+    Grid drawing(o.model->screen.columns, o.model->screen.rows);
+    int background = o.model->casioback ? startbackground : 1;
+    if (own) {
         drawing = std::move(saved->cells);
         background = saved->bgkind;
     } else if (!o.input.empty()) {
@@ -296,17 +347,18 @@ int convert(Options o) {
 int main(int argc, char** argv) {
     using namespace grafipix;
     QCoreApplication app(argc, argv);
-    // The decoders' own warnings would only repeat the message given below.
-    QLoggingCategory::setFilterRules("qt.gui.imageio*=false");
+    // Qt's and libpng's own lines are English and only repeat the message
+    // given below: standard error says it in French alone.
+    qInstallMessageHandler(quietqt);
+    // Past a file-size limit a write fails as on a full disk, with its message
+    // and the old file intact, rather than the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     Options options;
     const QString error = parse(QCoreApplication::arguments(), options);
     if (options.help || options.version) {
         std::cout << (options.help ? std::string(usage) : "grafipix-convert " + texts::version + "\n");
         return 0;
     }
-    if (!error.isEmpty()) {
-        std::cerr << name << error.toStdString() << "\nEssayez « grafipix-convert --help ».\n";
-        return 2;
-    }
+    if (!error.isEmpty()) return badoption(error);
     return convert(options);
 }

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/drawing_file.h"
 
 #include <algorithm>
+
+#include "formats/png.h"
 
 namespace grafipix {
 
@@ -12,8 +15,23 @@ const char* const backgroundwords[] = {"", "blanc", "casio"};  // by bgkind
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> drawingfields(const Model& m, int bgkind) {
-    return {{modelkey, m.name}, {backgroundkey, backgroundwords[bgkind == 2 ? 2 : 1]}};
+PngFields drawingfields(const Model& m, int bgkind) {
+    // Only a background the model offers, so the file always opens back as a drawing.
+    return {{modelkey, m.name}, {backgroundkey, backgroundwords[bgkind == 2 && m.casioback ? 2 : 1]}};
+}
+
+std::string drawingpng(const Grid& cells, const Model& m, int bgkind) {
+    const int columns = cells.columns(), rows = cells.rows();
+    std::vector<uint8_t> indices(size_t(columns) * size_t(rows));
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < columns; ++x) {
+            const int code = cells.get(x + 1, y + 1);
+            // A code the palette lacks shows as the back colour, as on the canvas.
+            indices[size_t(y) * size_t(columns) + size_t(x)] = uint8_t(code >= 0 && code < m.codes() ? code : 0);
+        }
+    std::vector<uint32_t> palette;
+    for (int code = 0; code < m.codes(); ++code) palette.push_back(toargb(m.shown(code, bgkind)) & 0xFFFFFFu);
+    return encodeindexedpng(columns, rows, indices, palette, drawingfields(m, bgkind));
 }
 
 bool screensized(int width, int height) {
@@ -53,10 +71,13 @@ std::optional<SavedDrawing> saveddrawing(const PictureFile& f) {
     const Model* m = findmodel(field(modelkey));
     const std::string back = field(backgroundkey);
     const int bgkind = back == backgroundwords[1] ? 1 : back == backgroundwords[2] ? 2 : 0;
-    if (!m || bgkind == 0 || (bgkind == 2 && !m->casioback)) return std::nullopt;
-    std::optional<Grid> cells = cellsof(f.picture, *m, bgkind);
+    if (!m || bgkind == 0) return std::nullopt;
+    // Earlier versions wrote the screen green for models without it, whose
+    // pixels were white all the same: such a file opens on white.
+    const int shownon = m->casioback ? bgkind : 1;
+    std::optional<Grid> cells = cellsof(f.picture, *m, shownon);
     if (!cells) return std::nullopt;
-    return SavedDrawing{std::move(*cells), m, bgkind};
+    return SavedDrawing{std::move(*cells), m, shownon};
 }
 
 }  // namespace grafipix

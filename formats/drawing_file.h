@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing as a PNG file: one pixel per cell in the colours the canvas
 // shows, the model and the background in its text fields, so that opening it
@@ -12,6 +13,7 @@
 
 #include "calculator/model_table.h"
 #include "document/grid.h"
+#include "formats/png.h"
 #include "render/canvas.h"
 
 namespace grafipix {
@@ -31,7 +33,11 @@ struct SavedDrawing {
 };
 
 // The text fields of a drawing's PNG.
-std::vector<std::pair<std::string, std::string>> drawingfields(const Model& m, int bgkind);
+PngFields drawingfields(const Model& m, int bgkind);
+
+// The drawing's PNG: an indexed picture whose palette is the colours the
+// model shows on `bgkind`, in code order, with the fields above.
+std::string drawingpng(const Grid& cells, const Model& m, int bgkind);
 
 // Whether a picture of that size may be a drawing.
 bool screensized(int width, int height);

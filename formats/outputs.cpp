@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/outputs.h"
 
 #include <algorithm>
@@ -6,7 +7,6 @@
 #include "calculator/colours.h"
 #include "codegen/tokens.h"
 #include "formats/drawing_file.h"
-#include "formats/png.h"
 #include "formats/windows1252.h"
 
 namespace grafipix {
@@ -44,7 +44,7 @@ std::string picturefile(const OutputSource& s, std::string&) {
 // As the canvas paints each cell, without its 3 x 3 pixels or the selection
 // frame; the fields let "Ouvrir" bring the drawing back exactly.
 std::string drawingpng(const OutputSource& s, std::string&) {
-    return encodepng(pictureof(s.grid, s.model, s.bgkind), drawingfields(s.model, s.bgkind));
+    return drawingpng(s.grid, s.model, s.bgkind);
 }
 
 constexpr std::array<Output, 6> rows{{

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/picture_io.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "formats/file_layout.h"
 
@@ -35,6 +38,8 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
     QFileInfo info(qpath(path));
     if (!info.exists()) return fail(reason, "le fichier est introuvable");
     if (info.isDir()) return fail(reason, "c'est un dossier, pas un fichier");
+    // A pipe or a device holds no picture; opening a pipe would wait for a writer.
+    if (!info.isFile()) return fail(reason, "ce n'est pas un fichier ordinaire");
     QFile file(qpath(path));
     if (!file.open(QIODevice::ReadOnly)) return fail(reason, "le fichier ne peut pas être ouvert en lecture");
     if (file.size() == 0) return fail(reason, "le fichier est vide");
@@ -44,7 +49,33 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
     return decodepicture(bytes, picture, reason);
 }
 
+namespace {
+
+// Qt leaves libpng's own error handler in place, which prints English lines
+// on standard error before Qt reports the failure; the caller says it in French.
+class Silenced {
+public:
+    Silenced() : saved_(dup(STDERR_FILENO)) {
+        const int nothing = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && nothing >= 0) dup2(nothing, STDERR_FILENO);
+        if (nothing >= 0) close(nothing);
+    }
+    ~Silenced() {
+        if (saved_ < 0) return;
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+    }
+    Silenced(const Silenced&) = delete;
+    Silenced& operator=(const Silenced&) = delete;
+
+private:
+    int saved_;
+};
+
+}  // namespace
+
 bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason) {
+    const Silenced decoders;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

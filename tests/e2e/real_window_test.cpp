@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built editor in a real X window under Xvfb, driven by real pointer and
 // key events through xdotool. Skips, saying why, where no X server starts.
 
@@ -5,12 +6,14 @@
 
 #include <QClipboard>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
+#include <csignal>
 #include <functional>
 
 #include "calculator/model_table.h"
@@ -83,6 +86,15 @@ TEST(RealWindow, DrawsThroughThePointerAndGeneratesTheProgramThroughTheMenu) {
     xdo({"sleep", "0.3", "key", "ctrl+c", "sleep", "0.3"});  // the whole program is selected, with the focus
     const std::u16string program = generateprogram(expected, *findmodel("g65"), CodeMode::fline, 3).text;
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdU16String(), program);
+
+    // Past a file-size limit a save fails as on a full disk: the editor
+    // ignores the signal that would end it.
+    QFile status("/proc/" + QString::number(editor.processId()) + "/status");
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    QByteArray ignored;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigIgn:")) ignored = line.mid(7).trimmed();
+    EXPECT_TRUE(ignored.toULongLong(nullptr, 16) >> (SIGXFSZ - 1) & 1) << ignored.toStdString();
 }
 
 }  // namespace

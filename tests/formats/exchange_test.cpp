@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import and export with real picture files: the conversion, what a failure
 // says and leaves, what the export writes, and an export read back; the
 // grafipix-convert program run as a user runs it; the PNG output; the
@@ -52,12 +53,12 @@ protected:
             for (int x = x0; x <= x1; ++x) img.setPixel(x, y, c);
         return bmp(img);
     }
-    // Files stop at 1000 bytes while `write` runs, as on a full disk; root is not exempt.
+    // Files stop at 100 bytes while `write` runs, as on a full disk; root is not exempt.
     static void ondiskfull(const std::function<void()>& write) {
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small{1000, saved.rlim_max};
+        const rlimit small{100, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &small), write(), setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, handler);
     }

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// grafipix-convert run as a user runs it, on drawings it wrote itself and on
+// inputs and outputs a careless command line gives it.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <random>
+
+#include "formats/drawing_file.h"
+#include "formats/outputs.h"
+#include "formats/picture_io.h"
+#include "tests/support/picture_files.h"
+
+namespace grafipix::testing {
+namespace {
+
+struct Outcome {
+    int status;
+    QByteArray out, err;
+};
+
+// The converter under an optional file-size limit, killed if it hangs.
+Outcome convert(const QStringList& args, rlim_t filelimit = RLIM_INFINITY) {
+    QProcess p;
+    p.setChildProcessModifier([filelimit] {
+        const rlimit limit{filelimit, filelimit};
+        if (filelimit != RLIM_INFINITY) setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    p.start(GRAFIPIX_CONVERT, args);
+    if (!p.waitForFinished(10000)) p.kill(), p.waitForFinished();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// A photo-like picture: smooth colours with a few hard edges.
+QImage photo(int width, int height) {
+    QImage img(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            img.setPixel(x, y, qRgb(255 * x / width, (x * y / 7) % 256, (x / 40 + y / 30) % 2 ? 230 : 40));
+    return img;
+}
+
+class Convert : public ::testing::Test {
+protected:
+    TempFolder folder;
+    QString at(const std::string& name) const { return QString::fromStdString(folder.path(name)); }
+};
+
+// Without --model, a drawing the converter wrote converts under its own model
+// exactly as with it, and is refused for what that model does not take, the
+// refusal naming it; --format png gives the same file back.
+TEST_F(Convert, ASavedDrawingConvertsUnderItsOwnModelAsWithModelGiven) {
+    const QString picture = QString::fromStdString(folder.write("photo.png", encoded(photo(300, 200), "PNG")));
+    const QStringList modes{"fline", "drawstat", "compact"};
+    for (const Model& m : models()) {
+        const QString drawing = at(std::string("dessin-") + m.name + ".png");
+        ASSERT_EQ(convert({"--model", m.name, "--dither", "--format=png", picture, drawing}).status, 0) << m.name;
+        PictureFile read;
+        std::string reason;
+        ASSERT_TRUE(exchange::readpicturefile(drawing.toStdString(), read, reason)) << reason;
+        const std::optional<SavedDrawing> saved = saveddrawing(read);
+        ASSERT_TRUE(saved && saved->model == &m) << m.name << ": the file must open back as a drawing of its model";
+        EXPECT_EQ(convert({"--format=png", drawing}).out, readall(drawing.toStdString())) << m.name;
+        for (const Output& o : outputs())
+            for (const QString& mode : o.fromprogram && std::string_view(o.name) != "python" ? modes : QStringList{""}) {
+                QStringList args{"--format", o.name, drawing};
+                if (!mode.isEmpty()) args << "--mode" << mode;
+                const std::string row = std::string(m.name) + " " + args.join(' ').toStdString();
+                const Outcome given = convert(QStringList{"--model", m.name} << args), own = convert(args);
+                EXPECT_EQ(own.status, given.status) << row << own.err.toStdString();
+                EXPECT_EQ(own.out, given.out) << row;
+                if (given.status == 2)
+                    EXPECT_TRUE(own.err.contains(QString("« %1 »").arg(m.name).toUtf8())) << row << own.err.toStdString();
+                else
+                    EXPECT_EQ(given.status, 0) << row << given.err.toStdString();
+            }
+    }
+}
+
+// A drawing of a model without the screen green says white; a file of an
+// earlier version that said "casio" there still opens as a drawing, on white.
+TEST_F(Convert, TheBackgroundFieldIsOneTheModelOffers) {
+    const Model& g90 = *findmodel("g90");
+    Grid cells(g90.screen.columns, g90.screen.rows);
+    cells.set(5, 7, 3);
+    std::string error;
+    const std::string written = findoutput("png")->write({.grid = cells, .model = g90, .bgkind = 2}, error);
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(written), "PNG").text("Grafipix fond"), "blanc");
+    const std::string older = encodepng(pictureof(cells, g90, 1), {{"Grafipix modele", "g90"}, {"Grafipix fond", "casio"}});
+    PictureFile read;
+    std::string reason;
+    ASSERT_TRUE(exchange::decodepicturefile(older, read, reason)) << reason;
+    const std::optional<SavedDrawing> saved = saveddrawing(read);
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_TRUE(saved->model == &g90 && saved->bgkind == 1 && saved->cells == cells);
+    // Without --model it is the Graph 90+E's, which takes no DrawStat.
+    const std::string path = folder.write("ancien.png", QByteArray::fromStdString(older));
+    const Outcome drawstat = convert({"--mode", "drawstat", QString::fromStdString(path)});
+    EXPECT_TRUE(drawstat.status == 2 && drawstat.err.contains("« g90 »")) << drawstat.err.toStdString();
+}
+
+// OUTPUT is never INPUT, by whatever path or link it is reached; "-" is
+// standard output.
+TEST_F(Convert, TheOutputNeverReplacesTheInput) {
+    const std::string input = folder.write("p.png", encoded(photo(40, 30), "PNG"));
+    const QByteArray before = readall(input);
+    ASSERT_EQ(symlink(input.c_str(), folder.path("lien.png").c_str()), 0);
+    ASSERT_EQ(link(input.c_str(), folder.path("dur.png").c_str()), 0);
+    QDir::setCurrent(QString::fromStdString(folder.path("")));
+    for (const QString& output : {QString("p.png"), QString("./p.png"), at("p.png"), at("lien.png"), at("dur.png")}) {
+        const Outcome r = convert({"p.png", output});
+        EXPECT_TRUE(r.status == 2 && r.out.isEmpty() && r.err.contains("est le fichier d'entrée")) << output.toStdString() << r.err.toStdString();
+        EXPECT_EQ(readall(input), before) << output.toStdString();
+    }
+    const Outcome piped = convert({"p.png", "-"});
+    EXPECT_TRUE(piped.status == 0 && piped.out.startsWith("ClrGraph") && !QFile::exists("-"));
+}
+
+// What the converter says on standard error is French alone: no line of
+// libpng or Qt before its message, for a cut file and a damaged one.
+TEST_F(Convert, DamagedPicturesSayWhyInFrenchOnly) {
+    QByteArray png = encoded(photo(64, 48), "PNG");
+    const qsizetype idat = png.indexOf("IDAT");
+    QByteArray crc = png;
+    crc[idat + 10] = char(crc[idat + 10] ^ 0x55);  // the chunk's CRC no longer matches
+    for (const auto& [name, bytes] : {std::pair{"coupe.png", png.left(idat + 40)}, {"crc.png", crc}}) {
+        const Outcome r = convert({QString::fromStdString(folder.write(name, bytes))});
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_EQ(r.err.toStdString(), std::string("grafipix-convert: Impossible d'importer l'image « ") + folder.path(name) +
+                                           " » : les données de l'image sont endommagées ou illisibles.\n");
+    }
+}
+
+// Past a file-size limit the write fails as on a full disk: its message, exit
+// code 1, the old file whole.
+TEST_F(Convert, AFileSizeLimitIsAFailedWrite) {
+    const std::string input = folder.write("p.png", encoded(photo(300, 200), "PNG"));
+    const std::string output = folder.write("sortie.py", "l'ancien script");
+    const Outcome r = convert({"--model=g90", "--dither", "--format=python", QString::fromStdString(input), QString::fromStdString(output)}, 4096);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("l'écriture a échoué (disque plein ?)")) << r.err.toStdString();
+    EXPECT_EQ(readall(output), "l'ancien script");
+}
+
+// A pipe, a device or standard input that is not a file: said at once, even a
+// pipe nobody writes to.
+TEST_F(Convert, InputsThatAreNotRegularFilesSaySo) {
+    const std::string fifo = folder.path("tube");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/null"), std::string("/dev/zero")}) {
+        const Outcome r = convert({QString::fromStdString(path)});
+        EXPECT_EQ(r.status, 1) << path;
+        EXPECT_EQ(r.err.toStdString(), "grafipix-convert: « " + path + " » n'est pas un fichier ordinaire\n");
+        // "Ouvrir" reads through the same reader, and its message says the same.
+        PictureFile read;
+        std::string reason;
+        EXPECT_TRUE(!exchange::readpicturefile(path, read, reason) && reason == "ce n'est pas un fichier ordinaire") << reason;
+    }
+}
+
+// Drawings are compressed: line art on the small screen takes well under
+// 2 KB, where every drawing used to take 24 KB, and a file of the previous
+// version still opens with the cells the new one writes for the same picture.
+TEST_F(Convert, DrawingsAreSmallAndThePreviousVersionsStillOpen) {
+    QImage lines(127, 63, QImage::Format_RGB32);
+    lines.fill(Qt::white);
+    for (int i = 0; i < 127; ++i) lines.setPixel(i, i / 2, qRgb(0, 0, 0)), lines.setPixel(i, 40, qRgb(0, 0, 0));
+    for (int y = 10; y < 50; ++y) lines.setPixel(20, y, qRgb(0, 0, 0)), lines.setPixel(100, y, qRgb(0, 0, 0));
+    const QString picture = QString::fromStdString(folder.write("traits.png", encoded(lines, "PNG")));
+    const Outcome small = convert({"--model=g35", "--format=png", picture});
+    EXPECT_TRUE(small.status == 0 && small.out.size() < 2048) << small.out.size();
+    for (const char* name : {"g65-1.0.png", "g35e2-1.0.png", "g90-1.0.png"}) {
+        SCOPED_TRACE(name);
+        // Kept gzipped: a file of that version stores its pixels uncompressed.
+        gzFile gz = gzopen((std::string(GRAFIPIX_SOURCE_DIR) + "/tests/cli/previous/" + name + ".gz").c_str(), "rb");
+        ASSERT_TRUE(gz);
+        std::string older(300000, '\0');
+        older.resize(size_t(std::max(0, gzread(gz, older.data(), unsigned(older.size())))));
+        gzclose(gz);
+        PictureFile read;
+        std::string reason;
+        ASSERT_TRUE(exchange::decodepicturefile(older, read, reason)) << reason;
+        const std::optional<SavedDrawing> saved = saveddrawing(read);
+        ASSERT_TRUE(saved.has_value());
+        EXPECT_EQ(std::string(saved->model->name) + "-1.0.png", name);
+        // The same picture, converted by this version.
+        const std::string source = folder.write("source.png", encoded(photo(300, 200), "PNG"));
+        const Outcome now = convert({"--model", saved->model->name, "--dither", "--format=png", QString::fromStdString(source)});
+        ASSERT_TRUE(exchange::decodepicturefile(now.out.toStdString(), read, reason)) << reason;
+        const std::optional<SavedDrawing> again = saveddrawing(read);
+        ASSERT_TRUE(again.has_value());
+        EXPECT_TRUE(again->cells == saved->cells && again->bgkind == saved->bgkind);
+        EXPECT_LT(now.out.size(), qsizetype(older.size()));
+    }
+}
+
+}  // namespace
+}  // namespace grafipix::testing
