@@ -26,12 +26,14 @@ const std::string nametitle = "Programme";
 // then the dialog asks where; a failure says why.
 void saveoutput(Editor& ed, std::string_view output, std::string_view programname = g1m::defaultname, int picture = 1) {
     const Output& row = *findoutput(output);
+    const std::vector<wincolour> own = ed.owncolours();
     const OutputSource source{.grid = ed.pixelgrid,
                               .model = ed.currentmodel(),
                               .program = ed.Code ? std::u16string_view(ed.Code->Text1) : std::u16string_view(),
                               .programname = programname,
                               .picture = picture,
-                              .bgkind = ed.bgkind};
+                              .bgkind = ed.bgkind,
+                              .palette = own};
     std::string error;
     const std::string bytes = row.write(source, error);
     if (!error.empty()) {
@@ -118,7 +120,7 @@ void Editor::Code_Timer1_Timer() {
     Code->Label1 = script ? scripttexts::instruction() : codetexts::instruction(*m.flavour);
     Code->progress = 0;
     Program program = generateprogram(pixelgrid, m, codemode, pictnum,
-                                      [this](double done, double total) { showprogress(done, total); });
+                                      [this](double done, double total) { showprogress(done, total); }, owncolours());
     Code->Text1 = std::move(program.text);
     Code->focus = true;
     Code->selstart = 0;
@@ -132,6 +134,7 @@ void Editor::Code_Timer1_Timer() {
         Code->bytes = codetexts::estimate(program.bytesest);
         Code->preview = runprogram(Code->Text1, m);
         Code->previewinfo = previewinfo(tokenize(Code->Text1, m), Code->preview);
+        if (program.unnamed) Code->previewinfo += "\n" + codetexts::unnamed(program.unnamed, m.codes()) + ".";
     }
     calcfilesstate();
 }

@@ -17,13 +17,14 @@ size_t swatchindex(const Swatch& s) {
 
 void showcolourbuttons(Editor& ed, const Model& m, int bgkind) {
     const std::vector<const Swatch*>& all = allswatches();
+    // A free palette's colours are the panel's swatches, not buttons.
     for (size_t i = 0; i < all.size(); ++i)
-        ed.colourbuttons[i].visible = std::ranges::any_of(m.palette, [&](const PaletteColour& c) { return &c.swatch(bgkind) == all[i]; });
+        ed.colourbuttons[i].visible = !m.freepalette() && std::ranges::any_of(m.palette, [&](const PaletteColour& c) { return &c.swatch(bgkind) == all[i]; });
 }
 
 const Swatch* buttonof(const Editor& ed, int code) {
     const Model& m = ed.currentmodel();
-    return code >= 0 && code < m.codes() ? &m.palette[code].swatch(ed.bgkind) : nullptr;
+    return !m.freepalette() && code >= 0 && code < m.codes() ? &m.palette[code].swatch(ed.bgkind) : nullptr;
 }
 
 void unhighlightcurrent(Editor& ed, const Swatch* keep) {

@@ -65,7 +65,8 @@ void Editor::escape() {
 
 // The button's own press: highlight, captions and pen exactly as a click on it.
 void Editor::setcolour(int16_t code) {
-    if (const Swatch* s = buttonof(*this, code)) click(s->name);
+    if (palettepanel()) choosecode(code);
+    else if (const Swatch* s = buttonof(*this, code)) click(s->name);
 }
 
 void Editor::previoustool() {

@@ -38,7 +38,8 @@ void Editor::saveas_Click() {
 }
 
 std::string Editor::drawingfilebytes(std::string& reason) const {
-    return findoutput("png")->write({.grid = pixelgrid, .model = *model, .bgkind = bgkind}, reason);
+    const std::vector<wincolour> own = owncolours();
+    return findoutput("png")->write({.grid = pixelgrid, .model = *model, .bgkind = bgkind, .palette = own}, reason);
 }
 
 bool Editor::writedrawingfile(const std::string& path) {
@@ -50,7 +51,7 @@ bool Editor::writedrawingfile(const std::string& path) {
         return false;
     }
     filename_ = path;
-    saved_ = FileState{pixelgrid, model, bgkind};
+    saved_ = FileState{pixelgrid, model, bgkind, doc.palette()};
     remember(path);
     return true;
 }
@@ -67,16 +68,18 @@ void Editor::opendrawing(const std::string& path) {
     if (!ours) {
         // A picture of the screen in this model's colours maps cell for cell,
         // on either background; any other goes through the import.
-        std::optional<Grid> cells = cellsof(picture.picture, *model, bgkind);
-        if (!cells && model->casioback) cells = cellsof(picture.picture, *model, 3 - bgkind);
+        const std::vector<wincolour> shown = model->freepalette() ? colours() : model->shownpalette(bgkind);
+        std::optional<Grid> cells = cellsof(picture.picture, model->screen, shown);
+        if (!cells && model->casioback) cells = cellsof(picture.picture, model->screen, model->shownpalette(3 - bgkind));
         if (!cells && !importfile(path, true)) return;
-        if (cells) drawing = SavedDrawing{std::move(*cells), model, bgkind};
+        if (cells) drawing = SavedDrawing{std::move(*cells), model, bgkind, doc.palette()};
     }
     selection.enabled = selframe = false;
     if (drawing) {
         // The screen and buttons of its model first: every cell is written after.
         if (drawing->model != model) applymodel(*this, *drawing->model);
         if (drawing->bgkind != bgkind) choosebackground(*this, drawing->bgkind);
+        doc.setpalette(std::move(drawing->palette));
         doc.restore(drawing->cells);
         Picture1.setpicture(Picture{});
         redrawcanvas();
@@ -85,7 +88,7 @@ void Editor::opendrawing(const std::string& path) {
     // picture would replace it with a drawing.
     if (ours) {
         filename_ = path;
-        saved_ = FileState{pixelgrid, model, bgkind};
+        saved_ = FileState{pixelgrid, model, bgkind, doc.palette()};
     } else {
         filename_.clear();
         saved_.reset();
@@ -105,8 +108,9 @@ void Editor::openrecent(size_t place) {
 }
 
 bool Editor::unsaved() const {
-    if (saved_) return pixelgrid != saved_->cells || model != saved_->model || bgkind != saved_->bgkind;
-    return pixelgrid != Grid(pixelgrid.columns(), pixelgrid.rows());
+    if (saved_)
+        return pixelgrid != saved_->cells || model != saved_->model || bgkind != saved_->bgkind || doc.palette() != saved_->palette;
+    return pixelgrid != Grid(pixelgrid.columns(), pixelgrid.rows()) || (model->freepalette() && doc.palette() != Palette(model->colours()));
 }
 
 std::string Editor::title() const {

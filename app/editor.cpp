@@ -4,6 +4,8 @@
 
 #include "app/editor.h"
 
+#include <charconv>
+
 #include "app/colour_buttons.h"
 #include "app/main_controls.h"
 #include "app/replace_captions.h"
@@ -28,6 +30,7 @@ Editor::Editor(Platform& p)
     colourbuttons[swatchindex(startmodel().palette[ink].swatch(2))].backcolor = highlight;
     applyreplacecaptions(*this, startmodel(), ink);
     showrecent();
+    palettestate();
 }
 
 // ---- the event funnel ----
@@ -38,7 +41,7 @@ Editor::Editor(Platform& p)
 // stroke's step first, so a command in the middle of a stroke is a step of its own.
 bool Editor::handle(const Event& e) {
     const bool canvas = e.kind == Event::Kind::mousedown || e.kind == Event::Kind::mousemove;
-    if (!canvas) history.close(pixelgrid, marks());
+    if (!canvas) history.close(doc, marks());
     bool taken = true;
     switch (e.kind) {
         case Event::Kind::load: Main_Load(); newhistory(); break;
@@ -52,8 +55,11 @@ bool Editor::handle(const Event& e) {
     }
     // A stroke under way is already a new action: nothing left to redo.
     const bool open = canvas && strokerunning();
-    if (!open) history.close(pixelgrid, marks());
-    const bool pending = open && history.pending(pixelgrid);
+    if (!open) history.close(doc, marks());
+    const bool pending = open && history.pending(doc);
+    // An undo or a dropped colour may have taken the drawing colour's code away.
+    if (curcolor >= codes()) choosecode(codes() > 1 ? ink : background);
+    palettestate();
     undo.enabled = history.undoable() > 0 || pending;
     redo.enabled = history.redoable() > 0 && !pending;
     return taken;
@@ -63,7 +69,7 @@ bool Editor::click(std::string_view name) {
     // A menu entry can be chosen while it and every menu above it are enabled.
     bool open[3] = {};
     for (const MenuRow& m : menutree()) {
-        open[m.depth] = entry(m).enabled && (m.depth == 0 || open[m.depth - 1]);
+        open[m.depth] = entry(m).enabled && entry(m).visible && (m.depth == 0 || open[m.depth - 1]);
         if (name != m.name) continue;
         if (!open[m.depth] || !m.chooses()) return false;
         if (m.model) choosemodel(*m.model);
@@ -83,6 +89,16 @@ bool Editor::click(std::string_view name) {
         const bool text = name == "savetext";
         if (!Code || !(text ? Code->savetext : Code->savecalc).enabled) return false;
         text ? savetext_Click() : savecalc_Click();
+        return true;
+    }
+    // A swatch of the palette's panel: "swatch" and its code.
+    if (name.starts_with(swatchprefix)) {
+        int code = -1;
+        const std::string_view digits = name.substr(swatchprefix.size());
+        const auto [end, fault] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+        if (!palettepanel() || fault != std::errc() || end != digits.data() + digits.size() || code < 0 || code >= codes())
+            return false;
+        choosecode(code);
         return true;
     }
     const ToolRow* tool = findtool(name);
@@ -147,6 +163,8 @@ void Editor::new_Click() {
     // The empty picture blanks the canvas to its back colour; there is no redraw.
     Picture1.setpicture(Picture{});
     doc.newpicture();
+    // A new drawing starts from the model's colours.
+    if (model->freepalette()) doc.setpalette(model->colours());
     selection.enabled = false;
     selframe = false;
     // A new drawing has no file; "Annuler" brings the cells back, not the name.
@@ -176,8 +194,8 @@ void choosebackground(Editor& ed, int kind) {
     Button& hidden = *ed.button(back.swatch(3 - kind).name);
     const bool lit = ed.curcolor == 0 && ed.bgkind == 3 - kind;  // coming from the other background
     hidden.visible = false;
-    shown.visible = true;
-    if (lit) {
+    shown.visible = !ed.currentmodel().freepalette();  // a free palette's colours are the panel's
+    if (lit && shown.visible) {
         hidden.backcolor = buttonface;
         shown.backcolor = highlight;
     }

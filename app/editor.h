@@ -47,6 +47,9 @@ struct CodeForm {
     std::string previewinfo;  // its statements and its size on the calculator
 };
 
+// The panel's swatches are clicked by this and their code: "swatch12".
+inline constexpr std::string_view swatchprefix = "swatch";
+
 class Editor : public Drawing, private ToolContext {
 public:
     explicit Editor(Platform& platform);
@@ -67,6 +70,8 @@ public:
     History history;
 
     const Model& currentmodel() const { return *model; }
+    // The drawing's own colours on a model whose palette is free; empty on the others.
+    std::vector<wincolour> owncolours() const { return model->freepalette() ? colours() : std::vector<wincolour>{}; }
 
     // What the windows show, read-only. The tests read the editor through
     // these and the controls by name, never its fields, so its insides can
@@ -90,9 +95,10 @@ public:
     MenuEntry file, new_, reopen, open_, save, saveas, recent, importation, exportation, exportcalc, generate, fline, drawstat, compact, python, exit;
     MenuEntry edit, undo, redo, continu;
     MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
-    MenuEntry replacesel;
+    MenuEntry replacesel, repchoosesel;
+    MenuEntry palettemenu, editcolour, addcolour, dropunused;
     MenuEntry options, calc, bground, bgwhite, bgcasio, opyes;
-    MenuEntry remplace;
+    MenuEntry remplace, repchoose;
     // The entries made from the model table and the palettes (MenuRow::slot).
     std::vector<MenuEntry> tableentries;
     MenuEntry zoom, zoom1, zoom2, zoom3, zoom4, zoom5, zoom6, zoomfit, grille;
@@ -174,7 +180,23 @@ public:
     void rotate180_Click();
     void opyes_Click();
     void checksel();
-    void replacecolor(int colour, int scope);
+    // Every cell of `colour` becomes `to` (the drawing colour for -1), in the
+    // whole picture (scope 0) or the selected block.
+    void replacecolor(int colour, int scope, int to = -1);
+    // "Choisir les couleurs...": the replacement's form, on a free palette.
+    void repchoose_Click();
+    void repchoosesel_Click();
+
+    // ---- the drawing's own palette (palette.cpp) ----
+    // A swatch of the palette's panel: that code becomes the drawing colour.
+    void choosecode(int code);
+    void editcolour_Click();
+    void addcolour_Click();
+    void dropunused_Click();
+    // The "Palette" menu and the replacement entries follow the model and the palette.
+    void palettestate();
+    // Whether the canvas has the panel of the drawing's colours beside it.
+    bool palettepanel() const { return model->freepalette(); }
 
     // ---- code generation (codegen/) ----
     void fline_Click();
@@ -231,6 +253,7 @@ private:
         Grid cells;
         const Model* model;
         int bgkind;
+        Palette palette;
     };
     std::string filename_;
     std::optional<FileState> saved_;

@@ -35,7 +35,12 @@ bool Editor::importfile(const std::string& path, bool ontoempty) {
     if (!dither.checked) start.method = Method::threshold;
     else if (start.method == Method::threshold) start.method = Method::floydsteinberg;
     start.offsetx = start.offsety = 0;
-    const Grid base = ontoempty ? Grid(pixelgrid.columns(), pixelgrid.rows()) : pixelgrid;
+    Grid base = ontoempty ? Grid(pixelgrid.columns(), pixelgrid.rows()) : pixelgrid;
+    // On a free palette the import draws in the model's colours: the cells
+    // it leaves take the nearest of them.
+    if (model->freepalette())
+        for (size_t i = 0; i < base.cellcount(); ++i)
+            if (const int c = base.byindex(i); c > 0) base.set(base.xof(i), base.yof(i), int16_t(model->nearestcode(colourof(c))));
     Grid cells = base;
     if (ontoempty) {
         // A picture opened as a drawing takes the run's choices without asking.
@@ -48,6 +53,7 @@ bool Editor::importfile(const std::string& path, bool ontoempty) {
         cells = dialog.result();
     }
     Picture1.setpicture(Picture{});
+    if (model->freepalette()) doc.setpalette(model->colours());
     doc.restore(cells);
     // Painted at once: the cells as the redraw shows them, the pen still the chosen colour.
     redrawcanvas();

@@ -43,6 +43,11 @@ const std::array fixed{
     MenuRow{"selvert", &E::selvert, 2, "Verticale", "", true, false, &E::selvert_Click},
     MenuRow{"selhoriz", &E::selhoriz, 2, "Horizontale", "", true, false, &E::selhoriz_Click},
     MenuRow{"replacesel", &E::replacesel, 1, "Remplacer...", "", true, false, nullptr},
+    // The drawing's own colours, on the models whose palette is free.
+    MenuRow{"palette", &E::palettemenu, 0, "Palette", "", true, false, nullptr},
+    MenuRow{"editcolour", &E::editcolour, 1, "Modifier la couleur...", "", true, false, &E::editcolour_Click},
+    MenuRow{"addcolour", &E::addcolour, 1, "Ajouter une couleur...", "", true, false, &E::addcolour_Click},
+    MenuRow{"dropunused", &E::dropunused, 1, "Retirer les couleurs inutilisées", "", true, false, &E::dropunused_Click},
     MenuRow{"options", &E::options, 0, "Options", "", true, false, nullptr},
     MenuRow{"calc", &E::calc, 1, "Calculatrice", "", true, false, nullptr},
     MenuRow{"bground", &E::bground, 1, "Couleur Fond", "", true, false, nullptr},
@@ -97,6 +102,9 @@ std::vector<MenuRow> buildtree() {
             r.replaces = code, r.inselection = inselection, r.slot = slots++;
             rows.push_back(r);
         }
+        // A free palette's colours, too many for an entry each, are chosen in a form.
+        rows.push_back(inselection ? MenuRow{"repchoosesel", &E::repchoosesel, 2, "Choisir les couleurs...", "", true, false, &E::repchoosesel_Click}
+                                   : MenuRow{"repchoose", &E::repchoose, 2, "Choisir les couleurs...", "", true, false, &E::repchoose_Click});
     };
     for (const MenuRow& f : fixed) {
         rows.push_back(f);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/canvas.h"
@@ -44,6 +45,13 @@ public:
     // empty answer can be told from it.
     virtual std::optional<std::string> inputboxwith(const std::string& prompt, const std::string& title,
                                                     const std::string& initial) = 0;
+
+    // The toolkit's colour dialog, modal, open on `initial`; nothing on Cancel.
+    virtual std::optional<wincolour> choosecolour(wincolour initial, const std::string& title) = 0;
+    // The replacement's form over the drawing's colours, by code, open on
+    // `from` and `to`: the code to replace and the one it becomes; nothing on Cancel.
+    virtual std::optional<std::pair<int, int>> choosereplacement(const std::vector<wincolour>& colours, int from, int to,
+                                                                 const std::string& title) = 0;
 
     // Common file dialog; the chosen path, empty when cancelled.
     virtual std::string openfile(const std::string& filter) = 0;

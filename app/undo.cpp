@@ -15,7 +15,7 @@ bool Editor::strokerunning() const {
     return step && step->strokes;
 }
 
-void Editor::newhistory() { history.restart(pixelgrid, marks()); }
+void Editor::newhistory() { history.restart(doc, marks()); }
 
 void Editor::undo_Click() { stepover(true); }
 void Editor::redo_Click() { stepover(false); }

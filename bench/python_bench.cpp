@@ -43,7 +43,7 @@ long basicbytes(const Grid& g, const Model& m, CodeMode mode) {
 
 void scriptsize(benchmark::State& state, const Model& m, const Grid& g) {
     std::string script;
-    for (auto _ : state) benchmark::DoNotOptimize((script = pythonscript(g, m)).data());
+    for (auto _ : state) benchmark::DoNotOptimize((script = pythonscript(g, m, m.colours())).data());
     char label[120];
     std::snprintf(label, sizeof label, "script %zu B / compact %ld B / F-line %ld B", script.size(),
                   basicbytes(g, m, CodeMode::compact), basicbytes(g, m, CodeMode::fline));
@@ -120,7 +120,7 @@ std::pair<double, double> micropythontimes(const std::string& which, const Model
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "grafipix-python-bench";
     fs::create_directories(dir);
-    std::ofstream(dir / "script.py") << pythonscript(g, m);
+    std::ofstream(dir / "script.py") << pythonscript(g, m, m.colours());
     // The same calls, every drawn cell in reading order, from a list made beforehand.
     std::ofstream bare(dir / "bare.py");
     bare << "from casioplot import set_pixel\nC=(0";

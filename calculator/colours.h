@@ -32,5 +32,21 @@ constexpr uint32_t toargb(wincolour c) {
 constexpr wincolour fromargb(uint32_t argb) {
     return ((argb >> 16) & 0xFF) | (argb & 0xFF00) | ((argb & 0xFF) << 16);
 }
+constexpr wincolour rgbcolour(int r, int g, int b) {
+    return static_cast<wincolour>(r) | static_cast<wincolour>(g) << 8 | static_cast<wincolour>(b) << 16;
+}
+
+// A 16-bit colour screen's: red and blue to the nearest of 32 levels, green
+// of 64, each widened back to 8 bits by repeating its top bits, as a 16-bit
+// picture reads back.
+constexpr int levelof(int v, int bits) { return (2 * v * ((1 << bits) - 1) + 255) / 510; }
+constexpr int widened(int level, int bits) { return level << (8 - bits) | level >> (2 * bits - 8); }
+constexpr uint16_t rgb565(wincolour c) {
+    return static_cast<uint16_t>(levelof(redof(c), 5) << 11 | levelof(greenof(c), 6) << 5 | levelof(blueof(c), 5));
+}
+constexpr wincolour from565(uint16_t v) {
+    return rgbcolour(widened(v >> 11, 5), widened((v >> 5) & ((1 << 6) - 1), 6), widened(v & ((1 << 5) - 1), 5));
+}
+constexpr wincolour on565(wincolour c) { return from565(rgb565(c)); }
 
 }  // namespace grafipix

@@ -57,19 +57,49 @@ constexpr Screen graph90{379, 187};
 
 std::deque<Model>& rows() {
     static std::deque<Model> table{
-        {"g35", "Graph 35", "Graph 35", graph35, bluepalette, Conversion::twocolours, &fxinterface, 6, "g1m"},
-        {"g65", "Graph 65/80", "Graph 65", graph35, threepalette, Conversion::threecolours, &fxinterface, 6, ""},
-        {"g85", "Graph 85", "Graph 85 (sd)", graph35, bluepalette, Conversion::twocolours, &fa124, 6, "g1m"},
-        {"g100", "Graph 100", "Graph 100", graph35, blackpalette, Conversion::twocolours, &fxinterface, 20, ""},
-        {"g35e2", "Graph 35+E II", "Graph 35+E II", graph35, blackpalette, Conversion::twocolours, &fa124, 20, "g1m", true, true,
-         true},
-        {"g90", "Graph 90+E", "Graph 90+E", graph90, colourpalette, Conversion::nearest, &fxinterface, 20, "g3m",
-         false, false, true},
+        {.name = "g35", .menucaption = "Graph 35", .typcalc = "Graph 35", .screen = graph35, .palette = bluepalette,
+         .conversion = Conversion::twocolours, .flavour = &fxinterface, .lastpicture = 6, .calcfiles = "g1m"},
+        {.name = "g65", .menucaption = "Graph 65/80", .typcalc = "Graph 65", .screen = graph35, .palette = threepalette,
+         .conversion = Conversion::threecolours, .flavour = &fxinterface, .lastpicture = 6, .calcfiles = ""},
+        {.name = "g85", .menucaption = "Graph 85", .typcalc = "Graph 85 (sd)", .screen = graph35, .palette = bluepalette,
+         .conversion = Conversion::twocolours, .flavour = &fa124, .lastpicture = 6, .calcfiles = "g1m"},
+        {.name = "g100", .menucaption = "Graph 100", .typcalc = "Graph 100", .screen = graph35, .palette = blackpalette,
+         .conversion = Conversion::twocolours, .flavour = &fxinterface, .lastpicture = 20, .calcfiles = ""},
+        {.name = "g35e2", .menucaption = "Graph 35+E II", .typcalc = "Graph 35+E II", .screen = graph35,
+         .palette = blackpalette, .conversion = Conversion::twocolours, .flavour = &fa124, .lastpicture = 20,
+         .calcfiles = "g1m", .python = true},
+        {.name = "g90", .menucaption = "Graph 90+E", .typcalc = "Graph 90+E", .screen = graph90, .palette = colourpalette,
+         .conversion = Conversion::nearest, .flavour = &fxinterface, .lastpicture = 20, .calcfiles = "g3m",
+         .casioback = false, .drawstat = false, .python = true, .freecolours = 256},
     };
     return table;
 }
 
 }  // namespace
+
+std::vector<wincolour> Model::colours() const {
+    std::vector<wincolour> out;
+    for (const PaletteColour& c : palette) out.push_back(c.button->colour);
+    return out;
+}
+
+std::vector<wincolour> Model::shownpalette(int bgkind) const {
+    std::vector<wincolour> out;
+    for (const PaletteColour& c : palette) out.push_back(c.swatch(bgkind).colour);
+    return out;
+}
+
+int Model::nearestcode(wincolour c) const {
+    int best = 0;
+    long bestdistance = -1;
+    for (int code = 0; code < codes(); ++code) {
+        const wincolour p = palette[code].button->colour;
+        const long dr = redof(p) - redof(c), dg = greenof(p) - greenof(c), db = blueof(p) - blueof(c);
+        const long d = dr * dr + dg * dg + db * db;
+        if (bestdistance < 0 || d < bestdistance) best = code, bestdistance = d;
+    }
+    return best;
+}
 
 int Model::codeofword(std::u16string_view word) const {
     for (int code = 0; code < codes(); ++code)

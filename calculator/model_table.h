@@ -59,6 +59,23 @@ struct Model {
     bool casioback = true;   // offers the screen-green background
     bool drawstat = true;    // takes the DrawStat mode's scatter set-up
     bool python = false;     // runs Python scripts (casioplot)
+    // 0: the palette is fixed, `palette` itself. Otherwise it is free: each
+    // drawing holds its own colours, up to this many, starting from
+    // `palette`'s (the colours its BASIC names), each as its 16-bit screen
+    // shows it.
+    int freecolours = 0;
+
+    bool freepalette() const { return freecolours > 0; }
+    // The colour a free palette holds for `c`: what the screen shows of it.
+    wincolour held(wincolour c) const { return freepalette() ? on565(c) : c; }
+    // The colours of `palette` by code, as its buttons show them: a free
+    // palette's start.
+    std::vector<wincolour> colours() const;
+    // What the canvas shows for each code on `bgkind`.
+    std::vector<wincolour> shownpalette(int bgkind) const;
+    // The code of `palette` whose button colour is nearest `c` in RGB (the
+    // BASIC colour a free colour is drawn in), the first of equals.
+    int nearestcode(wincolour c) const;
 
     int codes() const { return static_cast<int>(palette.size()); }
     bool takesg1m() const { return std::string_view(calcfiles) == "g1m"; }

@@ -299,21 +299,25 @@ int convert(Options o) {
     if (QString e = o.modelgiven ? QString() : own ? fits(o, *o.model) : o.refusal; !e.isEmpty()) return badoption(e);
     Grid drawing(o.model->screen.columns, o.model->screen.rows);
     int background = o.model->casioback ? startbackground : 1;
+    // A free palette's colours, the model's to start with.
+    std::vector<wincolour> colours = o.model->freepalette() ? o.model->colours() : std::vector<wincolour>{};
     if (own) {
         drawing = std::move(saved->cells);
         background = saved->bgkind;
+        colours.assign(saved->palette.begin(), saved->palette.end());
     } else if (!o.input.empty()) {
         importpicture(exchange::pixelsof(image), *o.model, background, o.choices, drawing);
     }
     const Program program = o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode,
-                                                                     pictmemory(o.picture, o.model->lastpicture))
+                                                                     pictmemory(o.picture, o.model->lastpicture), {}, colours)
                                                   : Program{};
     const OutputSource source{.grid = drawing,
                               .model = *o.model,
                               .program = program.text,
                               .programname = o.programname,
                               .picture = o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1,
-                              .bgkind = background};
+                              .bgkind = background,
+                              .palette = colours};
     std::string error;
     const std::string bytes = o.format->write(source, error);
     if (!error.empty()) {
@@ -337,6 +341,7 @@ int convert(Options o) {
     }
     if (o.mode == CodeMode::python) std::cerr << scripttexts::size(bytes.size()) << '\n';
     else if (o.format->fromprogram) std::cerr << codetexts::estimate(program.bytesest) << '\n';
+    if (program.unnamed) std::cerr << codetexts::unnamed(program.unnamed, o.model->codes()) << '\n';
     return 0;
 }
 

@@ -46,6 +46,7 @@ CalcRun runprogram(std::u16string_view program, const Model& model) {
     const int columns = model.screen.columns, rows = model.screen.rows;
     CalcRun run;
     run.columns = columns, run.rows = rows;
+    run.colours = model.colours();
     const auto clear = [&] { run.screen.assign(rows + 1, std::vector<int>(columns + 1, 0)); };
     clear();
     // Graph row gy under the view window is screen row rows + 1 - gy.

@@ -10,6 +10,7 @@
 // link programs on its own, so a wrong character in the generator is caught
 // rather than shared.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,8 @@ struct CalcRun {
     int columns = 0, rows = 0;
     // Colour codes by screen pixel, [y][x] with y 1..rows from the top and x 1..columns.
     std::vector<std::vector<int>> screen;
+    // What each code of `screen` shows, code 0 the back colour.
+    std::vector<uint32_t> colours;
     int pict = 0;       // the picture memory of StoPict, 0 without
     int drawstats = 0;  // DrawStat commands run
     int errorline = 0;  // the line the run stopped at, 0 when the whole program ran

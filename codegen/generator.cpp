@@ -19,14 +19,38 @@ bool isblank(char ch) { return ch == ' ' || ch == '\t'; }
 
 }  // namespace
 
-Program generateprogram(const Grid& grid, const Model& model, CodeMode mode, int pictnum,
-                        const ProgressFn& progress) {
+Grid basiccells(const Grid& grid, const Model& model, const std::vector<wincolour>& colours, int& unnamed) {
+    std::vector<int16_t> code(colours.size());
+    std::vector<bool> named(colours.size()), used(colours.size());
+    const std::vector<wincolour> words = model.colours();
+    for (size_t c = 0; c < colours.size(); ++c) {
+        code[c] = c == 0 ? int16_t{0} : int16_t(model.nearestcode(colours[c]));
+        named[c] = words[size_t(code[c])] == colours[c] || c == 0;
+    }
+    Grid out = grid;
+    for (size_t i = 0; i < grid.cellcount(); ++i) {
+        const int c = grid.byindex(i);
+        if (c <= 0 || size_t(c) >= colours.size()) continue;
+        used[size_t(c)] = true;
+        out.set(grid.xof(i), grid.yof(i), code[size_t(c)]);
+    }
+    unnamed = 0;
+    for (size_t c = 1; c < colours.size(); ++c) unnamed += used[c] && !named[c];
+    return out;
+}
+
+Program generateprogram(const Grid& drawing, const Model& model, CodeMode mode, int pictnum,
+                        const ProgressFn& progress, const std::vector<wincolour>& colours) {
     if (mode == CodeMode::python) {
-        const std::string script = pythonscript(grid, model);
+        const std::string script = pythonscript(drawing, model, colours.empty() ? model.colours() : colours);
         return {std::u16string(script.begin(), script.end()), static_cast<long>(script.size())};
     }
+    int unnamed = 0;
+    const Grid mapped = colours.empty() ? Grid() : basiccells(drawing, model, colours, unnamed);
+    const Grid& grid = colours.empty() ? drawing : mapped;
     const Flavour& flavour = *model.flavour;
     Program p;
+    p.unnamed = unnamed;
     std::u16string& text = p.text;
     // Room for the longest line a drawn cell can give, so the text is not
     // copied over and over as it grows.
@@ -110,6 +134,13 @@ std::string instruction(const Flavour& flavour) {
 
 std::string estimate(long bytesest) {
     return "Il vous faudra un peu moins de " + std::to_string(bytesest) + " bytes libres";
+}
+
+std::string unnamed(int colours, int words) {
+    if (colours == 0) return "";
+    const std::string n = std::to_string(words);
+    return colours == 1 ? "1 couleur du dessin n'existe pas en Basic : elle est dessinée avec la plus proche des " + n
+                        : std::to_string(colours) + " couleurs du dessin n'existent pas en Basic : chacune est dessinée avec la plus proche des " + n;
 }
 
 }  // namespace codetexts

@@ -22,8 +22,8 @@ constexpr size_t lineroom = 80;  // data characters per script line
 // How the cells of a row pack into characters.
 struct Packing {
     int bits, cellsperchar, charsperrow;
-    explicit Packing(const Model& m, int columns) {
-        bits = m.codes() <= 2 ? 1 : m.codes() <= 4 ? 2 : m.codes() <= 8 ? 3 : 6;
+    explicit Packing(int colours, int columns) {
+        bits = colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 8 ? 3 : 6;
         cellsperchar = 6 / bits;
         charsperrow = (columns + cellsperchar - 1) / cellsperchar;
     }
@@ -51,12 +51,16 @@ std::string indented(const std::string& lines) {
 }
 
 using Codes = std::vector<std::vector<int>>;
+using Colours = std::vector<wincolour>;
 
-// The screen's codes from 0, 0 for the back colour and for colours the model lacks.
-Codes codesof(const Grid& grid, const Model& model) {
+// The screen's codes from 0, 0 for the back colour; a code past the colours is the ink.
+Codes codesof(const Grid& grid, int colours) {
     Codes codes(grid.rows(), std::vector<int>(grid.columns()));
     for (int y = 1; y <= grid.rows(); ++y)
-        for (int x = 1; x <= grid.columns(); ++x) codes[y - 1][x - 1] = std::max<int>(model.inpalette(grid.get(x, y)), 0);
+        for (int x = 1; x <= grid.columns(); ++x) {
+            const int code = grid.get(x, y);
+            codes[y - 1][x - 1] = code < 0 ? 0 : code < colours ? code : 1;
+        }
     return codes;
 }
 
@@ -105,13 +109,13 @@ std::string literals(const std::string& data) {
 
 const std::string ending = "clear_screen()\ndraw()\nshow_screen()\n";
 
-std::string rowsscript(const Codes& codes, const Model& model) {
-    const Packing p(model, codes.empty() ? 0 : int(codes[0].size()));
-    const bool ink = model.codes() <= 2;
+std::string rowsscript(const Codes& codes, const Colours& colours) {
+    const Packing p(int(colours.size()), codes.empty() ? 0 : int(codes[0].size()));
+    const bool ink = colours.size() <= 2;
     std::string s = "from casioplot import *\n";
     if (!ink) {
         s += "C=(None";
-        for (int code = 1; code < model.codes(); ++code) s += "," + colourtuple(model.palette[code].button->colour);
+        for (size_t code = 1; code < colours.size(); ++code) s += "," + colourtuple(colours[code]);
         s += ")\n";
     }
     s += "D=(" + literals(encoderows(codes, p)) + ")\n";
@@ -146,7 +150,7 @@ std::string rowsscript(const Codes& codes, const Model& model) {
         cells = "   " + unpack + "n=T[h]\n" + cells;
     }
     s += "def draw():\n"
-         " s=set_pixel;T=[0]*127;y=0" + (ink ? ";c=" + colourtuple(model.palette[1].button->colour) : ";o=\"\".format") + "\n"
+         " s=set_pixel;T=[0]*127;y=0" + (ink ? ";c=" + colourtuple(colours[1]) : ";o=\"\".format") + "\n"
          + offsets +
          " for v in range(" + n(symbols) + "):" + table + "\n"
          " for r in D.split(b\"" + rowend + "\"):\n"
@@ -238,13 +242,13 @@ std::optional<std::vector<std::string>> encodestrokes(const Codes& codes, int co
 }
 
 // None when its strokes alone take more than `room` characters, or are short.
-std::optional<std::string> strokesscript(const Codes& codes, const Model& model, size_t room) {
+std::optional<std::string> strokesscript(const Codes& codes, const Colours& colours, size_t room) {
     std::string s = "from casioplot import *\nL=(\n";
-    const auto data = encodestrokes(codes, model.codes(), room);
+    const auto data = encodestrokes(codes, int(colours.size()), room);
     if (!data) return std::nullopt;
-    for (int code = 1; code < model.codes(); ++code)
+    for (size_t code = 1; code < colours.size(); ++code)
         if (!(*data)[code].empty())
-            s += "(" + colourtuple(model.palette[code].button->colour) + "," + literals((*data)[code]) + "),\n";
+            s += "(" + colourtuple(colours[code]) + "," + literals((*data)[code]) + "),\n";
     return s + ")\n"
                "def draw():\n"
                " s=set_pixel;T=[0]*127\n"
@@ -278,8 +282,23 @@ bool literaldata(std::string_view text, std::string& data, std::string& error) {
     return true;
 }
 
-void readrows(std::string_view script, const Model& model, CalcRun& run) {
-    const Packing p(model, model.screen.columns);
+void readrows(std::string_view script, CalcRun& run) {
+    // The colours as the script names them: C's tuples after None, or one ink.
+    const size_t named = script.find("\nC=(None");
+    if (named != script.npos) {
+        const size_t stop = script.find(")\n", named);
+        for (size_t at = script.find(",(", named); at < stop; at = script.find(",(", at + 1)) {
+            int r = 0, g = 0, b = 0;
+            if (std::sscanf(std::string(script.substr(at, 16)).c_str(), ",(%d,%d,%d)", &r, &g, &b) == 3)
+                run.colours.push_back(rgbcolour(r, g, b));
+        }
+    } else if (const size_t ink = script.find(";c=("); ink != script.npos) {
+        int r = 0, g = 0, b = 0;
+        std::sscanf(std::string(script.substr(ink, 20)).c_str(), ";c=(%d,%d,%d)", &r, &g, &b);
+        run.colours.push_back(rgbcolour(r, g, b));
+    }
+    run.colours.insert(run.colours.begin(), whiteback);
+    const Packing p(int(run.colours.size()), run.columns);
     const size_t start = script.find("\nD=(");
     const size_t end = start == script.npos ? script.npos : script.find(")\n", start);
     std::string data;
@@ -309,7 +328,8 @@ void readrows(std::string_view script, const Model& model, CalcRun& run) {
     }
 }
 
-void readstrokes(std::string_view script, const Model& model, CalcRun& run) {
+void readstrokes(std::string_view script, CalcRun& run) {
+    run.colours = {whiteback};
     size_t at = script.find("\nL=(\n");
     const size_t end = at == script.npos ? script.npos : script.find("\n)\n", at);
     if (end == script.npos) {
@@ -327,12 +347,8 @@ void readstrokes(std::string_view script, const Model& model, CalcRun& run) {
             return;
         }
         at = stop + 3;
-        int code = model.codes() - 1;
-        while (code > 0 && model.palette[code].button->colour != wincolour(r | g << 8 | b << 16)) --code;
-        if (code == 0) {
-            run.error = "couleur inconnue";
-            return;
-        }
+        const int code = int(run.colours.size());
+        run.colours.push_back(rgbcolour(r, g, b));
         int y = 0, x = 0;
         for (size_t i = 0; i < data.size(); ++i) {
             if (data[i] == rowend) {
@@ -354,10 +370,10 @@ void readstrokes(std::string_view script, const Model& model, CalcRun& run) {
 
 }  // namespace
 
-std::string pythonscript(const Grid& grid, const Model& model) {
-    const Codes codes = codesof(grid, model);
-    std::string rows = rowsscript(codes, model);
-    std::optional<std::string> strokes = strokesscript(codes, model, rows.size());
+std::string pythonscript(const Grid& grid, const Model&, const Colours& colours) {
+    const Codes codes = codesof(grid, int(colours.size()));
+    std::string rows = rowsscript(codes, colours);
+    std::optional<std::string> strokes = strokesscript(codes, colours, rows.size());
     return strokes && strokes->size() < rows.size() ? *strokes : rows;
 }
 
@@ -365,8 +381,8 @@ CalcRun scriptpixels(std::string_view script, const Model& model) {
     CalcRun run;
     run.columns = model.screen.columns, run.rows = model.screen.rows;
     run.screen.assign(run.rows + 1, std::vector<int>(run.columns + 1, 0));
-    if (script.find("\nL=(\n") != script.npos) readstrokes(script, model, run);
-    else readrows(script, model, run);
+    if (script.find("\nL=(\n") != script.npos) readstrokes(script, run);
+    else readrows(script, run);
     return run;
 }
 

@@ -16,6 +16,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "calculator/colours.h"
 
 #include "codegen/calc_interpreter.h"
 #include "document/grid.h"
@@ -24,11 +27,13 @@ namespace grafipix {
 
 struct Model;
 
-// ASCII with LF line ends, for MicroPython 1.9 and later.
-std::string pythonscript(const Grid& grid, const Model& model);
+// ASCII with LF line ends, for MicroPython 1.9 and later; `colours` the
+// colour of each code, code 0 the back colour, never drawn.
+std::string pythonscript(const Grid& grid, const Model& model, const std::vector<wincolour>& colours);
 
 // What the script draws, read back from its own data: the preview, and the
-// tests' oracle beside a real interpreter. `error` says why a text is no
+// tests' oracle beside a real interpreter. Its codes are those of the
+// colours the script names, in `colours`. `error` says why a text is no
 // script of ours.
 CalcRun scriptpixels(std::string_view script, const Model& model);
 

@@ -4,6 +4,9 @@
 // the selection lies. Every change to them goes through the few calls below,
 // so a copy of a Document is a complete snapshot of the work.
 
+#include <utility>
+#include <vector>
+
 #include "document/grid.h"
 
 namespace grafipix {
@@ -15,6 +18,11 @@ struct SelectionRect {
     bool operator==(const SelectionRect&) const = default;
 };
 
+// A drawing's own colours, on the models whose palette is free: code order,
+// code 0 the back colour, each a Windows colour value (0x00BBGGRR). Empty
+// where the model's palette is fixed and the codes are its colours.
+using Palette = std::vector<uint32_t>;
+
 class Document {
 public:
     Document() = default;
@@ -23,6 +31,7 @@ public:
     const Grid& pixelgrid() const { return pixelgrid_; }
     const Grid& selgrid() const { return selgrid_; }
     const SelectionRect& selrect() const { return selrect_; }
+    const Palette& palette() const { return palette_; }
 
     // Cells outside the arrays are dropped; single-precision positions round
     // to the nearest cell, ties to even.
@@ -44,12 +53,15 @@ public:
     void setbuffer(int i, int j, int16_t code) { selgrid_.set(i, j, code); }
     void newbuffer() { selgrid_.clear(); }
     void placeselection(const SelectionRect& r) { selrect_ = r; }
+    // The colours the codes stand for; the cells are the caller's to keep among them.
+    void setpalette(Palette p) { palette_ = std::move(p); }
 
     bool operator==(const Document&) const = default;
 
 private:
     Grid pixelgrid_, selgrid_;
     SelectionRect selrect_;
+    Palette palette_;
 };
 
 }  // namespace grafipix

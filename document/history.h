@@ -27,38 +27,42 @@ struct Marks {
 
 class Step {
 public:
-    Step(const Grid& was, const Grid& now, Marks marksbefore, Marks marksafter);
+    Step(const Document& was, const Document& now, Marks marksbefore, Marks marksafter);
 
-    // Writes the cells as they were before the action (or after it).
+    // Writes the cells (and the palette, when the action changed it) as they
+    // were before the action, or after it.
     void apply(Document& doc, bool backwards) const;
-    void apply(Grid& grid, bool backwards) const;
 
     Marks before, after;
     size_t bytes() const;
 
 private:
+    void apply(Grid& grid, bool backwards) const;
     template <class Write>
     void each(const Grid& shape, bool backwards, Write write) const;
 
-    // A few cells: index << 8 | before << 4 | after, codes being 0..15. Many:
-    // a byte (before << 4 | after) for every cell of the array. A step that
-    // changed the screen's size keeps both pictures whole.
-    std::vector<uint32_t> cells_;
+    // A few cells: index << 16 | before << 8 | after. Many: for every cell
+    // of the array its pair, a byte (before << 4 | after) while every code
+    // of both pictures is below 16, else two. A step that changed the
+    // screen's size keeps both pictures whole.
+    std::vector<uint64_t> cells_;
     std::vector<uint8_t> pairs_;
+    std::vector<uint16_t> widepairs_;
     std::vector<Grid> whole_;
+    std::vector<Palette> palettes_;  // before and after, when they differ
 };
 
 class History {
 public:
     static constexpr size_t maxsteps = 256;
 
-    // Forgets every step: undo goes back no further than `picture`.
-    void restart(const Grid& picture, Marks marks);
+    // Forgets every step: undo goes back no further than `doc`.
+    void restart(const Document& doc, Marks marks);
     // Whatever changed since the last close becomes one step, and the redo
     // list goes; true when there was a change.
-    bool close(const Grid& picture, Marks marks);
+    bool close(const Document& doc, Marks marks);
     // Changes not yet closed into a step.
-    bool pending(const Grid& picture) const { return picture != base_; }
+    bool pending(const Document& doc) const { return doc.pixelgrid() != base_.pixelgrid() || doc.palette() != base_.palette(); }
 
     // The step moved over, its cells already written to `doc`; nullptr when
     // there is none.
@@ -71,7 +75,7 @@ public:
     size_t bytes() const;
 
 private:
-    Grid base_;  // the picture as the last close (or undo, or redo) left it
+    Document base_;  // the picture and palette as the last close (or undo, or redo) left them
     Marks basemarks_;
     std::deque<Step> done_, undone_;
 };

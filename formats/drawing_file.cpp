@@ -20,17 +20,21 @@ PngFields drawingfields(const Model& m, int bgkind) {
     return {{modelkey, m.name}, {backgroundkey, backgroundwords[bgkind == 2 && m.casioback ? 2 : 1]}};
 }
 
-std::string drawingpng(const Grid& cells, const Model& m, int bgkind) {
+std::string drawingpng(const Grid& cells, const Model& m, int bgkind, std::span<const wincolour> own) {
+    std::vector<uint32_t> palette;
+    if (own.empty())
+        for (int code = 0; code < m.codes(); ++code) palette.push_back(m.shown(code, bgkind));
+    else
+        palette.assign(own.begin(), own.end());
+    for (uint32_t& c : palette) c = toargb(c) & 0xFFFFFFu;
     const int columns = cells.columns(), rows = cells.rows();
     std::vector<uint8_t> indices(size_t(columns) * size_t(rows));
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < columns; ++x) {
             const int code = cells.get(x + 1, y + 1);
             // A code the palette lacks shows as the back colour, as on the canvas.
-            indices[size_t(y) * size_t(columns) + size_t(x)] = uint8_t(code >= 0 && code < m.codes() ? code : 0);
+            indices[size_t(y) * size_t(columns) + size_t(x)] = uint8_t(code >= 0 && size_t(code) < palette.size() ? code : 0);
         }
-    std::vector<uint32_t> palette;
-    for (int code = 0; code < m.codes(); ++code) palette.push_back(toargb(m.shown(code, bgkind)) & 0xFFFFFFu);
     return encodeindexedpng(columns, rows, indices, palette, drawingfields(m, bgkind));
 }
 
@@ -47,11 +51,11 @@ Picture pictureof(const Grid& cells, const Model& m, int bgkind) {
     return out;
 }
 
-std::optional<Grid> cellsof(const Picture& p, const Model& m, int bgkind) {
-    const auto [columns, rows] = m.screen;
+std::optional<Grid> cellsof(const Picture& p, const Screen& screen, std::span<const wincolour> colours) {
+    const auto [columns, rows] = screen;
     if (p.width != columns || p.height != rows || p.pixels.size() != size_t(columns) * size_t(rows)) return std::nullopt;
-    std::vector<uint32_t> shown(size_t(m.codes()));
-    for (int code = 0; code < m.codes(); ++code) shown[size_t(code)] = toargb(m.shown(code, bgkind));
+    std::vector<uint32_t> shown;
+    for (const wincolour c : colours) shown.push_back(toargb(c));
     Grid cells(columns, rows);
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < columns; ++x) {
@@ -62,6 +66,26 @@ std::optional<Grid> cellsof(const Picture& p, const Model& m, int bgkind) {
         }
     return cells;
 }
+
+namespace {
+
+// The codes of an indexed file are the drawing's: its colour table is the
+// palette, rounded as the screen shows it, the back colour first.
+std::optional<SavedDrawing> ownpalette(const PictureFile& f, const Model& m) {
+    const auto [columns, rows] = m.screen;
+    if (f.colourtable.empty() || f.colourtable.size() > size_t(m.freecolours) ||
+        f.indices.size() != size_t(columns) * size_t(rows) || fromargb(f.colourtable[0]) != whiteback)
+        return std::nullopt;
+    SavedDrawing out{Grid(columns, rows), &m, 1, {}};
+    for (const uint32_t c : f.colourtable) out.palette.push_back(m.held(fromargb(c)));
+    for (size_t i = 0; i < f.indices.size(); ++i) {
+        if (f.indices[i] >= f.colourtable.size()) return std::nullopt;
+        out.cells.set(int(i % size_t(columns)) + 1, int(i / size_t(columns)) + 1, int16_t(f.indices[i]));
+    }
+    return out;
+}
+
+}  // namespace
 
 std::optional<SavedDrawing> saveddrawing(const PictureFile& f) {
     const auto field = [&f](const std::string& key) {
@@ -75,9 +99,12 @@ std::optional<SavedDrawing> saveddrawing(const PictureFile& f) {
     // Earlier versions wrote the screen green for models without it, whose
     // pixels were white all the same: such a file opens on white.
     const int shownon = m->casioback ? bgkind : 1;
-    std::optional<Grid> cells = cellsof(f.picture, *m, shownon);
+    if (m->freepalette()) {
+        if (std::optional<SavedDrawing> own = ownpalette(f, *m)) return own;
+    }
+    std::optional<Grid> cells = cellsof(f.picture, m->screen, m->shownpalette(shownon));
     if (!cells) return std::nullopt;
-    return SavedDrawing{std::move(*cells), m, shownon};
+    return SavedDrawing{std::move(*cells), m, shownon, m->freepalette() ? m->colours() : Palette{}};
 }
 
 }  // namespace grafipix

@@ -7,11 +7,13 @@
 
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "calculator/model_table.h"
+#include "document/document.h"
 #include "document/grid.h"
 #include "formats/png.h"
 #include "render/canvas.h"
@@ -24,20 +26,26 @@ namespace grafipix {
 struct PictureFile {
     Picture picture;
     std::map<std::string, std::string> text;
+    // An indexed picture of a screen's size: its colours (0x..RRGGBB) and
+    // each pixel's index into them, row by row; empty otherwise.
+    std::vector<uint32_t> colourtable;
+    std::vector<uint8_t> indices;
 };
 
 struct SavedDrawing {
     Grid cells;
     const Model* model;
     int bgkind;
+    Palette palette;  // on a model whose palette is free, the drawing's own
 };
 
 // The text fields of a drawing's PNG.
 PngFields drawingfields(const Model& m, int bgkind);
 
-// The drawing's PNG: an indexed picture whose palette is the colours the
-// model shows on `bgkind`, in code order, with the fields above.
-std::string drawingpng(const Grid& cells, const Model& m, int bgkind);
+// The drawing's PNG: an indexed picture whose palette is the drawing's
+// colours in code order (`own` on a free palette, else those the model shows
+// on `bgkind`), with the fields above.
+std::string drawingpng(const Grid& cells, const Model& m, int bgkind, std::span<const wincolour> own = {});
 
 // Whether a picture of that size may be a drawing.
 bool screensized(int width, int height);
@@ -45,12 +53,14 @@ bool screensized(int width, int height);
 // The screen's cells a pixel each, in the colours the model shows on `bgkind`.
 Picture pictureof(const Grid& cells, const Model& m, int bgkind);
 
-// The cells of a picture of exactly the model's screen whose every pixel is
-// one of the colours the model shows on `bgkind`; nothing otherwise.
-std::optional<Grid> cellsof(const Picture& p, const Model& m, int bgkind);
+// The cells of a picture of exactly the screen whose every pixel is one of
+// `shown`, the colours of the codes in order; nothing otherwise.
+std::optional<Grid> cellsof(const Picture& p, const Screen& screen, std::span<const wincolour> shown);
 
 // The drawing a PNG that Grafipix wrote holds; nothing when its fields name
-// no model or a background the model lacks, or its pixels do not fit them.
+// no model, or its pixels do not fit them. On a free palette an indexed
+// file gives its palette and codes exactly; a file of the versions before
+// free palettes holds the model's colours.
 std::optional<SavedDrawing> saveddrawing(const PictureFile& f);
 
 }  // namespace grafipix

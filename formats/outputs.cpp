@@ -44,7 +44,7 @@ std::string picturefile(const OutputSource& s, std::string&) {
 // As the canvas paints each cell, without its 3 x 3 pixels or the selection
 // frame; the fields let "Ouvrir" bring the drawing back exactly.
 std::string drawingpng(const OutputSource& s, std::string&) {
-    return drawingpng(s.grid, s.model, s.bgkind);
+    return drawingpng(s.grid, s.model, s.bgkind, s.palette);
 }
 
 constexpr std::array<Output, 6> rows{{

@@ -114,6 +114,13 @@ PictureFile picturefileof(const QImage& image) {
         }
     }
     for (const QString& key : image.textKeys()) out.text[key.toStdString()] = image.text(key).toStdString();
+    // The indices too: a drawing's codes, of which two may share a colour.
+    if (!out.picture.pixels.empty() && !image.colorTable().isEmpty()) {
+        for (const QRgb c : image.colorTable()) out.colourtable.push_back(c & 0xFFFFFFu);
+        out.indices.reserve(out.picture.pixels.size());
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) out.indices.push_back(uint8_t(image.pixelIndex(x, y)));
+    }
     return out;
 }
 

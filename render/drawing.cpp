@@ -27,12 +27,12 @@ void marklines(Canvas& canvas, float x, float y, double step) {
 void Drawing::redrawcanvas() {
     Picture1.cls();
     // A whole cell's nine strokes cover exactly its pixels, so they are filled at once.
-    uint32_t shown[16];
-    for (int code = 0; code < 16; ++code) shown[code] = toargb(colourof(code));
+    uint32_t shown[256];
+    for (int code = 0; code < 256; ++code) shown[code] = toargb(colourof(code));
     for (int y = 1; y <= pixelgrid.rows(); ++y) {
         for (int x = 1; x <= pixelgrid.columns(); ++x) {
             const int16_t code = pixelgrid.get(x, y);
-            if (code > 0) Picture1.fillcell(x, y, shown[code & 15]);
+            if (code > 0) Picture1.fillcell(x, y, shown[code & 0xFF]);
         }
     }
     Picture1.setforecolor(colourof(curcolor));

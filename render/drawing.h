@@ -5,6 +5,7 @@
 // of any window is reachable from here.
 
 #include <cstdint>
+#include <vector>
 
 #include "render/canvas.h"
 #include "calculator/colours.h"
@@ -18,7 +19,9 @@ class Drawing {
 public:
     Drawing(Randomness& r, const Model& start)
         : doc(start.screen.columns, start.screen.rows), Picture1(start.screen.columns, start.screen.rows),
-          model(&start), random_(r) {}
+          model(&start), random_(r) {
+        if (start.freepalette()) doc.setpalette(start.colours());
+    }
     Drawing(const Drawing&) = delete;
     Drawing& operator=(const Drawing&) = delete;
 
@@ -49,9 +52,26 @@ public:
     // A black frame through two points, the pen left as it was.
     void frame(float x1, float y1, float x2, float y2);
 
-    wincolour colourof(int code) const { return model->shown(code, bgkind); }
-    // A code of the selection buffer as the picture takes it.
-    int16_t inpalette(int16_t code) const { return model->inpalette(code); }
+    // What the canvas shows for a code: the drawing's own colour on a free
+    // palette, the model's otherwise; a code past the palette shows as the back colour.
+    wincolour colourof(int code) const {
+        if (!model->freepalette()) return model->shown(code, bgkind);
+        const Palette& p = doc.palette();
+        return code >= 0 && size_t(code) < p.size() ? p[size_t(code)] : p.empty() ? whiteback : p[0];
+    }
+    // The codes the drawing has.
+    int codes() const { return model->freepalette() ? int(doc.palette().size()) : model->codes(); }
+    // The colour of each code, as the outputs take it: a free palette's own,
+    // the model's as its buttons show them otherwise.
+    std::vector<wincolour> colours() const {
+        return model->freepalette() ? std::vector<wincolour>(doc.palette().begin(), doc.palette().end()) : model->colours();
+    }
+    // A code of the selection buffer as the picture takes it: one past the
+    // palette becomes the ink, or the back colour where there is no ink.
+    int16_t inpalette(int16_t code) const {
+        if (!model->freepalette()) return model->inpalette(code);
+        return code >= 0 && code < codes() ? code : int16_t(codes() > 1 ? 1 : 0);
+    }
     // Another model's screen: the grids keep what fits, the canvas is cleared.
     void setscreen(const Screen& s);
     // Uniform in [0, 1), the same sequence at every start.

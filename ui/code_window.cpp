@@ -82,9 +82,14 @@ CalcScreen::CalcScreen(QWidget* parent) : QFrame(parent) {
 void CalcScreen::setscreen(const CalcRun& run, const Model& model) {
     model_ = &model;
     screen_ = QImage(run.columns, run.rows, QImage::Format_RGB32);
-    // The calculator's own screen green where the model offers it.
+    // The calculator's own screen green where the model offers it; the
+    // other colours as the run drew them.
     for (int y = 1; y <= run.rows; ++y)
-        for (int x = 1; x <= run.columns; ++x) screen_.setPixel(x - 1, y - 1, qcolour(model.shown(run.screen[y][x], 2)).rgb());
+        for (int x = 1; x <= run.columns; ++x) {
+            const int code = run.screen[y][x];
+            const bool drawn = code > 0 && size_t(code) < run.colours.size();
+            screen_.setPixel(x - 1, y - 1, qcolour(drawn ? run.colours[size_t(code)] : model.shown(0, 2)).rgb());
+        }
     update();
 }
 

@@ -21,6 +21,7 @@
 #include "ui/application.h"
 #include "ui/artwork.h"
 #include "ui/canvas_widget.h"
+#include "ui/palette_widgets.h"
 
 namespace grafipix::ui {
 
@@ -134,6 +135,10 @@ void MainWindow::buildcontrols(QWidget* client) {
         setcaptionface(label, 10, l.bold);
         labels_[l.name] = label;
     }
+    // Where the colour buttons are, which a free palette's panel replaces.
+    palette_ = new PalettePanel(app_, client);
+    palette_->setGeometry(twips(60, 3000, 1200, 4800));
+    palette_->hide();
     canvas_ = new CanvasWidget(app_, client);
     canvas_->move(canvasleft / twipsperpixel, canvastop / twipsperpixel);
     for (QWidget* w : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) designed_.push_back({w, w->geometry()});
@@ -222,6 +227,7 @@ void MainWindow::refresh() {
             shown = state.backcolor;
         }
     }
+    palette_->refresh();
     setWindowTitle(QString::fromStdString(ed.title()));
     for (const LabelRow& l : mainlabels()) showcaption(labels_.at(l.name), QString::fromStdString((ed.*l.label).caption));
     const bool fit = ed.zoomfit.checked;

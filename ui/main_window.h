@@ -19,6 +19,7 @@ namespace grafipix::ui {
 
 class Application;
 class CanvasWidget;
+class PalettePanel;
 
 class MainWindow : public QMainWindow {
 public:
@@ -32,6 +33,7 @@ public:
     QPushButton* button(const std::string& name) const { return buttons_.at(name); }
     QLabel* label(const std::string& name) const { return labels_.at(name); }
     CanvasWidget* canvas() const { return canvas_; }
+    PalettePanel* palettepanel() const { return palette_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -58,6 +60,7 @@ private:
     std::map<std::string, QLabel*> labels_;
     std::map<std::string, wincolour> shownback_;
     CanvasWidget* canvas_ = nullptr;
+    PalettePanel* palette_ = nullptr;
     bool fit_ = false;
     std::vector<std::pair<QWidget*, QRect>> designed_;  // controls at their twips place
 };

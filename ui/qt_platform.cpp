@@ -2,6 +2,7 @@
 #include "ui/qt_platform.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -18,6 +19,8 @@
 #include "ui/code_window.h"
 #include "ui/import_window.h"
 #include "ui/main_window.h"
+#include "ui/palette_widgets.h"
+#include "ui/artwork.h"
 #include "ui/secondary_windows.h"
 
 namespace grafipix::ui {
@@ -156,6 +159,21 @@ std::optional<std::string> QtPlatform::inputboxwith(const std::string& prompt, c
     box.setMaximumWidth(maxpromptwidth);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.textValue().toStdString();
+}
+
+std::optional<wincolour> QtPlatform::choosecolour(wincolour initial, const std::string& title) {
+    QColorDialog box(qcolour(initial), window(Window::Main));
+    box.setWindowTitle(qs(title));
+    if (box.exec() != QDialog::Accepted || !box.selectedColor().isValid()) return std::nullopt;
+    const QColor c = box.selectedColor();
+    return rgbcolour(c.red(), c.green(), c.blue());
+}
+
+std::optional<std::pair<int, int>> QtPlatform::choosereplacement(const std::vector<wincolour>& colours, int from, int to,
+                                                                 const std::string& title) {
+    ReplacementForm form(colours, from, to, qs(title), window(Window::Main));
+    if (form.exec() != QDialog::Accepted) return std::nullopt;
+    return std::pair{form.from()->currentIndex(), form.to()->currentIndex()};
 }
 
 std::string QtPlatform::openfile(const std::string& filter) {

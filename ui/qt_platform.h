@@ -32,6 +32,9 @@ public:
     std::string inputbox(const std::string& prompt, const std::string& title) override;
     std::optional<std::string> inputboxwith(const std::string& prompt, const std::string& title,
                                             const std::string& initial) override;
+    std::optional<wincolour> choosecolour(wincolour initial, const std::string& title) override;
+    std::optional<std::pair<int, int>> choosereplacement(const std::vector<wincolour>& colours, int from, int to,
+                                                         const std::string& title) override;
     std::string openfile(const std::string& filter) override;
     std::string savefile(const std::string& filter, const std::string& filename) override;
     std::string savefiletype(const std::string& filter, const std::string& filename, int& chosen) override;

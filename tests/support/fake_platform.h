@@ -33,6 +33,16 @@ public:
         prompts.push_back(prompt + "|" + title + "|" + initial);
         return inputs.empty() ? std::nullopt : std::optional(pop(inputs));
     }
+    // Answers from `colourpicks` and `replacements`; an empty queue is Cancel.
+    std::optional<wincolour> choosecolour(wincolour initial, const std::string& title) override {
+        prompts.push_back(title + "|" + std::to_string(initial));
+        return popoptional(colourpicks);
+    }
+    std::optional<std::pair<int, int>> choosereplacement(const std::vector<wincolour>& colours, int from, int to,
+                                                         const std::string& title) override {
+        prompts.push_back(title + "|" + std::to_string(colours.size()) + "|" + std::to_string(from) + "|" + std::to_string(to));
+        return popoptional(replacements);
+    }
     std::string openfile(const std::string& filter) override { return filters.push_back(filter), pop(opens); }
     std::string savefile(const std::string& filter, const std::string&) override { return filters.push_back(filter), pop(saves); }
     std::string savefiletype(const std::string& filter, const std::string& name, int& chosen) override { return chosen = choices.empty() ? 0 : pop(choices), savefile(filter, name); }
@@ -68,6 +78,8 @@ public:
     // Answers; an empty queue answers as a cancelled box would.
     std::deque<std::string> inputs, opens, saves;
     std::deque<int> choices;  // the filter entry each save dialog leaves chosen, 0 when empty
+    std::deque<wincolour> colourpicks;
+    std::deque<std::pair<int, int>> replacements;
     std::function<bool(const std::string&, PictureFile&, std::string&)> onread;
     std::vector<std::string> recent;  // "Dessins récents" as kept between runs
     // Random numbers to hand out first; after them the never-seeded source.
@@ -96,6 +108,12 @@ public:
 
 private:
     static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }
+    template <class T>
+    static std::optional<T> popoptional(std::deque<T>& q) {
+        if (q.empty()) return std::nullopt;
+        T v = q.front();
+        return q.pop_front(), v;
+    }
     template <class T>
     static T pop(std::deque<T>& q) {
         T s = q.empty() ? T() : std::move(q.front());
