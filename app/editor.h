@@ -82,6 +82,8 @@ public:
     const Canvas& canvas() const { return Picture1; }
     ToolCode tool() const { return curtool; }
     int16_t drawingcolour() const { return curcolor; }
+    // The drawing's own colours on a free palette; empty on a fixed one.
+    const Palette& drawingpalette() const { return doc.palette(); }
     // 1 white, 2 the screen green: the `bgkind` the palette's swatches take.
     int backgroundkind() const { return bgkind; }
     const CodeForm* codewindow() const { return Code ? &*Code : nullptr; }

@@ -344,7 +344,7 @@ TEST_F(Files, SavedDrawingsOpenBackExactlyAsOneStepOnEveryModel) {
             EXPECT_EQ(readall(saved), readall(exported)) << row;
             QProcess convert;
             convert.start(GRAFIPIX_CONVERT, {"--format=png", QString::fromStdString(saved)}), convert.waitForFinished();
-            EXPECT_TRUE(&m == &testmodel() || convert.readAllStandardOutput() == readall(saved)) << row;
+            EXPECT_TRUE(&m == &testmodel() || &m == &freetestmodel() || convert.readAllStandardOutput() == readall(saved)) << row;
             ASSERT_TRUE(QImage(QString::fromStdString(saved)).save(QString::fromStdString(exported), "PNG"));
             for (const std::string step : {"open", "undo", "redo"}) {
                 play(step);

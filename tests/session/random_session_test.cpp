@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "app/main_controls.h"
+#include "formats/picture_io.h"
 #include "calculator/model_table.h"
 #include "tools/tool_table.h"
 #include "tests/support/editor_fixture.h"
@@ -43,6 +44,14 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
     for (const ButtonRow& b : mainbuttons()) controls.push_back(b.name);
     for (const MenuRow& m : menutree())
         if (m.chooses() && m.click != &Editor::exit_Click && m.click != &Editor::about_Click) controls.push_back(m.name);
+    // The panel's swatches, a few past the most any palette holds.
+    std::vector<std::string> swatches;
+    for (int code = 0; code < 260; code += 1 + code / 16) swatches.push_back(std::string(swatchprefix) + std::to_string(code));
+    for (const std::string& s : swatches) controls.push_back(s);
+    // Drawings saved and opened back through the real file format, kept by the platform.
+    platform.onread = [this](const std::string& path, PictureFile& out, std::string& error) {
+        return exchange::decodepicturefile(platform.files[path], out, error);
+    };
     std::vector<std::string_view> keys = {"Esc", "Ctrl++", "Ctrl+-"};
     for (const ToolRow& t : toolrows()) keys.push_back(t.key);
     // Odd values (non-finite ones too: every walk must end, or CTest's timeout
@@ -60,6 +69,7 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         }
     };
     Grid start = picture();
+    Palette startpalette = palette();
     const char* events = std::getenv("GRAFIPIX_SESSION_EVENTS");
     for (long n = 0, count = events ? std::atol(events) : 20000; n < count; ++n) {
         // A control a third of the time ("Nouveau" half as often, or little
@@ -68,8 +78,15 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         const std::string_view name = controls[random() % controls.size()];
         const char* answers[] = {"", "0", "3", "-5", "9", "35", "2.5", "abc"};
         platform.inputs = {answers[random() % std::size(answers)]};
-        platform.opens = platform.saves = {"image.bmp"};
+        platform.opens = platform.saves = {random() % 4 ? "image.bmp" : "dessin.png"};
+        // The colour dialog and the replacement form answer, or are cancelled.
+        platform.colourpicks = {wincolour(random() & 0xFFFFFF)};
+        platform.replacements = {{int(random() % 300) - 20, int(random() % 300) - 20}};
+        if (random() % 4 == 0) platform.colourpicks.clear(), platform.replacements.clear();
         const Grid& g = picture();
+        // Now and then many colours at once, so that palettes reach the most they hold.
+        if (r == 0)
+            for (int k = 0; k < 64; ++k) platform.colourpicks = {wincolour(random() & 0xFFFFFF)}, click("addcolour");
         const Event e = r < 33 ? Event::click(name == "new" && random() % 2 ? "Command1" : name)
                         : r < 54 ? Event::down(position(float(g.maxx())), position(float(g.maxy())), 1 << (random() % 3))
                         : r < 96 ? Event::move(position(float(g.maxx())), position(float(g.maxy())), random() % 2)
@@ -81,6 +98,12 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         for (int y = 1; y <= g.rows(); ++y)
             for (int x = 1; x <= g.columns(); ++x)
                 ASSERT_TRUE(g.get(x, y) >= 0 && g.get(x, y) < ed.codes()) << where << ": cell " << x << "," << y;
+        // A free palette: the back colour white, every colour as the screen shows it, no more than the model holds.
+        const Palette& own = palette();
+        ASSERT_TRUE(model.freepalette() ? !own.empty() && own.size() <= size_t(model.freecolours) && own[0] == whiteback &&
+                                              std::ranges::all_of(own, [](uint32_t c) { return on565(c) == c; })
+                                        : own.empty())
+            << where << ": " << own.size() << " colours";
         const auto checkedmodels = std::ranges::count_if(models(), [&](const Model& m) { return menu(m.name).checked; });
         ASSERT_TRUE(checkedmodels == 1 && menu(model.name).checked && menu("bgwhite").checked != menu("bgcasio").checked) << where;
         ASSERT_TRUE(caption("typcalc") == model.typcalc && g.columns() == model.screen.columns && canvas().columns() == g.columns()) << where;
@@ -96,12 +119,13 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         ASSERT_TRUE(lit == std::to_string(colour()) && others == 0) << where << ": lit " << lit << ", " << others << " others shown";
         if (n % 100 == 99) {  // every step undone gives back the start, redone again the end
             const Grid end = picture();
+            const Palette endpalette = palette();
             int steps = 0;
             while (click("undo")) ++steps;
-            ASSERT_TRUE(picture() == start) << where;
+            ASSERT_TRUE(picture() == start && palette() == startpalette) << where;
             while (steps-- > 0) click("redo");
-            ASSERT_TRUE(picture() == end) << where;
-            forgetsteps(), start = end;
+            ASSERT_TRUE(picture() == end && palette() == endpalette) << where;
+            forgetsteps(), start = end, startpalette = endpalette;
         }
     }
 }

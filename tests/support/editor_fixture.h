@@ -74,7 +74,8 @@ protected:
     const std::string& caption(std::string_view label) const { return ed.label(label)->caption; }
     const CodeForm& codeform() const { return *ed.codewindow(); }
     // What the canvas shows for `code` under the current model and background.
-    wincolour shown(int code) const { return ed.currentmodel().shown(code, ed.backgroundkind()); }
+    wincolour shown(int code) const { return ed.colourof(code); }
+    const Palette& palette() const { return ed.drawingpalette(); }
 
     // The codes of a w x h block at (x, y), rows joined by '/'.
     std::string rows(int x, int y, int w, int h) const {

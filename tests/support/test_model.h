@@ -23,6 +23,24 @@ inline const Model& testmodel() {
     return m;
 }
 
+// And one whose palette is free, up to 256 colours, on a screen of yet
+// another size: every piece that reads a drawing's own colours meets it.
+inline const Model& freetestmodel() {
+    static const Swatch back{"freeback", 120, 3000, 0xFFFFFF};
+    static const Swatch swatches[] = {{"freeblack", 720, 3000, 0x000000}, {"freered", 120, 3360, 0x0000FF},
+                                      {"freeblue", 720, 3360, 0xFF0000}};
+    static const PaletteColour palette[] = {{&back, nullptr, u"", "le fond", ""},
+                                            {&swatches[0], nullptr, u"Black", "le noir", "\xF9\x9B"},
+                                            {&swatches[1], nullptr, u"Red", "le rouge", "\x7F\x34"},
+                                            {&swatches[2], nullptr, u"Blue", "le bleu", "\x7F\x35"}};
+    static const Model& m = addmodel({.name = "free", .menucaption = "Essai libre 150 x 80", .typcalc = "Libre",
+                                      .screen = {150, 80}, .palette = palette, .conversion = Conversion::nearest,
+                                      .flavour = &fxinterface, .lastpicture = 20, .calcfiles = "", .casioback = false,
+                                      .drawstat = false, .python = true, .freecolours = 256});
+    return m;
+}
+
 inline const Model& registeredtestmodel = testmodel();
+inline const Model& registeredfreetestmodel = freetestmodel();
 
 }  // namespace grafipix::testing

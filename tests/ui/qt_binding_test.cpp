@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
@@ -37,6 +39,7 @@
 #include "ui/code_window.h"
 #include "ui/import_window.h"
 #include "ui/main_window.h"
+#include "ui/palette_widgets.h"
 #include "ui/qt_platform.h"
 
 // Readable failures for QString comparisons.
@@ -360,3 +363,60 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+namespace grafipix {
+namespace {
+
+// The modal dialog of type T once it is up, handed to `answer` from the event loop.
+template <class T>
+void whenshown(const std::function<void(T&)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        wait(5000, [] { return dynamic_cast<T*>(QApplication::activeModalWidget()); });
+        if (T* dialog = dynamic_cast<T*>(QApplication::activeModalWidget())) answer(*dialog);
+    });
+}
+
+// On a free palette the panel takes the colour buttons' place beside the
+// canvas; a click on a swatch chooses its code; the toolkit's colour dialog,
+// in French, and the replacement form answer through the real widgets.
+TEST_F(QtBinding, ThePalettePanelAndItsDialogs) {
+    ui::PalettePanel& panel = *main.palettepanel();
+    EXPECT_TRUE(panel.isHidden());
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    choose("g90");
+    ASSERT_FALSE(panel.isHidden());
+    EXPECT_TRUE(main.button("pressred")->isHidden() && panel.geometry().right() < main.canvas()->geometry().left());
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, panel.swatchrect(3).center());
+    EXPECT_EQ(ed.drawingcolour(), 3);
+    QString cancel;
+    whenshown<QColorDialog>([&cancel](QColorDialog& d) {
+        for (QPushButton* b : d.findChildren<QPushButton*>()) cancel += b->text() + "|";
+        d.setCurrentColor(QColor(0x80, 0x40, 0x20));
+        d.accept();
+    });
+    choose("addcolour");
+    EXPECT_TRUE(cancel.contains("Annuler")) << cancel.toStdString();
+    ASSERT_EQ(ed.drawingpalette().size(), 9u);
+    EXPECT_TRUE(ed.drawingpalette()[8] == on565(rgbcolour(0x80, 0x40, 0x20)) && ed.drawingcolour() == 8);
+    // Past 32 colours the swatches are smaller, all 256 still inside the panel.
+    for (int n = 9; n < 256; ++n) {
+        whenshown<QColorDialog>([n](QColorDialog& d) { d.setCurrentColor(QColor(n, 255 - n, n / 2)), d.accept(); });
+        choose("addcolour");
+    }
+    ASSERT_EQ(ed.drawingpalette().size(), 256u);
+    app.refresh();
+    EXPECT_TRUE(panel.rect().contains(panel.swatchrect(255)) && panel.swatchrect(255).width() >= 8) << panel.swatchrect(255).width();
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, panel.swatchrect(200).center());
+    EXPECT_EQ(ed.drawingcolour(), 200);
+    app.run(Event::down(10, 10));
+    whenshown<ui::ReplacementForm>([](ui::ReplacementForm& f) {
+        EXPECT_EQ(f.to()->count(), 256);
+        f.from()->setCurrentIndex(200), f.to()->setCurrentIndex(7), f.accept();
+    });
+    choose("repchoose");
+    EXPECT_EQ(ed.picture().get(10, 10), 7);
+}
+
+}  // namespace
+}  // namespace grafipix
