@@ -11,6 +11,7 @@
 #include "codegen/python_script.h"
 #include "codegen/tokens.h"
 #include "app/editor.h"
+#include "formats/memory_fit.h"
 #include "formats/outputs.h"
 #include "calculator/model_table.h"
 
@@ -45,6 +46,9 @@ void saveoutput(Editor& ed, std::string_view output, std::string_view programnam
     std::string reason;
     if (!ed.platform.savebytes(path, bytes, reason))
         ed.platform.messagebox("Impossible d'enregistrer « " + path + " » : " + reason + ".");
+    // The Code window already says it of its program.
+    else if (!row.fromprogram)
+        if (const std::string line = memoryfit(row, source, bytes).line; !line.empty()) ed.platform.messagebox(line);
 }
 
 // What the preview says under the screen: the real cost beside the estimate.
@@ -65,6 +69,12 @@ std::string takers(const Editor& ed, const Output& output) {
     std::string out;
     for (size_t i = 0; i < names.size(); ++i) out += (i == 0 ? "" : i + 1 == names.size() ? " et " : ", ") + names[i];
     return out;
+}
+
+// The picture file the model's calculators take, nullptr for none.
+const Output* pictureoutput(const Model& m) {
+    const std::string_view kind = m.picturefile;
+    return findoutput(kind == "g1m" ? "picture" : kind);
 }
 
 // The program file the model's calculators take; the .g1m's row, to say who
@@ -136,13 +146,17 @@ void Editor::Code_Timer1_Timer() {
         Code->previewinfo = previewinfo(tokenize(Code->Text1, m), Code->preview);
         if (program.unnamed) Code->previewinfo += "\n" + codetexts::unnamed(program.unnamed, m.codes()) + ".";
     }
+    const std::vector<wincolour> own = owncolours();
+    const std::string ascii = script ? std::string(Code->Text1.begin(), Code->Text1.end()) : std::string();
+    Code->toolarge = memoryfit(*findoutput(script ? "python" : "text"),
+                               {.grid = pixelgrid, .model = m, .program = Code->Text1, .palette = own}, ascii).line;
     calcfilesstate();
 }
 
 void Editor::calcfilesstate() {
     const Model& m = currentmodel();
     const Output &text = *findoutput("text"), &program = programoutput(m);
-    exportcalc.enabled = findoutput("picture")->takes(m);
+    exportcalc.enabled = pictureoutput(m) != nullptr;
     if (!Code) return;
     // A script is saved by the text's button; the program files do not hold it.
     const bool script = codemode == CodeMode::python;
@@ -183,7 +197,7 @@ void Editor::exportcalc_Click() {
         platform.messagebox("« " + answer + " » n'est pas un numéro de picture de 1 à 20 : rien n'est enregistré.");
         return;
     }
-    saveoutput(*this, "picture", g1m::defaultname, number);
+    if (const Output* picture = pictureoutput(currentmodel())) saveoutput(*this, picture->name, g1m::defaultname, number);
 }
 
 void Editor::showprogress(double done, double total) {

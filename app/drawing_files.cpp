@@ -22,7 +22,7 @@ std::string filepart(const std::string& path) { return path.substr(path.find_las
 }  // namespace
 
 void Editor::open_Click() {
-    const std::string path = platform.openfile(exchangetexts::importfilter);
+    const std::string path = platform.openfile(exchangetexts::openfilter);
     if (!path.empty()) opendrawing(path);
 }
 
@@ -64,7 +64,10 @@ void Editor::opendrawing(const std::string& path) {
         return;
     }
     std::optional<SavedDrawing> drawing = saveddrawing(picture);
-    const bool ours = drawing.has_value();
+    // A calculator's picture is a drawing, but its file is not one of ours.
+    const bool ours = drawing.has_value() && picture.calculatorfile.empty();
+    // A .g1m picture suits every model that takes them: the one in use stays.
+    if (drawing && picture.calculatorfile == "g1m" && std::string_view(model->picturefile) == "g1m") drawing->model = model;
     if (!ours) {
         // A picture of the screen in this model's colours maps cell for cell,
         // on either background; any other goes through the import.

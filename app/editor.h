@@ -45,6 +45,7 @@ struct CodeForm {
     CodeButton savetext{findoutput("text")->caption, false, ""}, savecalc{findoutput("g1m")->caption, false, ""};
     CalcRun preview;          // the calculator screen the program draws
     std::string previewinfo;  // its statements and its size on the calculator
+    std::string toolarge;     // shown in red: the output does not fit the calculator, and what does
 };
 
 // The panel's swatches are clicked by this and their code: "swatch12".

@@ -32,7 +32,9 @@ void applymodel(Editor& ed, const Model& m) {
     // A model without the screen green leaves it for white before its colours come.
     if (!m.casioback && ed.bgkind == 2) choosebackground(ed, 1);
     ed.bgcasio.enabled = m.casioback;
-    ed.drawstat.enabled = m.drawstat;
+    // Without BASIC only the script is left to generate.
+    ed.fline.enabled = ed.compact.enabled = m.basic;
+    ed.drawstat.enabled = m.basic && m.drawstat;
     ed.python.enabled = m.python;
     // The model's colours; the back colour's button stays as the background has it.
     const Swatch& ink = m.palette[grafipix::ink].swatch(ed.bgkind);

@@ -54,23 +54,42 @@ constexpr PaletteColour blackpalette[] = {back, black};
 
 constexpr Screen graph35{127, 63};
 constexpr Screen graph90{379, 187};
+// The Graph Math+'s Python draws on 384 x 192 pixels of its 384 x 216 screen.
+constexpr Screen graphmath{384, 192};
+
+// What the calculators hold. The main memory for programs: about 61 000
+// bytes free on the Graph 35+E II and the Graph 90+E, as their memory
+// menus show it new. The largest script: not measured on a calculator yet; a
+// full-screen picture of 256 colours (some 74 000 bytes of data) is reported
+// to run on the Graph 90+E, and the Graph 35+E II's heap is far smaller, so
+// 100 000 and 30 000 bytes until a calculator says otherwise.
+constexpr long programmemory = 61000;
+constexpr long colourscripts = 100000, monochromescripts = 30000;
 
 std::deque<Model>& rows() {
     static std::deque<Model> table{
         {.name = "g35", .menucaption = "Graph 35", .typcalc = "Graph 35", .screen = graph35, .palette = bluepalette,
-         .conversion = Conversion::twocolours, .flavour = &fxinterface, .lastpicture = 6, .calcfiles = "g1m"},
+         .conversion = Conversion::twocolours, .flavour = &fxinterface, .lastpicture = 6, .calcfiles = "g1m",
+         .picturefile = "g1m"},
         {.name = "g65", .menucaption = "Graph 65/80", .typcalc = "Graph 65", .screen = graph35, .palette = threepalette,
          .conversion = Conversion::threecolours, .flavour = &fxinterface, .lastpicture = 6, .calcfiles = ""},
         {.name = "g85", .menucaption = "Graph 85", .typcalc = "Graph 85 (sd)", .screen = graph35, .palette = bluepalette,
-         .conversion = Conversion::twocolours, .flavour = &fa124, .lastpicture = 6, .calcfiles = "g1m"},
+         .conversion = Conversion::twocolours, .flavour = &fa124, .lastpicture = 6, .calcfiles = "g1m",
+         .picturefile = "g1m"},
         {.name = "g100", .menucaption = "Graph 100", .typcalc = "Graph 100", .screen = graph35, .palette = blackpalette,
          .conversion = Conversion::twocolours, .flavour = &fxinterface, .lastpicture = 20, .calcfiles = ""},
         {.name = "g35e2", .menucaption = "Graph 35+E II", .typcalc = "Graph 35+E II", .screen = graph35,
          .palette = blackpalette, .conversion = Conversion::twocolours, .flavour = &fa124, .lastpicture = 20,
-         .calcfiles = "g1m", .python = true},
+         .calcfiles = "g1m", .python = true, .picturefile = "g1m", .programmemory = programmemory,
+         .scriptmost = monochromescripts},
         {.name = "g90", .menucaption = "Graph 90+E", .typcalc = "Graph 90+E", .screen = graph90, .palette = colourpalette,
          .conversion = Conversion::nearest, .flavour = &fxinterface, .lastpicture = 20, .calcfiles = "g3m",
-         .casioback = false, .drawstat = false, .python = true, .freecolours = 256},
+         .casioback = false, .drawstat = false, .python = true, .freecolours = 256, .picturefile = "g3p",
+         .programmemory = programmemory, .scriptmost = colourscripts},
+        {.name = "gmath", .menucaption = "Graph Math+", .typcalc = "Graph Math+", .screen = graphmath,
+         .palette = colourpalette, .conversion = Conversion::nearest, .flavour = &fxinterface, .lastpicture = 20,
+         .calcfiles = "", .casioback = false, .drawstat = false, .python = true, .freecolours = 256, .basic = false,
+         .picturefile = "g4p", .scriptmost = colourscripts},
     };
     return table;
 }

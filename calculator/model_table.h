@@ -64,6 +64,11 @@ struct Model {
     // `palette`'s (the colours its BASIC names), each as its 16-bit screen
     // shows it.
     int freecolours = 0;
+    bool basic = true;            // runs BASIC programs: the Graph Math+ has Python alone
+    const char* picturefile = "";  // "g1m", "g3p" or "g4p": the picture files its calculators take, "" for none
+    // What its calculators hold, in bytes; 0 where nothing is said of it.
+    long programmemory = 0;  // the main memory for programs, about
+    long scriptmost = 0;     // the largest script its Python is taken to load
 
     bool freepalette() const { return freecolours > 0; }
     // The colour a free palette holds for `c`: what the screen shows of it.

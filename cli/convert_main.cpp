@@ -18,6 +18,7 @@
 #include "document/texts.h"
 #include "formats/image_conversion.h"
 #include "formats/import_framing.h"
+#include "formats/memory_fit.h"
 #include "formats/outputs.h"
 #include "formats/picture_io.h"
 #include "calculator/model_table.h"
@@ -90,7 +91,7 @@ struct Options {
     bool help = false, version = false;
     ImportChoices choices;
     bool modelgiven = false;
-    bool thresholdgiven = false, brightnessgiven = false;
+    bool thresholdgiven = false, brightnessgiven = false, modegiven = false;
     // Without --model: what the default model refuses, which a saved drawing's
     // own model may still take.
     QString refusal;
@@ -149,12 +150,18 @@ QString tonefits(const Options& o, const Model& m) {
                quoted(m.name);
     return {};
 }
+QString withoutbasic(const Model& m) {
+    return "le modèle " + quoted(m.name) + " n'a pas de Basic (--format " +
+           namelist(outputs(), [&m](const Output& out) { return out.takes(m); }) + ")";
+}
 QString modefits(const Options& o, const Model& m) {
+    if (o.modegiven && !m.basic) return withoutbasic(m);
     if (o.mode == CodeMode::drawstat && !m.drawstat)
         return "le mode « drawstat » ne convient pas au modèle " + quoted(m.name) + " (fline ou compact)";
     return {};
 }
 QString formatfits(const Options& o, const Model& m) {
+    if (!m.basic && o.format->fromprogram && o.mode != CodeMode::python) return withoutbasic(m);
     if (!o.format->takes(m))
         return "le modèle " + quoted(m.name) + " ne lit pas les fichiers " + o.format->extension + " (--model " +
                namelist(models(), o.format->takes) + ")";
@@ -229,6 +236,7 @@ QString parse(const QStringList& given, Options& o) {
     if (parser.isSet(model) && !(o.model = findmodel(parser.value(model).toStdString())))
         return "modèle inconnu " + quoted(parser.value(model)) + " (" + namelist(models(), [](const Model&) { return true; }) + ")";
     if (QString e = parsechoices(parser, o); !e.isEmpty()) return e;
+    o.modegiven = parser.isSet(mode);
     if (parser.isSet(mode)) {
         const QString word = parser.value(mode);
         if (word == "fline") o.mode = CodeMode::fline;
@@ -282,18 +290,24 @@ int convert(Options o) {
         std::cerr << name << "« " << o.input << " » n'est pas un fichier ordinaire\n";
         return 1;
     }
-    // The file is read and decoded once, whether it is a drawing or a picture.
+    // The file is read and decoded once, whether it is a drawing or a picture;
+    // a calculator's picture is a drawing of its own.
     QImage image;
-    if (std::string unread; !o.input.empty() && !exchange::readpicture(o.input, image, unread)) {
+    PictureFile calculator;
+    std::string unread, read;
+    const bool fromcalculator = !o.input.empty() && exchange::calculatorfile(o.input, read);
+    if (fromcalculator ? !exchange::decodepicturefile(read, calculator, unread)
+                       : !o.input.empty() && !exchange::readpicture(o.input, image, unread)) {
         if (!o.refusal.isEmpty()) return badoption(o.refusal);
         std::cerr << name << exchangetexts::importfailed(o.input, unread) << '\n';
         return 1;
     }
+    if (fromcalculator) image = exchange::toqimage(calculator.picture);
     // A drawing the editor saved comes back exactly, under its own model
     // unless another is asked for; its model is the one that must take the
     // format and the mode.
     std::optional<SavedDrawing> saved;
-    if (!o.input.empty()) saved = saveddrawing(exchange::picturefileof(image));
+    if (!o.input.empty()) saved = saveddrawing(fromcalculator ? calculator : exchange::picturefileof(image));
     const bool own = saved && (!o.modelgiven || saved->model == o.model);
     if (own) o.model = saved->model;
     if (QString e = o.modelgiven ? QString() : own ? fits(o, *o.model) : o.refusal; !e.isEmpty()) return badoption(e);
@@ -342,6 +356,11 @@ int convert(Options o) {
     if (o.mode == CodeMode::python) std::cerr << scripttexts::size(bytes.size()) << '\n';
     else if (o.format->fromprogram) std::cerr << codetexts::estimate(program.bytesest) << '\n';
     if (program.unnamed) std::cerr << codetexts::unnamed(program.unnamed, o.model->codes()) << '\n';
+    // Written as asked all the same: the line says what fits instead.
+    if (const std::string line = memoryfit(*o.format, source, bytes).line; !line.empty()) {
+        std::cerr << line << '\n';
+        return 3;
+    }
     return 0;
 }
 

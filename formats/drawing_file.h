@@ -30,6 +30,8 @@ struct PictureFile {
     // each pixel's index into them, row by row; empty otherwise.
     std::vector<uint32_t> colourtable;
     std::vector<uint8_t> indices;
+    // "g1m", "g3p" or "g4p" for a picture taken from a calculator.
+    std::string calculatorfile;
 };
 
 struct SavedDrawing {

@@ -64,6 +64,9 @@ namespace exchangetexts {
 
 // Every picture the import reads.
 inline const std::string importfilter = "Images|*.bmp;*.jpg;*.jpeg;*.gif;*.png";
+// "Ouvrir" takes them too, and the pictures of the calculators.
+inline const std::string openfilter =
+    "Dessins et images|*.png;*.bmp;*.jpg;*.jpeg;*.gif;*.g3p;*.g4p;*.g1m|Images des calculatrices|*.g3p;*.g4p;*.g1m";
 // BMP data first, as ever; then PNG of the canvas, and of its cells a pixel each.
 inline const std::string exportfilter =
     "Images|*.bmp;*.jpg;*.gif|Image PNG|*.png|Image PNG, un pixel par point (l'écran de la calculatrice)|*.png";

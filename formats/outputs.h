@@ -21,7 +21,7 @@ struct OutputSource {
     const Model& model;
     std::u16string_view program = {};  // the program's text, as the Code window shows it
     std::string_view programname = g1m::defaultname;
-    int picture = 1;  // the memory a .g1m picture goes to, 1..g1m::lastpicture
+    int picture = 1;  // the memory a picture goes to, 1..g1m::lastpicture
     int bgkind = 2;  // the background the canvas shows the drawing on
     // The drawing's own colours by code on a model whose palette is free; empty for the model's.
     std::span<const wincolour> palette = {};

@@ -17,6 +17,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "formats/calculator_pictures.h"
+#include "formats/colour_picture.h"
 #include "formats/file_layout.h"
 
 namespace grafipix::exchange {
@@ -124,7 +126,17 @@ PictureFile picturefileof(const QImage& image) {
     return out;
 }
 
+bool calculatorfile(const std::string& path, std::string& bytes) {
+    QFile file(qpath(path));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly) || !casiopicture::casiofile(file.peek(8).toStdString()))
+        return false;
+    // A calculator's file is a few hundred kilobytes at most.
+    bytes = file.read(maxfilebytes).toStdString();
+    return true;
+}
+
 bool readpicturefile(const std::string& path, PictureFile& out, std::string& reason) {
+    if (std::string bytes; calculatorfile(path, bytes)) return decodepicturefile(bytes, out, reason);
     QImage image;
     if (!readpicture(path, image, reason)) return false;
     out = picturefileof(image);
@@ -132,6 +144,11 @@ bool readpicturefile(const std::string& path, PictureFile& out, std::string& rea
 }
 
 bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& reason) {
+    if (casiopicture::casiofile(bytes)) {
+        std::optional<PictureFile> read = calculatorpicture(bytes, reason);
+        if (read) out = std::move(*read);
+        return read.has_value();
+    }
     QImage image;
     if (bytes.empty()) return fail(reason, "le fichier est vide");
     if (!decodepicture(QByteArray::fromStdString(bytes), image, reason)) return false;

@@ -30,7 +30,11 @@ bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason);
 // A decoded picture as "Ouvrir" and the converter take it: its size, its
 // pixels when a screen has that size, its text fields.
 PictureFile picturefileof(const QImage& image);
-// The same read from a file, or decoded from its bytes.
+// A file of Casio's containers (.g1m, .g3p, .g4p) whole in `bytes`; false
+// for any other file.
+bool calculatorfile(const std::string& path, std::string& bytes);
+// The same read from a file, or decoded from its bytes; a calculator's
+// picture file as the drawing it holds.
 bool readpicturefile(const std::string& path, PictureFile& out, std::string& reason);
 bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& reason);
 

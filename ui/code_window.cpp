@@ -35,6 +35,7 @@ constexpr Place savecalcplace{120, 7125, 3375, 375};
 constexpr Place screenlabelplace{3600, 1320, 3870, 255};
 constexpr Place screenplace{3600, 1680, 3870, 1950};
 constexpr Place previewinfoplace{3600, 3750, 3870, 510};
+constexpr Place toolargeplace{3600, 4380, 3870, 1275};
 
 QString qs(const std::u16string& s) {
     return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
@@ -173,6 +174,10 @@ CodeWindow::CodeWindow(Application& app) : app_(app) {
     screen_ = new CalcScreen(this);
     screen_->setGeometry(screenplace.pixels());
     previewinfo_ = label("previewinfo", previewinfoplace, 10, true);
+    toolarge_ = label("toolarge", toolargeplace, 10, true);
+    QPalette red = toolarge_->palette();
+    red.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
+    toolarge_->setPalette(red);
 }
 
 void CodeWindow::refresh(const CodeForm& form) {
@@ -185,6 +190,7 @@ void CodeWindow::refresh(const CodeForm& form) {
         button->setToolTip(QString::fromStdString(state->tooltip));
     }
     showcaption(previewinfo_, QString::fromStdString(form.previewinfo));
+    showcaption(toolarge_, QString::fromStdString(form.toolarge));
 
     const bool textchanged = !shownvalid_ || form.Text1 != showntext_;
     if (textchanged) text_->setPlainText(qs(form.Text1));

@@ -67,6 +67,7 @@ public:
     QLabel* bytes() const { return bytes_; }
     CalcScreen* screen() const { return screen_; }
     QLabel* previewinfo() const { return previewinfo_; }
+    QLabel* toolarge() const { return toolarge_; }
     QPushButton* savetext() const { return savetext_; }
     QPushButton* savecalc() const { return savecalc_; }
 
@@ -82,6 +83,7 @@ private:
     QLabel* screenlabel_;
     CalcScreen* screen_;
     QLabel* previewinfo_;
+    QLabel* toolarge_;
     QPushButton *savetext_, *savecalc_;
     // What Text1 shows, so a refresh after an unrelated event keeps the
     // user's own scrolling and selection.

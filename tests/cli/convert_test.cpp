@@ -79,8 +79,8 @@ TEST_F(Convert, ASavedDrawingConvertsUnderItsOwnModelAsWithModelGiven) {
                 EXPECT_EQ(own.out, given.out) << row;
                 if (given.status == 2)
                     EXPECT_TRUE(own.err.contains(QString("« %1 »").arg(m.name).toUtf8())) << row << own.err.toStdString();
-                else
-                    EXPECT_EQ(given.status, 0) << row << given.err.toStdString();
+                else  // 3: written, but more than the calculator holds
+                    EXPECT_TRUE(given.status == 0 || given.status == 3) << row << given.err.toStdString();
             }
     }
 }

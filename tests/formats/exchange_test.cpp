@@ -281,7 +281,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
         {{"--couleur", "bleu", picture, fresh}, 2, "option inconnue « --couleur »"},
         {{picture, fresh, "--model"}, 2, "l'option « --model » attend une valeur"},
         {{"--format", "g1m", picture, fresh}, 2, "le modèle « g65 » ne lit pas les fichiers .g1m"},
-        {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp » (text, g1m, g3m, picture, png ou python)"},
+        {{"--model=g85", "--format=bmp", picture, fresh}, 2, "format inconnu « bmp » (text, g1m, g3m, picture, g3p, g4p, png ou python)"},
         {{"--model=g85", "--format=g1m", "--name=jeu", picture, fresh}, 2, "Le nom « jeu » ne convient pas"},
         {{noise, QString::fromStdString(kept)}, 1, "ce n'est pas une image dans un format connu (BMP, JPEG, GIF ou PNG)"},
         {{picture, QString::fromStdString(folder.path("absent/sortie.txt"))}, 1, "n'existe pas"},

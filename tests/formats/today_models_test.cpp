@@ -24,11 +24,11 @@ namespace {
 // word of the palette (which has no "White") before every drawing line.
 TEST(Graph90, EveryProgramRedrawsItsPictureUnderTheInterpreter) {
     const Model& g90 = *findmodel("g90");
-    // Chosen from the screen green at x4: white, x1, no DrawStat, no picture file.
+    // Chosen from the screen green at x4: white, x1, no DrawStat, its .g3p pictures.
     testing::FakePlatform platform;
     Editor ed(platform);
     for (const Event& e : {Event::load(), Event::click("zoom4"), Event::click("g90")}) ed.handle(e);
-    EXPECT_TRUE(ed.zoomfactor() == 1 && ed.bgwhite.checked && !ed.bgcasio.enabled && !ed.drawstat.enabled && !ed.exportcalc.enabled);
+    EXPECT_TRUE(ed.zoomfactor() == 1 && ed.bgwhite.checked && !ed.bgcasio.enabled && !ed.drawstat.enabled && ed.exportcalc.enabled);
     std::mt19937 random(90);
     for (int round = 0; round < 6; ++round) {
         Grid grid(379, 187);
@@ -76,11 +76,11 @@ TEST(Graph90, TheConverterWritesItsG3mAndRefusesWhatTheModelsDoNotTake) {
     const QString picture = QString::fromStdString(folder.write("image.png", testing::encoded(img, "PNG")));
     const QString out = QString::fromStdString(folder.path("sortie"));
     const std::pair<QStringList, const char*> requests[] = {
-        {{"--model=g91"}, "modèle inconnu « g91 » (g35, g65, g85, g100, g35e2 ou g90)"},
+        {{"--model=g91"}, "modèle inconnu « g91 » (g35, g65, g85, g100, g35e2, g90 ou gmath)"},
         {{"--model=g90", "--mode=drawstat"}, "le mode « drawstat » ne convient pas au modèle « g90 »"},
         {{"--model=g90", "--format=g1m"}, "le modèle « g90 » ne lit pas les fichiers .g1m"},
         {{"--model=g35e2", "--format=g3m"}, "le modèle « g35e2 » ne lit pas les fichiers .g3m (--model g90)"},
-        {{"--model=g100", "--format=python"}, "le modèle « g100 » ne lit pas les fichiers .py (--model g35e2 ou g90)"},
+        {{"--model=g100", "--format=python"}, "le modèle « g100 » ne lit pas les fichiers .py (--model g35e2, g90 ou gmath)"},
         {{"--model=g90", "--format=g3m"}, ""},
     };
     for (const auto& [args, says] : requests) {

@@ -85,8 +85,11 @@ TEST_P(RandomSession, EveryRuleHoldsAfterEveryEvent) {
         if (random() % 4 == 0) platform.colourpicks.clear(), platform.replacements.clear();
         const Grid& g = picture();
         // Now and then many colours at once, so that palettes reach the most they hold.
-        if (r == 0)
+        // Each is a step: undo would not reach back past them all.
+        if (r == 0) {
             for (int k = 0; k < 64; ++k) platform.colourpicks = {wincolour(random() & 0xFFFFFF)}, click("addcolour");
+            forgetsteps(), start = picture(), startpalette = palette();
+        }
         const Event e = r < 33 ? Event::click(name == "new" && random() % 2 ? "Command1" : name)
                         : r < 54 ? Event::down(position(float(g.maxx())), position(float(g.maxy())), 1 << (random() % 3))
                         : r < 96 ? Event::move(position(float(g.maxx())), position(float(g.maxy())), random() % 2)
