@@ -68,7 +68,7 @@ void Editor::opendrawing(const std::string& path) {
     const bool ours = drawing.has_value() && picture.calculatorfile.empty();
     // A .g1m picture suits every model that takes them: the one in use stays.
     if (drawing && picture.calculatorfile == "g1m" && std::string_view(model->picturefile) == "g1m") drawing->model = model;
-    if (!ours) {
+    if (!drawing) {
         // A picture of the screen in this model's colours maps cell for cell,
         // on either background; any other goes through the import.
         const std::vector<wincolour> shown = model->freepalette() ? colours() : model->shownpalette(bgkind);
