@@ -28,19 +28,20 @@ namespace grafipix {
 namespace {
 
 constexpr std::string_view usage =
-    "Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90] [--mode fline|drawstat|compact] [--picture N]\n"
+    "Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90|gmath] [--mode fline|drawstat|compact] [--picture N]\n"
     "                        [--fit stretch|fit|fill] [--threshold N | --brightness N] [--contrast N] [--invert]\n"
-    "                        [--dither [none|fs|atkinson|ordered]] [--format text|g1m|g3m|picture|png|python] [--name NOM]\n"
+    "                        [--dither [none|fs|atkinson|ordered]] [--format text|g1m|g3m|picture|g3p|g4p|png|python]\n"
+    "                        [--name NOM]\n"
     "                        ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
     "dans l'éditeur, et écrit le programme de la calculatrice que montre la fenêtre du code.\n"
-    "Un dessin enregistré par l'éditeur revient tel quel, avec son modèle si --model n'en donne\n"
-    "pas un autre.\n"
+    "Un dessin enregistré par l'éditeur, ou une image des calculatrices (.g3p, .g4p, picture\n"
+    "d'un .g1m), revient tel quel, avec son modèle si --model n'en donne pas un autre.\n"
     "\n"
     "  --model     calculatrice : g35, g65 (Graph 65/80, par défaut), g85 (texte pour FA-124),\n"
-    "              g100, g35e2 (Graph 35+E II, texte pour FA-124) ou g90 (Graph 90+E, écran de\n"
-    "              379 x 187, sept couleurs)\n"
+    "              g100, g35e2 (Graph 35+E II, texte pour FA-124), g90 (Graph 90+E, écran de\n"
+    "              379 x 187, jusqu'à 256 couleurs) ou gmath (Graph Math+, 384 x 192, Python seul)\n"
     "  --mode      fline (F-Line et PxlOn, par défaut), drawstat (F-Line et DrawStat, sauf g90) ou\n"
     "              compact (lignes et colonnes en F-Line, Horizontal et PxlOn, le programme le plus\n"
     "              court)\n"
@@ -63,9 +64,11 @@ constexpr std::string_view usage =
     "  --format    text (le texte du programme, par défaut), g1m (le programme dans un fichier\n"
     "              .g1m), g3m (le programme dans un fichier .g3m), picture (le dessin en picture\n"
     "              dans un fichier .g1m, numéro donné par --picture, 1 sans lui, ramené à 1..20)\n"
-    "              png (le dessin en image PNG, un pixel par point de l'écran) ou python (un script\n"
-    "              casioplot pour l'application Python, en ASCII avec des fins de ligne LF) ; g1m et\n"
-    "              picture pour g35, g85 ou g35e2, g3m pour g90, python pour g35e2 ou g90\n"
+    "              g3p ou g4p (le dessin en image 16 bits de 384 x 192 pour la Graph 90+E ou la\n"
+    "              Graph Math+), png (le dessin en image PNG, un pixel par point de l'écran) ou python\n"
+    "              (un script casioplot pour l'application Python, en ASCII avec des fins de ligne\n"
+    "              LF) ; g1m et picture pour g35, g85 ou g35e2, g3m et g3p pour g90, g4p pour gmath,\n"
+    "              python pour g35e2, g90 ou gmath ; gmath n'a pas de Basic\n"
     "  --name      nom du programme dans le fichier g1m ou g3m (GRAFIPIX par défaut) : de 1 à 8\n"
     "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
     "  --help      affiche cette aide\n"
@@ -73,7 +76,8 @@ constexpr std::string_view usage =
     "\n"
     "Le programme va dans SORTIE, ou sur la sortie standard, en octets Windows-1252 avec des\n"
     "fins de ligne CR LF ; l'estimation de la mémoire libre nécessaire va sur l'erreur standard.\n"
-    "Codes de sortie : 0 réussi, 1 entrée illisible ou sortie impossible à écrire, 2 option invalide.\n";
+    "Codes de sortie : 0 réussi, 1 entrée illisible ou sortie impossible à écrire, 2 option invalide,\n"
+    "3 écrit, mais trop grand pour la calculatrice (la ligne qui le dit va sur l'erreur standard).\n";
 
 constexpr std::string_view name = "grafipix-convert: ";
 

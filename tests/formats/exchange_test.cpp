@@ -257,7 +257,7 @@ TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput)
     // Dithered, the red run (70 % dark between the screen green and the ink) loses a cell and the light green point goes.
     EXPECT_TRUE(run({"--dither", "--model=g85", picture}) == 0 && out.ends_with(",0\xD9\r\nPxlOn 10,5\xD9\r\nF-Line 20,34,21,34\xD9\r\nF-Line 23,34,25,34\xD9\r\n")) << out;
     EXPECT_TRUE(run({"--mode", "compact", "--model", "g35", picture}) == 0 && out.ends_with("\nPxlOn 10,5\r\nF-Line 20,34,25,34\r\nPxlOn 40,7\r\n")) << out;
-    EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90]"));
+    EXPECT_TRUE(run({"--help"}) == 0 && out.starts_with("Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90|gmath]"));
     EXPECT_TRUE(run({"--version"}) == 0 && out.starts_with("grafipix-convert ")) << out;
     std::string fault;
     EXPECT_EQ(run(options + QStringList{"--format", "g1m", "--name", "IMAGE 1"}), 0);
