@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The colour calculators' pictures: a full-screen photo written as a .g3p,
+// and read back as the drawing "Ouvrir" makes of it.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "calculator/model_table.h"
+#include "formats/colour_picture.h"
+#include "formats/drawing_file.h"
+#include "formats/outputs.h"
+#include "formats/picture_io.h"
+
+namespace {
+
+using namespace grafipix;
+
+// A photo as a dither leaves it: 256 colours, neighbours rarely alike.
+struct Photo {
+    Photo() : model(*findmodel("g90")), cells(model.screen.columns, model.screen.rows) {
+        for (int n = 0; n < 256; ++n)
+            colours.push_back(on565(rgbcolour(n, int(127.5 + 127 * std::sin(n * 0.1)), 255 - n)));
+        colours[0] = whiteback;
+        for (int y = 1; y <= cells.rows(); ++y)
+            for (int x = 1; x <= cells.columns(); ++x) cells.set(x, y, int16_t((x * 7 + y * 13 + (x * y) % 11) % 256));
+    }
+    std::string g3p() const {
+        std::string error;
+        return findoutput("g3p")->write({.grid = cells, .model = model, .bgkind = 1, .palette = colours}, error);
+    }
+    const Model& model;
+    Grid cells;
+    std::vector<wincolour> colours;
+};
+
+void BM_WriteG3pOfAPhoto(benchmark::State& state) {
+    const Photo photo;
+    for (auto _ : state) benchmark::DoNotOptimize(photo.g3p().data());
+}
+
+void BM_ReadG3pOfAPhotoAsADrawing(benchmark::State& state) {
+    const std::string file = Photo().g3p();
+    for (auto _ : state) {
+        PictureFile read;
+        std::string reason;
+        if (!exchange::decodepicturefile(file, read, reason)) state.SkipWithError(reason.c_str());
+        benchmark::DoNotOptimize(saveddrawing(read));
+    }
+    state.SetLabel(std::to_string(file.size()) + " bytes");
+}
+
+BENCHMARK(BM_WriteG3pOfAPhoto)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadG3pOfAPhotoAsADrawing)->Unit(benchmark::kMillisecond);
+
+}  // namespace
