@@ -20,7 +20,10 @@ struct Run {
     int line, first, last;
 };
 
-Statement runstatement(const Run& r, int first, int last, int columns) {
+Statement runstatement(const Run& r, int first, int last, int columns, Placement placement) {
+    if (placement == Placement::block)
+        return r.vertical ? Statement{Statement::placed, r.colour, r.line, first, r.line, last}
+                          : Statement{Statement::placed, r.colour, first, r.line, last, r.line};
     if (!r.vertical) return rowstatement(r.colour, r.line, first, last, columns);
     return {first == last ? Statement::pxlon : Statement::fline, r.colour, r.line, first, r.line, last};
 }
@@ -115,14 +118,16 @@ private:
 
 }  // namespace
 
-std::vector<Statement> compactcover(const Grid& grid, const Model& model) {
+std::vector<Statement> compactcover(const Grid& grid, const Model& model, Placement placement) {
     const int columns = grid.columns(), rows = grid.rows(), width = columns + 1;
     const auto at = [width](int x, int y) { return y * width + x; };
     const auto colour = [&grid, &model](int x, int y) {
         const int16_t c = grid.get(x, y);
         return c >= ink && c < model.codes() ? c : int16_t{0};
     };
-    const auto statement = [columns](const Run& r, int first, int last) { return runstatement(r, first, last, columns); };
+    const auto statement = [columns, placement](const Run& r, int first, int last) {
+        return runstatement(r, first, last, columns, placement);
+    };
     std::vector<int> across(static_cast<size_t>(width) * (rows + 1), -1), down(across.size(), -1);
     size_t drawn = 0;  // at most one row run and one column run each
     for (int y = 1; y <= rows; ++y)
@@ -151,8 +156,8 @@ std::vector<Statement> compactcover(const Grid& grid, const Model& model) {
     // column lines, so a full tie keeps mode 1's rows.
     // No flow ever exceeds one line's weight, so int is wide enough.
     constexpr int scale = 1 << 16, uncut = std::numeric_limits<int>::max() / 2;
-    // A cell alone in its row and its column is a PxlOn either way: it stays
-    // out of the cut, which leaves it to its row run.
+    // A cell alone in its row and its column is the same one-cell line either
+    // way: it stays out of the cut, which leaves it to its row run.
     const auto alone = [&](int cell) {
         return runs[across[cell]].first == runs[across[cell]].last && runs[down[cell]].first == runs[down[cell]].last;
     };

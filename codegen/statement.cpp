@@ -15,7 +15,22 @@ namespace {
 // counted up from the screen's bottom border.
 int graphrow(int y, const Model& m) { return m.screen.rows + 1 - y; }
 
-int digits(int n) { return n >= 100 ? 3 : n >= 10 ? 2 : 1; }
+int digits(int n) {
+    int d = 1;
+    for (; n >= 10; n /= 10) ++d;
+    return d;
+}
+
+// A placed line's coordinates, from the block's column c and row r: screen
+// column A + c - 1, and screen row B + r - 1, which is graph row k - B with
+// k = rows + 2 - r. A block taller than the screen has rows with k <= 0, read
+// as "-B" or "-B-m", a leading minus negating as in the calculators' own programs.
+int placedrow(int r, const Model& m) { return m.screen.rows + 2 - r; }
+int placedxbytes(int c) { return c == 1 ? 1 : 2 + digits(c - 1); }
+int placedybytes(int r, const Model& m) {
+    const int k = placedrow(r, m);
+    return k > 0 ? digits(k) + 2 : k == 0 ? 2 : 3 + digits(-k);
+}
 
 // The palette's word and its blank; the ink of today's models has none.
 std::u16string_view colourword(int c, const Model& m) { return c >= 0 && c < m.codes() ? m.palette[c].word : u""; }
@@ -34,6 +49,9 @@ int statementbytes(const Statement& s, const Model& m) {
     switch (s.kind) {
         case Statement::pxlon: return word + token + digits(s.y1) + comma + digits(s.x1) + lineend;
         case Statement::horizontal: return word + token + digits(graphrow(s.y1, m)) + lineend;
+        case Statement::placed:
+            return word + token + placedxbytes(s.x1) + placedybytes(s.y1, m) + placedxbytes(s.x2) +
+                   placedybytes(s.y2, m) + 3 * comma + lineend;
         case Statement::fline: break;
     }
     return word + token + digits(s.x1) + digits(graphrow(s.y1, m)) + digits(s.x2) + digits(graphrow(s.y2, m)) +
@@ -52,6 +70,16 @@ void appendstatement(std::u16string& text, const Statement& s, const Model& m) {
         char digits[12];
         char* end = std::to_chars(digits, digits + sizeof digits, v).ptr;
         n = std::copy(digits, end, line + n) - line;
+    };
+    const auto placedx = [&](int c) {
+        add(u"A");
+        if (c > 1) add(u"+"), number(c - 1);
+    };
+    const auto placedy = [&](int r) {
+        const int k = placedrow(r, m);
+        if (k > 0) number(k);
+        add(u"-B");
+        if (k < 0) add(u"-"), number(-k);
     };
     if (const std::u16string_view word = colourword(s.colour, m); word.size() > 24) {
         text += word;
@@ -80,6 +108,16 @@ void appendstatement(std::u16string& text, const Statement& s, const Model& m) {
             number(s.x2);
             add(u",");
             number(graphrow(s.y2, m));
+            break;
+        case Statement::placed:
+            add(u"F-Line ");
+            placedx(s.x1);
+            add(u",");
+            placedy(s.y1);
+            add(u",");
+            placedx(s.x2);
+            add(u",");
+            placedy(s.y2);
             break;
     }
     text.append(line, n);

@@ -12,11 +12,14 @@ namespace grafipix {
 struct Model;
 
 struct Statement {
-    enum Kind : uint8_t { pxlon, fline, horizontal };
+    // `placed` is an F-Line between cells of a block whose top-left cell the
+    // program's caller puts at screen column A, row B.
+    enum Kind : uint8_t { pxlon, fline, horizontal, placed };
     Kind kind;
     int16_t colour;  // a code of the model's palette, 1 the ink
     // Cells, column and row from the top: the one cell of PxlOn, both ends of
-    // F-Line, any cell of the row of Horizontal.
+    // F-Line, any cell of the row of Horizontal; for `placed`, cells of the
+    // block, (1, 1) its top-left.
     int x1, y1, x2, y2;
 };
 

@@ -15,7 +15,7 @@ struct Word {
 };
 
 // A command's token holds the blank after its name.
-constexpr std::array<Word, 13> words{{
+constexpr std::array<Word, 14> words{{
     {u"ClrGraph", "\xF7\x19"},
     {u"ViewWindow ", "\xEB"},
     {u"F-Line ", "\xF7\xA7"},
@@ -29,12 +29,17 @@ constexpr std::array<Word, 13> words{{
     {u"Scatter", "\xF7\x50"},
     {u"Dot", "\xF7\x4F"},
     {u"List ", "\x7F\x51"},
+    {u"Prog ", "\xED"},
 }};
 
 constexpr char arrow = 0x0E, lineend = 0x0D;
+// Subtraction's minus, which the calculators' own programs also write where
+// a value starts negative; the negative sign (87) is another token.
+constexpr char plus = '\x89', minus = '\x99';
 
 bool plain(char16_t c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u',' || c == u'{' || c == u'}' || c == u' ';
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u',' || c == u'{' || c == u'}' || c == u' ' ||
+           c == u'"';
 }
 
 // The colour word in front of a drawing command, and its token; none when
@@ -82,6 +87,9 @@ Tokens tokenize(std::u16string_view text, const Model& model) {
             } else if (line[0] == u'\u00DE' || line[0] == u'\u00E3') {  // either link program's arrow
                 t.bytes += arrow;
                 line.remove_prefix(1);
+            } else if (line[0] == u'+' || line[0] == u'-') {
+                t.bytes += line[0] == u'+' ? plus : minus;
+                line.remove_prefix(1);
             } else if (plain(line[0])) {
                 t.bytes += static_cast<char>(line[0]);
                 line.remove_prefix(1);
@@ -95,9 +103,26 @@ Tokens tokenize(std::u16string_view text, const Model& model) {
     return t;
 }
 
-bool detokenize(std::string_view bytes, std::u16string& text) {
+namespace {
+
+// The colour word whose token starts `bytes`, of `model`'s palette.
+const PaletteColour* colourtoken(std::string_view bytes, const Model* model) {
+    if (model)
+        for (const PaletteColour& c : model->palette)
+            if (!c.token.empty() && bytes.starts_with(c.token)) return &c;
+    return nullptr;
+}
+
+bool detokenize(std::string_view bytes, std::u16string& text, const Model* model) {
     text.clear();
-    while (!bytes.empty()) {
+    for (bool linestart = true; !bytes.empty(); linestart = text.ends_with(u"\r\n")) {
+        // A word stands before a drawing command, at the head of its line.
+        if (const PaletteColour* c = linestart ? colourtoken(bytes, model) : nullptr) {
+            text += c->word;
+            text += u' ';
+            bytes.remove_prefix(c->token.size());
+            continue;
+        }
         const Word* found = nullptr;
         for (const Word& w : words)
             if (bytes.starts_with(w.bytes)) found = &w;
@@ -108,6 +133,8 @@ bool detokenize(std::string_view bytes, std::u16string& text) {
             continue;
         }
         if (b == arrow) text += u'\u00DE';
+        else if (b == plus) text += u'+';
+        else if (b == minus) text += u'-';
         else if (b == lineend) text += u"\r\n";
         else if (plain(static_cast<unsigned char>(b))) text += static_cast<char16_t>(b);
         else return false;
@@ -115,6 +142,12 @@ bool detokenize(std::string_view bytes, std::u16string& text) {
     }
     return true;
 }
+
+}  // namespace
+
+bool detokenize(std::string_view bytes, std::u16string& text) { return detokenize(bytes, text, nullptr); }
+
+bool detokenize(std::string_view bytes, std::u16string& text, const Model& model) { return detokenize(bytes, text, &model); }
 
 long programbodysize(long tokenbytes) { return 10 + tokenbytes + (4 - (10 + tokenbytes) % 4); }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program as the monochrome calculators store it: one or two bytes per
-// command, the arrow 0E, the line end 0D.
+// The program as the calculators store it: one or two bytes per command,
+// the arrow 0E, the line end 0D, + and - 89 and 99.
 
 #include <string>
 #include <string_view>
@@ -24,6 +24,8 @@ Tokens tokenize(std::u16string_view text, const Model& model);
 // The text of tokens in the Fx-interface flavour, without colour words;
 // false when the bytes hold a token this program never writes.
 bool detokenize(std::string_view bytes, std::u16string& text);
+// The same with the colour words of `model`'s palette read back from their tokens.
+bool detokenize(std::string_view bytes, std::u16string& text, const Model& model);
 
 // The size of a program body as the calculator stores it: a 10-byte password,
 // the tokens, then 1 to 4 zero bytes up to a multiple of 4.
