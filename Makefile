@@ -11,7 +11,7 @@ BUILD ?= build
 SANBUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake make g++ qt6-base-dev zlib1g-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra \
+PACKAGES := cmake make g++ qt6-base-dev zlib1g-dev libimagequant-dev pkg-config qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra \
             libgtest-dev libbenchmark-dev xvfb xauth xdotool dpkg-dev file nodejs python3
 # MicroPython for Node, which runs the Python scripts in the tests and the
 # benchmarks; installed in each build folder, never committed.

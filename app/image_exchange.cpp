@@ -35,25 +35,21 @@ bool Editor::importfile(const std::string& path, bool ontoempty) {
     if (!dither.checked) start.method = Method::threshold;
     else if (start.method == Method::threshold) start.method = Method::floydsteinberg;
     start.offsetx = start.offsety = 0;
-    Grid base = ontoempty ? Grid(pixelgrid.columns(), pixelgrid.rows()) : pixelgrid;
-    // On a free palette the import draws in the model's colours: the cells
-    // it leaves take the nearest of them.
-    if (model->freepalette())
-        for (size_t i = 0; i < base.cellcount(); ++i)
-            if (const int c = base.byindex(i); c > 0) base.set(base.xof(i), base.yof(i), int16_t(model->nearestcode(colourof(c))));
-    Grid cells = base;
+    Grid cells = ontoempty ? Grid(pixelgrid.columns(), pixelgrid.rows()) : pixelgrid;
+    Palette palette = colours();
     if (ontoempty) {
         // A picture opened as a drawing takes the run's choices without asking.
-        importpicture(loaded, *model, bgkind, start, cells);
+        importpicture(loaded, *model, bgkind, start, cells, palette);
     } else {
-        ImportDialog dialog(std::move(loaded), *model, bgkind, base, start);
+        ImportDialog dialog(std::move(loaded), *model, bgkind, cells, start, palette);
         if (!platform.importdialog(dialog)) return false;
         importchoices = dialog.choices();
         dither.checked = importchoices.method != Method::threshold;
-        cells = dialog.result();
+        cells = dialog.result(), palette = dialog.palette();
     }
     Picture1.setpicture(Picture{});
-    if (model->freepalette()) doc.setpalette(model->colours());
+    // Cells and colours together, one step of undo.
+    if (model->freepalette()) doc.setpalette(std::move(palette));
     doc.restore(cells);
     // Painted at once: the cells as the redraw shows them, the pen still the chosen colour.
     redrawcanvas();

@@ -16,12 +16,16 @@ namespace grafipix {
 
 class ImportDialog {
 public:
-    ImportDialog(Pixels picture, const Model& m, int bgkind, const Grid& drawing, const ImportChoices& choices);
+    // `palette` holds the colours of the drawing's codes on a free palette.
+    ImportDialog(Pixels picture, const Model& m, int bgkind, const Grid& drawing, const ImportChoices& choices,
+                 Palette palette = {});
 
     const ImportChoices& choices() const { return choices_; }
     const Pixels& picture() const { return picture_; }
     // The tone's slider is the threshold on the two-colour models, the brightness on the others.
     bool twocolours() const { return model_.conversion == Conversion::twocolours; }
+    // "Couleurs" is offered where the palette is free.
+    bool freepalette() const { return model_.freepalette(); }
 
     // Any change of the choices. The picture is sampled once for each framing;
     // a change of tone or method converts those samples again and no more.
@@ -31,6 +35,8 @@ public:
 
     // The drawing with the import laid over it, what "OK" writes.
     const Grid& result() const { return result_; }
+    // The colours of its codes on a free palette.
+    const Palette& palette() const { return palette_; }
     // That result as the canvas shows it, a pixel per cell of the screen.
     Picture preview() const;
 
@@ -41,6 +47,7 @@ private:
     const Model& model_;
     int bgkind_;
     Grid drawing_, result_;
+    Palette drawingpalette_, palette_;
     ImportChoices choices_;
     std::array<std::optional<Samples>, 3> framed_;  // by Framing
 };

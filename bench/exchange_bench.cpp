@@ -50,14 +50,16 @@ void BM_QtDecodeLargeJpeg(benchmark::State& state) {
 }
 BENCHMARK(BM_QtDecodeLargeJpeg)->Unit(benchmark::kMillisecond);
 
-// The plain import (range 0) and the dithered one (range 1).
+// The plain import (range 0) and the dithered one (range 1), the file read
+// as the editor's window reads it, for the screen imported onto.
 void BM_ImportLargeJpeg(benchmark::State& state) {
     testing::FakePlatform platform;
     Editor ed(platform);
     ed.handle(Event::load());
     if (state.range(0) == 1) ed.handle(Event::click("dither"));
-    platform.onload = [](const std::string& path, Samples& out, std::string& reason) {
-        return exchange::loadsamples(path, out, reason);
+    const QSize screen(ed.pixelgrid.maxx(), ed.pixelgrid.maxy());
+    platform.onpicture = [screen](const std::string& path, Pixels& out, std::string& reason) {
+        return exchange::loadpixels(path, out, reason, screen);
     };
     for (auto _ : state) {
         platform.opens.push_back(largejpeg());
@@ -112,17 +114,20 @@ void BM_DitherSamples(benchmark::State& state) {
 }
 BENCHMARK(BM_DitherSamples)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// The import's dialog over the 4000 x 3000 JPEG, decoded once: a slider moved
-// converts the framing's samples again and shows them (range 0 on the
-// Graph 35, 1 on the Graph 90+E's larger screen); a framing chosen for the
-// first time samples the whole picture (range 2).
+// The import's dialog over the 4000 x 3000 JPEG, decoded once for the screen:
+// a slider moved converts the framing's samples again and shows them (range 0
+// on the Graph 35, 1 on the Graph 90+E's larger screen, 3 there with a
+// palette of 64 colours chosen for the picture again); a framing chosen for
+// the first time samples the whole picture (range 2).
 void BM_ImportDialogLargeJpeg(benchmark::State& state) {
+    const Model& m = *findmodel(state.range(0) % 2 == 1 ? "g90" : "g35");
     Pixels picture;
     std::string reason;
-    if (!exchange::loadpixels(largejpeg(), picture, reason)) return state.SkipWithError(reason.c_str());
-    const Model& m = *findmodel(state.range(0) == 1 ? "g90" : "g35");
+    if (!exchange::loadpixels(largejpeg(), picture, reason, QSize(m.screen.columns + 1, m.screen.rows + 1)))
+        return state.SkipWithError(reason.c_str());
     const Grid drawing(m.screen.columns, m.screen.rows);
-    const ImportChoices start{.framing = Framing::fill, .method = Method::floydsteinberg};
+    const int colours = state.range(0) == 3 ? 64 : 0;
+    const ImportChoices start{.framing = Framing::fill, .method = Method::floydsteinberg, .colours = colours};
     ImportDialog dialog(picture, m, 1, drawing, start);
     int contrast = 0;
     for (auto _ : state) {
@@ -133,12 +138,12 @@ void BM_ImportDialogLargeJpeg(benchmark::State& state) {
             fresh.choose({.framing = Framing::fit});
             benchmark::DoNotOptimize(fresh.preview().pixels.data());
         } else {
-            dialog.choose({.framing = Framing::fill, .contrast = ++contrast % 50, .method = Method::floydsteinberg});
+            dialog.choose({.framing = Framing::fill, .contrast = ++contrast % 50, .method = Method::floydsteinberg, .colours = colours});
             benchmark::DoNotOptimize(dialog.preview().pixels.data());
         }
     }
-    state.SetLabel(state.range(0) == 2 ? "a framing sampled" : "a slider moved");
+    state.SetLabel(state.range(0) == 2 ? "a framing sampled" : colours ? "a slider moved, 64 colours" : "a slider moved");
 }
-BENCHMARK(BM_ImportDialogLargeJpeg)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportDialogLargeJpeg)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -31,7 +31,7 @@ constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90|gmath] [--mode fline|drawstat|compact] [--picture N]\n"
     "                        [--fit stretch|fit|fill] [--threshold N | --brightness N] [--contrast N] [--invert]\n"
     "                        [--dither [none|fs|atkinson|ordered]] [--format text|g1m|g3m|picture|g3p|g4p|png|python]\n"
-    "                        [--name NOM]\n"
+    "                        [--name NOM] [--colours N]\n"
     "                        ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
@@ -58,6 +58,8 @@ constexpr std::string_view usage =
     "              luminosité des autres modèles, de -100 à 100 (0 par défaut)\n"
     "  --contrast  contraste, de -100 à 100 (0 par défaut)\n"
     "  --invert    inverse les tons de l'image\n"
+    "  --colours   pour g90 et gmath, dont la palette est libre : une palette adaptée à l'image, de 2\n"
+    "              à 256 couleurs, le blanc du fond compris (sans cette option, les 8 couleurs du Basic)\n"
     "  --dither    importation tramée, pour les photos : les nuances deviennent des points\n"
     "              plus ou moins serrés, comme Options > Importation tramée ; seul, Floyd–Steinberg,\n"
     "              sinon none (seuil), fs (Floyd–Steinberg), atkinson ou ordered (tramage ordonné)\n"
@@ -95,7 +97,7 @@ struct Options {
     bool help = false, version = false;
     ImportChoices choices;
     bool modelgiven = false;
-    bool thresholdgiven = false, brightnessgiven = false, modegiven = false;
+    bool thresholdgiven = false, brightnessgiven = false, coloursgiven = false, modegiven = false;
     // Without --model: what the default model refuses, which a saved drawing's
     // own model may still take.
     QString refusal;
@@ -154,6 +156,12 @@ QString tonefits(const Options& o, const Model& m) {
                quoted(m.name);
     return {};
 }
+QString colourfits(const Options& o, const Model& m) {
+    if (o.coloursgiven && !m.freepalette())
+        return "le nombre de couleurs ne vaut que pour les modèles à palette libre (" +
+               namelist(models(), [](const Model& other) { return other.freepalette(); }) + "), pas pour " + quoted(m.name);
+    return {};
+}
 QString withoutbasic(const Model& m) {
     return "le modèle " + quoted(m.name) + " n'a pas de Basic (--format " +
            namelist(outputs(), [&m](const Output& out) { return out.takes(m); }) + ")";
@@ -172,7 +180,7 @@ QString formatfits(const Options& o, const Model& m) {
     return {};
 }
 QString fits(const Options& o, const Model& m) {
-    for (const QString& e : {tonefits(o, m), modefits(o, m), formatfits(o, m)})
+    for (const QString& e : {tonefits(o, m), colourfits(o, m), modefits(o, m), formatfits(o, m)})
         if (!e.isEmpty()) return e;
     return {};
 }
@@ -196,7 +204,13 @@ QString parsechoices(const QCommandLineParser& parser, Options& o) {
     // Checked against the model here only when it is given: a saved drawing brings its own.
     o.thresholdgiven = parser.isSet("threshold");
     o.brightnessgiven = parser.isSet("brightness");
-    if (QString e = o.modelgiven ? tonefits(o, *o.model) : QString(); !e.isEmpty()) return e;
+    o.coloursgiven = parser.isSet("colours");
+    for (const QString& e : o.modelgiven ? QStringList{tonefits(o, *o.model), colourfits(o, *o.model)} : QStringList{})
+        if (!e.isEmpty()) return e;
+    if (o.coloursgiven)
+        if (QString e = readnumber(parser.value("colours"), ImportChoices::fewestcolours, ImportChoices::adaptedcounts.back(), "nombre de couleurs", c.colours);
+            !e.isEmpty())
+            return e;
     if (parser.isSet("threshold")) {
         if (QString e = readnumber(parser.value("threshold"), ImportChoices::lowestthreshold, ImportChoices::highestthreshold, "seuil", c.threshold);
             !e.isEmpty())
@@ -222,8 +236,8 @@ QString parse(const QStringList& given, Options& o) {
     const QCommandLineOption help(QStringList{"h", "help"}), version("version"), model("model", {}, "g"),
         mode("mode", {}, "m"), picture("picture", {}, "n"), format("format", {}, "f"), programname("name", {}, "n");
     const QCommandLineOption dither("dither", {}, "t"), fit("fit", {}, "c"), threshold("threshold", {}, "n"),
-        brightness("brightness", {}, "n"), contrast("contrast", {}, "n"), invert("invert");
-    parser.addOptions({help, version, model, mode, picture, dither, format, programname, fit, threshold, brightness, contrast, invert});
+        brightness("brightness", {}, "n"), contrast("contrast", {}, "n"), invert("invert"), colours("colours", {}, "n");
+    parser.addOptions({help, version, model, mode, picture, dither, format, programname, fit, threshold, brightness, contrast, invert, colours});
     parser.addPositionalArgument("ENTREE", {});
     parser.addPositionalArgument("SORTIE", {});
     if (!parser.parse(arguments)) {
@@ -299,9 +313,11 @@ int convert(Options o) {
     QImage image;
     PictureFile calculator;
     std::string unread, read;
+    // A photo is decoded no larger than the model's screen needs.
+    const QSize screen(o.model->screen.columns, o.model->screen.rows);
     const bool fromcalculator = !o.input.empty() && exchange::calculatorfile(o.input, read);
     if (fromcalculator ? !exchange::decodepicturefile(read, calculator, unread)
-                       : !o.input.empty() && !exchange::readpicture(o.input, image, unread)) {
+                       : !o.input.empty() && !exchange::readpicture(o.input, image, unread, screen)) {
         if (!o.refusal.isEmpty()) return badoption(o.refusal);
         std::cerr << name << exchangetexts::importfailed(o.input, unread) << '\n';
         return 1;
@@ -324,7 +340,7 @@ int convert(Options o) {
         background = saved->bgkind;
         colours.assign(saved->palette.begin(), saved->palette.end());
     } else if (!o.input.empty()) {
-        importpicture(exchange::pixelsof(image), *o.model, background, o.choices, drawing);
+        importpicture(exchange::pixelsof(image), *o.model, background, o.choices, drawing, colours);
     }
     const Program program = o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode,
                                                                      pictmemory(o.picture, o.model->lastpicture), {}, colours)

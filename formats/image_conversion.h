@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,10 +49,17 @@ struct ImportChoices {
     int contrast = 0;              // -100 flattens to mid-grey, 100 steepens four times
     bool invert = false;
     Method method = Method::threshold;
+    // Free palettes: 0 for the model's own colours (the eight of the BASIC),
+    // otherwise a palette chosen for the picture of this many colours, the
+    // back colour counted.
+    int colours = 0;
 
     static constexpr int lowestthreshold = 0, highestthreshold = 255;
     static constexpr int mostbrightness = 100, mostcontrast = 100;
     static constexpr int defaultthreshold = 100;
+    static constexpr int fewestcolours = 2;
+    // The adapted palettes the dialog offers: 16, 32 and so on to 256.
+    static constexpr std::array<int, 5> adaptedcounts{1 << 4, 1 << 5, 1 << 6, 1 << 7, 1 << 8};
 
     bool operator==(const ImportChoices&) const = default;
 };
@@ -99,6 +107,13 @@ ToneCurve tonecurve(const ImportChoices& choices, const Model& m);
 // picture did not cover). The ordered dither reads each sample alone, so
 // any part of the screen converts as it does in the whole.
 SampleCodes convertsamples(const Samples& samples, const Model& m, int bgkind, const ImportChoices& choices);
+// The same among the colours of a free palette, code 0 the back colour (in
+// RGB whatever the model's conversion): the threshold becomes the nearest
+// colour.
+SampleCodes convertsamples(const Samples& samples, const Model& m, const ImportChoices& choices, std::span<const wincolour> palette);
+
+// The code of `palette`'s colour nearest `c` in RGB, the lower of equals.
+int nearestof(wincolour c, std::span<const wincolour> palette);
 
 // The dithered import: each sample becomes the code whose colour, as the
 // canvas shows it on this background, is nearest once the error of the

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "document/grid.h"
+#include "formats/adapted_palette.h"
 
 namespace grafipix {
 
@@ -127,12 +128,55 @@ Samples placesamples(const Samples& framed, ImportChoices& choices, int columns,
     return out;
 }
 
+void importframed(const Samples& framed, const Model& m, int bgkind, ImportChoices& choices, Grid& grid, Palette& palette) {
+    const Samples placed = placesamples(framed, choices, grid.columns(), grid.rows());
+    if (!m.freepalette()) return importcells(placed, m, bgkind, choices, grid);
+    Palette chosen = m.colours();
+    if (choices.colours > 0) {
+        // Chosen for the picture as its tone shows it, over what the screen shows of it.
+        const ToneCurve curve = tonecurve(choices, m);
+        std::vector<wincolour> shown;
+        for (int x = 1; x < placed.columns(); ++x)
+            for (int y = 1; y < placed.rows(); ++y)
+                if (const wincolour c = placed.colour[x][y]; c != casioback)
+                    shown.push_back(rgbcolour(curve[redof(c)], curve[greenof(c)], curve[blueof(c)]));
+        chosen = adaptedpalette(shown, m, std::min(choices.colours, m.freecolours));
+    }
+    // What the import leaves takes the nearest of the new colours.
+    std::vector<int16_t> recode(palette.size());
+    for (size_t c = 1; c < palette.size(); ++c) recode[c] = int16_t(nearestof(palette[c], chosen));
+    for (size_t i = 0; i < grid.cellcount(); ++i)
+        if (const int c = grid.byindex(i); c > 0) grid.set(grid.xof(i), grid.yof(i), size_t(c) < recode.size() ? recode[size_t(c)] : int16_t{0});
+    const SampleCodes codes = choices.colours > 0 ? convertsamples(placed, m, choices, chosen) : convertsamples(placed, m, bgkind, choices);
+    for (int x = 1; x < placed.columns(); ++x)
+        for (int y = 1; y < placed.rows(); ++y)
+            if (codes[x][y]) grid.set(x, y, *codes[x][y]);
+    palette = std::move(chosen);
+}
+
 void importframed(const Samples& framed, const Model& m, int bgkind, ImportChoices& choices, Grid& grid) {
-    importcells(placesamples(framed, choices, grid.columns(), grid.rows()), m, bgkind, choices, grid);
+    Palette own = m.freepalette() ? m.colours() : Palette{};
+    importframed(framed, m, bgkind, choices, grid, own);
+}
+
+void importpicture(const Pixels& picture, const Model& m, int bgkind, ImportChoices choices, Grid& grid, Palette& palette) {
+    importframed(framesamples(picture, choices.framing, grid.columns(), grid.rows()), m, bgkind, choices, grid, palette);
 }
 
 void importpicture(const Pixels& picture, const Model& m, int bgkind, ImportChoices choices, Grid& grid) {
     importframed(framesamples(picture, choices.framing, grid.columns(), grid.rows()), m, bgkind, choices, grid);
+}
+
+int shrinkfactor(int width, int height, int columns, int rows) {
+    if (width <= 0 || height <= 0 || columns <= 0 || rows <= 0) return 1;
+    // The fill samples most finely (its samples cover the screen and more),
+    // and the stretch takes the border's column and row as well.
+    const bool wider = int64_t{width} * rows >= int64_t{height} * columns;
+    const int across = std::max(columns + 1, wider ? scaled(rows, width, height, columns) : columns),
+              down = std::max(rows + 1, wider ? rows : scaled(columns, height, width, rows));
+    int factor = 1;
+    while (factor < 8 && width / (2 * factor) >= 3 * across && height / (2 * factor) >= 3 * down) factor *= 2;
+    return factor;
 }
 
 }  // namespace grafipix

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "document/document.h"
 #include "formats/image_conversion.h"
 
 namespace grafipix {
@@ -59,10 +60,23 @@ Samples placesamples(const Samples& framed, ImportChoices& choices, int columns,
 
 // The import of a decoded picture with these choices into `grid`, whose
 // screen it is sampled for; the one conversion every import goes through.
+// On a free palette `palette` holds the colours of the grid's codes and
+// becomes the import's: the model's own, or one chosen for the picture
+// (choices.colours), and the cells the import leaves take the nearest of
+// its colours. A fixed palette leaves `palette` as it is.
+void importpicture(const Pixels& picture, const Model& m, int bgkind, ImportChoices choices, Grid& grid, Palette& palette);
+// The same onto a grid in the model's own colours, its palette dropped.
 void importpicture(const Pixels& picture, const Model& m, int bgkind, ImportChoices choices, Grid& grid);
 // Its second half, for samples framesamples() gave for choices.framing and
 // the grid's screen, which a dialog keeps over changes of tone and method;
 // the fill's offset is clamped and written back, as placesamples() does.
+void importframed(const Samples& framed, const Model& m, int bgkind, ImportChoices& choices, Grid& grid, Palette& palette);
 void importframed(const Samples& framed, const Model& m, int bgkind, ImportChoices& choices, Grid& grid);
+
+// By how much (1, 2, 4 or 8) a picture of width x height pixels can be
+// shrunk before sampling for a screen of columns x rows cells while every
+// framing still averages each sample over three pixels a side or more, as
+// it does over the picture whole.
+int shrinkfactor(int width, int height, int columns, int rows);
 
 }  // namespace grafipix

@@ -36,7 +36,7 @@ std::string sizetext(int64_t w, int64_t h) { return std::to_string(w) + " × " +
 
 }  // namespace
 
-bool readpicture(const std::string& path, QImage& picture, std::string& reason) {
+bool readpicture(const std::string& path, QImage& picture, std::string& reason, QSize screen) {
     QFileInfo info(qpath(path));
     if (!info.exists()) return fail(reason, "le fichier est introuvable");
     if (info.isDir()) return fail(reason, "c'est un dossier, pas un fichier");
@@ -48,7 +48,7 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason) 
     if (file.size() > maxfilebytes) return fail(reason, "le fichier dépasse 256 Mio");
     QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) return fail(reason, "la lecture du fichier a échoué");
-    return decodepicture(bytes, picture, reason);
+    return decodepicture(bytes, picture, reason, screen);
 }
 
 namespace {
@@ -76,7 +76,7 @@ private:
 
 }  // namespace
 
-bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason) {
+bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason, QSize screen) {
     const Silenced decoders;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -98,6 +98,12 @@ bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason) {
     // decoder keeps a screen size that size() dismissed as bogus): Qt's own
     // bound backs the check above.
     QImageReader::setAllocationLimit(static_cast<int>(maxpixels * 4 >> 20));
+    // The JPEG decoder scales by 1/2, 1/4 or 1/8 as it decodes, for much less
+    // than the whole photo costs. The share is rounded down: rounded up, Qt
+    // would decode at the next larger scale and shrink after.
+    if (format == "jpeg" && screen.isValid() && width > 0 && height > 0)
+        if (const int factor = shrinkfactor(int(width), int(height), screen.width(), screen.height()); factor > 1)
+            reader.setScaledSize(QSize(int(width / factor), int(height / factor)));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return fail(reason, "les données de l'image sont endommagées ou illisibles");
@@ -170,16 +176,16 @@ Samples samplepicture(const QImage& picture, int columns, int rows) {
     return stretchsamples(pixelsof(picture), columns, rows);
 }
 
-bool loadpixels(const std::string& path, Pixels& out, std::string& reason) {
+bool loadpixels(const std::string& path, Pixels& out, std::string& reason, QSize screen) {
     QImage picture;
-    if (!readpicture(path, picture, reason)) return false;
+    if (!readpicture(path, picture, reason, screen)) return false;
     out = pixelsof(picture);
     return true;
 }
 
 bool loadsamples(const std::string& path, Samples& out, std::string& reason, QImage* shown) {
     Pixels picture;
-    if (!loadpixels(path, picture, reason)) return false;
+    if (!loadpixels(path, picture, reason, QSize(out.columns(), out.rows()))) return false;
     out = stretchsamples(picture, out.columns(), out.rows());
     if (shown) *shown = toqimage(out);
     return true;

@@ -22,10 +22,12 @@ inline constexpr int64_t maxpixels = int64_t{32} * 1024 * 1024;
 inline constexpr int64_t maxfilebytes = int64_t{256} * 1024 * 1024;
 
 // The picture of a file; false with a French reason when it cannot be read.
-bool readpicture(const std::string& path, QImage& picture, std::string& reason);
+// Given the screen in cells that the picture is imported onto, a JPEG is
+// decoded shrunk as far as the import's sampling allows (shrinkfactor).
+bool readpicture(const std::string& path, QImage& picture, std::string& reason, QSize screen = {});
 
 // The same from a file's bytes already read, under the same bounds.
-bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason);
+bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason, QSize screen = {});
 
 // A decoded picture as "Ouvrir" and the converter take it: its size, its
 // pixels when a screen has that size, its text fields.
@@ -44,8 +46,9 @@ Pixels pixelsof(const QImage& picture);
 // The picture stretched to columns x rows samples, one per cell counted from 0.
 Samples samplepicture(const QImage& picture, int columns, int rows);
 
-// A picture file read and decoded once, under the bound above.
-bool loadpixels(const std::string& path, Pixels& out, std::string& reason);
+// A picture file read and decoded once, under the bound above, for the
+// screen given as readpicture() takes it.
+bool loadpixels(const std::string& path, Pixels& out, std::string& reason, QSize screen = {});
 
 // Both steps of the stretched import, to the size `out` has; `shown`, when
 // given, receives that stretched picture.

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -87,6 +88,19 @@ ImportWindow::ImportWindow(ImportDialog& dialog, QWidget* parent) : QDialog(pare
     tonelayout->addWidget(new QLabel(QString::fromUtf8("Contraste"), tonebox), 1, 0), tonelayout->addWidget(contrast_, 1, 1);
     tonelayout->addWidget(invert_, 2, 0, 1, 2);
     choices->addWidget(tonebox);
+    if (dialog_.freepalette()) {
+        // The model's eight colours, or a palette of the picture's own.
+        auto* colourbox = new QGroupBox(QString::fromUtf8("Couleurs"), this);
+        auto* colourlayout = new QVBoxLayout(colourbox);
+        colours_ = new QComboBox(colourbox);
+        colours_->setObjectName("colours");
+        colours_->addItem(QString::fromUtf8("Les 8 du Basic"), 0);
+        for (const int n : ImportChoices::adaptedcounts)
+            colours_->addItem(QString::fromUtf8("%1 adaptées à l'image").arg(n), n);
+        colourlayout->addWidget(colours_);
+        colourlayout->addStretch();
+        choices->addWidget(colourbox);
+    }
     method_ = radios("Conversion", {"Seuil", "Floyd–Steinberg", "Atkinson", "Tramage ordonné"}, "method", this, choices);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -107,6 +121,10 @@ ImportWindow::ImportWindow(ImportDialog& dialog, QWidget* parent) : QDialog(pare
     tone_->setValue(dialog_.twocolours() ? c.threshold : c.brightness);
     contrast_->setValue(c.contrast);
     invert_->setChecked(c.invert);
+    if (colours_) {
+        colours_->setCurrentIndex(std::max(0, colours_->findData(c.colours)));
+        connect(colours_, &QComboBox::currentIndexChanged, this, &ImportWindow::changed);
+    }
     for (QButtonGroup* group : {framing_, method_}) connect(group, &QButtonGroup::idClicked, this, &ImportWindow::changed);
     for (QSlider* s : {tone_, contrast_}) connect(s, &QSlider::valueChanged, this, &ImportWindow::changed);
     connect(invert_, &QCheckBox::toggled, this, &ImportWindow::changed);
@@ -120,6 +138,7 @@ void ImportWindow::changed() {
     (dialog_.twocolours() ? c.threshold : c.brightness) = tone_->value();
     c.contrast = contrast_->value();
     c.invert = invert_->isChecked();
+    if (colours_) c.colours = colours_->currentData().toInt();
     dialog_.choose(c);
     refresh();
 }

@@ -11,6 +11,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QSlider;
 
@@ -36,6 +37,7 @@ private:
     QLabel *tonelabel_, *previewbox_;
     QSlider *tone_, *contrast_;
     QCheckBox* invert_;
+    QComboBox* colours_ = nullptr;  // on a free palette only
     QImage preview_;
     int zoom_;
     QPoint dragfrom_;

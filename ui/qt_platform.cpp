@@ -214,7 +214,7 @@ void QtPlatform::keeprecentfiles(const std::vector<std::string>& paths) {
 }
 
 bool QtPlatform::loadpicture(const std::string& path, int columns, int rows, Pixels& out, std::string& error) {
-    if (!exchange::loadpixels(path, out, error)) return false;
+    if (!exchange::loadpixels(path, out, error, QSize(columns, rows))) return false;
     // `Apercu` only changes once the import is made.
     apercupicture_ = exchange::toqimage(stretchsamples(out, columns, rows));
     return true;

@@ -246,5 +246,40 @@ TEST_F(EditorTest, ImportDialogOpensOnTheStretchedImportOkIsOneStepAnnulerNothin
     EXPECT_TRUE(opened.method == Method::threshold && opened.framing == Framing::fill);
 }
 
+// On a free palette the dialog offers "Couleurs": OK with 64 colours of the
+// picture's writes the cells and the palette as one step, which undo and redo
+// bring back together; the cells the picture leaves (the fit's bands) take
+// the nearest new colour and the canvas shows the new colours; the choice
+// stays for the next import, and "Les 8 du Basic" gives the model's colours
+// back. A fixed palette offers none.
+TEST_F(EditorTest, AnImportedPaletteComesAndGoesWithItsCellsAsOneStep) {
+    const Pixels loaded = noise(400, 300);  // narrower than the screen: bands left and right
+    platform.onpicture = [&](const std::string&, Pixels& out, std::string&) { return out = loaded, true; };
+    const auto importwith = [&](const std::function<bool(ImportDialog&)>& user) { platform.opens = {"photo.png"}, platform.ondialog = user, click("importation"); };
+    play("g90");
+    paint(1, 1, 379, 187, [](int x, int y) { return (x / 7 + y / 5) % 8; });
+    const Grid start = picture();
+    const std::vector<wincolour> eight = ed.colours();
+    Grid shown(1, 1);
+    Palette chosen;
+    bool offered = false;
+    importwith([&](ImportDialog& d) {
+        offered = d.freepalette();
+        d.choose({.framing = Framing::fit, .method = Method::floydsteinberg, .colours = 64});
+        return shown = d.result(), chosen = d.palette(), true;
+    });
+    EXPECT_TRUE(offered && picture() == shown && ed.colours() == chosen && chosen.size() == 64 && ed.undoable() == 1);
+    EXPECT_TRUE(picture().get(2, 90) == nearestof(eight[size_t(start.get(2, 90))], chosen) && cellis(2, 90, chosen[size_t(picture().get(2, 90))]) &&
+                cellis(190, 90, chosen[size_t(picture().get(190, 90))]));
+    EXPECT_TRUE(click("undo") && picture() == start && ed.colours() == eight && cellis(190, 90, eight[size_t(start.get(190, 90))]));
+    EXPECT_TRUE(click("redo") && picture() == shown && ed.colours() == chosen);
+    ImportChoices opened;
+    importwith([&](ImportDialog& d) { return opened = d.choices(), d.choose({.colours = 0}), true; });
+    EXPECT_TRUE(opened.colours == 64 && ed.colours() == eight && ed.undoable() == 2);
+    play("g65");
+    importwith([&](ImportDialog& d) { return offered = d.freepalette(), false; });
+    EXPECT_FALSE(offered);
+}
+
 }  // namespace
 }  // namespace grafipix::testing

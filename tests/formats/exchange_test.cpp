@@ -16,6 +16,7 @@
 #include <functional>
 #include <random>
 #include <ranges>
+#include <set>
 #include <tuple>
 
 #include "formats/g1m.h"
@@ -449,6 +450,161 @@ TEST(ImportConversion, DithersKeepTheShadingOrderedIsLocalAndColoursComeBack) {
                     }
             }
         }
+}
+
+// A photo in colour, twice the Graph 90+E's screen: blobs of each component.
+uint32_t colourphoto(int x, int y, int, int) {
+    return 0xFF000000u | uint32_t(photo(x / 2, y / 2)) << 16 | uint32_t(photo(y / 2 + 40, x / 2)) << 8 | uint32_t(photo(x / 2 + y / 2, 3 * x / 4));
+}
+
+// A scene as a photo shows one: sky, hills and a red ball, each shaded, over a fine grain.
+uint32_t scene(int x, int y, int w, int h) {
+    const double u = double(x) / w, v = double(y) / h, grain = ((x * 7 + y * 13) % 17 - 8) * 0.5;
+    const double hill = 0.55 + 0.08 * std::sin(u * 9.0) + 0.05 * std::cos(u * 23.0), light = 1.0 - 1.6 * std::hypot(u - 0.26, v - 0.4);
+    double r, g, b;
+    if (std::hypot(u - 0.3, v - 0.45) < 0.14) {
+        r = 60 + 190 * light, g = 20 + 40 * light, b = 25 + 30 * light;
+    } else if (v > hill) {
+        const double shade = 0.6 + 0.4 * std::sin(u * 40.0 + v * 25.0) * std::cos(v * 31.0);
+        r = 60 + 50 * shade, g = 90 + 80 * shade - 60 * (v - hill), b = 30 + 20 * shade;
+    } else {
+        r = 90 + 120 * v, g = 140 + 90 * v, b = 230 - 20 * v;
+    }
+    auto c = [grain](double t) { return uint32_t(std::clamp(int(t + grain), 0, 255)); };
+    return 0xFF000000u | c(r) << 16 | c(g) << 8 | c(b);
+}
+
+// With 64 colours chosen for it and Floyd–Steinberg, a photo's 4 x 4 blocks
+// are at least twice as near it as with the eight colours of the BASIC; each
+// palette has the white back colour first and then exactly the colours asked,
+// distinct and as the screen shows them, or the picture's own when it has
+// fewer; the same picture gives the same palette; the cells the import leaves
+// take the nearest of the new colours.
+TEST(ImportPalette, AdaptedColoursDrawAPhotoNearerWithExactlyTheCountAsked) {
+    const Model& g90 = *findmodel("g90");
+    const int columns = g90.screen.columns, rows = g90.screen.rows;
+    const Pixels picture = makepicture(2 * (columns + 1), 2 * (rows + 1), scene);
+    const Samples samples = stretchsamples(picture, columns + 1, rows + 1);
+    const auto imported = [&](const ImportChoices& c) {
+        Grid grid(columns, rows);
+        Palette palette(g90.colours());
+        importpicture(picture, g90, 1, c, grid, palette);
+        return std::pair(grid, palette);
+    };
+    const auto blockgap = [&](const Grid& grid, const Palette& palette) {  // mean RGB distance of the 4 x 4 blocks' means
+        double sum = 0;
+        int blocks = 0;
+        for (int bx = 1; bx + 3 <= columns; bx += 4)
+            for (int by = 1; by + 3 <= rows; by += 4, ++blocks) {
+                std::array<double, 3> drawn{}, photo{};
+                for (int i = 0; i < 16; ++i) {
+                    const wincolour d = palette[size_t(grid.get(bx + i % 4, by + i / 4))], p = samples.colour[bx + i % 4][by + i / 4];
+                    drawn[0] += redof(d), drawn[1] += greenof(d), drawn[2] += blueof(d), photo[0] += redof(p), photo[1] += greenof(p), photo[2] += blueof(p);
+                }
+                sum += std::hypot(drawn[0] - photo[0], drawn[1] - photo[1], drawn[2] - photo[2]) / 16;
+            }
+        return sum / blocks;
+    };
+    const auto [eight, basic] = imported({.method = Method::floydsteinberg});
+    const auto [adapted, chosen] = imported({.method = Method::floydsteinberg, .colours = 64});
+    const double eightgap = blockgap(eight, basic), adaptedgap = blockgap(adapted, chosen);
+    EXPECT_TRUE(basic == Palette(g90.colours()) && chosen.size() == 64 && 2 * adaptedgap <= eightgap) << adaptedgap << " against " << eightgap;
+    EXPECT_TRUE(imported({.method = Method::floydsteinberg, .colours = 64}) == std::pair(adapted, chosen)) << "the same twice";
+
+    // Two reds one step of the screen apart hold the same; white is the back colour.
+    std::mt19937 random(64);
+    for (const auto& [name, source] : {std::pair<const char*, Pixels>{"scene", picture}, {"blobs", makepicture(760, 376, colourphoto)}, {"few", makepicture(50, 40, [](int x, int y, int, int) {
+                                                                                          const uint32_t c[] = {0xFFFF0000u, 0xFFFE0101u, 0xFF00FF00u, 0xFF102030u, 0xFFFFFFFFu};
+                                                                                          return c[(x * 7 + y * 3) % 5]; })},}) {
+        std::set<wincolour> held{whiteback};
+        const Samples s = stretchsamples(source, columns + 1, rows + 1);
+        for (int x = 1; x <= columns; ++x)
+            for (int y = 1; y <= rows; ++y) held.insert(g90.held(s.colour[x][y]));
+        for (const int count : {2, 16, 64, 256}) {
+            Grid grid(columns, rows);
+            Palette palette(g90.colours());
+            const Method method = name == std::string_view("few") ? Method::threshold : Method(random() % 4);
+            importpicture(source, g90, 1, {.method = method, .colours = count}, grid, palette);
+            const std::set<wincolour> distinct(palette.begin(), palette.end());
+            EXPECT_TRUE(palette.size() == std::min(size_t(count), held.size()) && distinct.size() == palette.size() && palette[0] == whiteback &&
+                        std::ranges::all_of(palette, [&](wincolour c) { return g90.held(c) == c; }))
+                << name << " " << count << ": " << palette.size() << " of " << held.size();
+            bool exact = true;  // with room for every colour, a drawing in a few colours comes back
+            for (int x = 1; x <= columns; ++x)
+                for (int y = 1; y <= rows; ++y) exact = exact && palette[size_t(grid.get(x, y))] == g90.held(s.colour[x][y]);
+            EXPECT_TRUE(exact || method != Method::threshold || held.size() > size_t(count)) << name << " " << count;
+        }
+    }
+
+    // Fitted, the wide photo leaves bands at the top and bottom, drawn in a grey the palettes lack.
+    Grid drawn(columns, rows);
+    for (int x = 1; x <= columns; ++x) drawn.set(x, 1, 8), drawn.set(x, rows, 3);
+    Palette old(g90.colours());
+    old.push_back(0x707A80);
+    const Pixels wide = makepicture(800, 200, colourphoto);
+    for (const int count : {0, 32}) {
+        Grid cells = drawn;
+        Palette palette = old;
+        importpicture(wide, g90, 1, {.framing = Framing::fit, .colours = count}, cells, palette);
+        EXPECT_TRUE(cells.get(5, 1) == nearestof(old[8], palette) && cells.get(5, rows) == nearestof(old[3], palette) && (count || cells.get(5, rows) == 3) &&
+                    palette[size_t(cells.get(5, 1))] != old[8]) << count;
+    }
+}
+
+// A JPEG far larger than the screen decodes shrunk, and every framing samples
+// it within a few levels of the whole picture; other formats decode whole.
+TEST(ImportDecoding, AShrunkJpegSamplesLikeTheWholePictureInEveryFraming) {
+    QImage large(2400, 1800, QImage::Format_RGB32);
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x) large.setPixel(x, y, qRgb(photo(x / 12, y / 12), photo(y / 9 + 40, x / 15), (x / 10 + y / 10) % 256));
+    for (const char* format : {"JPEG", "PNG"}) {
+        const QByteArray bytes = encoded(large, format);
+        QImage whole;
+        std::string reason;
+        ASSERT_TRUE(exchange::decodepicture(bytes, whole, reason)) << reason;
+        for (const char* name : {"g35", "g90"}) {
+            const Model& m = *findmodel(name);
+            const int columns = m.screen.columns, rows = m.screen.rows;
+            QImage shrunk;
+            ASSERT_TRUE(exchange::decodepicture(bytes, shrunk, reason, QSize(columns + 1, rows + 1))) << reason;
+            EXPECT_EQ(shrunk.width() < whole.width(), std::string_view(format) == "JPEG") << format << " " << name << " " << shrunk.width();
+            for (const Framing framing : {Framing::stretch, Framing::fit, Framing::fill}) {
+                const Samples a = framesamples(exchange::pixelsof(whole), framing, columns, rows), b = framesamples(exchange::pixelsof(shrunk), framing, columns, rows);
+                ASSERT_TRUE(a.columns() == b.columns() && a.rows() == b.rows()) << name << " framing " << int(framing);
+                double sum = 0;
+                for (int x = 0; x < a.columns(); ++x)
+                    for (int y = 0; y < a.rows(); ++y)
+                        for (const int shift : {0, 8, 16}) sum += std::abs(int(a.colour[x][y] >> shift & 0xFF) - int(b.colour[x][y] >> shift & 0xFF));
+                EXPECT_LE(sum / (3.0 * a.columns() * a.rows()), 2.0) << format << " " << name << " framing " << int(framing);
+            }
+        }
+    }
+}
+
+// "--colours" gives the drawing a palette chosen for the picture, as the
+// import does, on the free palettes alone; other values say why and exit with 2.
+TEST_F(Files, ConverterTakesAPaletteOfThePicturesColoursOnFreePalettesOnly) {
+    const QImage photo = QImage(reinterpret_cast<const uchar*>(makepicture(400, 300, colourphoto).row(0)), 400, 300, QImage::Format_RGB32).copy();
+    const std::string file = folder.write("photo.png", encoded(photo, "PNG"));
+    std::string out, reason;
+    const auto run = [&](QStringList args) {
+        QProcess p;
+        p.start(GRAFIPIX_CONVERT, args << "--format=png" << QString::fromStdString(file)), p.waitForFinished();
+        return out = (p.exitCode() ? p.readAllStandardError() : p.readAllStandardOutput()).toStdString(), p.exitCode();
+    };
+    const Model& g90 = *findmodel("g90");
+    Grid expected(g90.screen.columns, g90.screen.rows);
+    Palette palette(g90.colours());
+    importpicture(exchange::pixelsof(photo), g90, 1, {.method = Method::atkinson, .colours = 48}, expected, palette);
+    EXPECT_EQ(run({"--model=g90", "--dither=atkinson", "--colours", "48"}), 0);
+    PictureFile read;
+    ASSERT_TRUE(exchange::decodepicturefile(out, read, reason)) << reason;
+    const std::optional<SavedDrawing> drawing = saveddrawing(read);
+    EXPECT_TRUE(drawing && drawing->cells == expected && drawing->palette == palette && palette.size() == 48);
+    for (const auto& [args, says] : {std::pair<QStringList, const char*>{{"--model=g35", "--colours=16"}, "le nombre de couleurs ne vaut que pour les modèles à palette libre (g90 ou gmath), pas pour « g35 »"},
+                                     {{"--colours=16"}, "pas pour « g65 »"}, {{"--model=g90", "--colours=1"}, "nombre de couleurs invalide « 1 » : un nombre entier de 2 à 256 est attendu"},
+                                     {{"--model=g90", "--colours", "257"}, "de 2 à 256"}, {{"--model=g90", "--colours=beaucoup"}, "invalide « beaucoup »"}})
+        EXPECT_TRUE(run(args) == 2 && out.find(says) != std::string::npos) << out;
 }
 
 // The `*` marks what the file lacks: undo back to the saved cells clears it,

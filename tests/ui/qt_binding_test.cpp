@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <set>
 
 #include "codegen/generator.h"
 #include "calculator/model_table.h"
@@ -345,6 +346,27 @@ TEST(ImportWindow, SlidersRadiosAndDraggingChangeTheChoicesAndThePreview) {
             QApplication::sendEvent(preview, &e);
         }
     }) && dialog.choices().offsety == -10) << "30 pixels down, 10 cells at 3 pixels a cell";
+}
+
+// On a free palette "Couleurs" lists the eight of the BASIC and the adapted
+// palettes; choosing one changes the choices, the palette and the preview at
+// once. A two-colour model's dialog has no such control.
+TEST(ImportWindow, TheColoursChoiceShowsOnFreePalettesOnly) {
+    std::vector<uint32_t> photo(300 * 200);
+    for (size_t i = 0; i < photo.size(); ++i) photo[i] = 0xFF000000u | uint32_t(i % 300 * 255 / 299) << 16 | uint32_t(i / 300 * 255 / 199) << 8 | uint32_t((i % 300 + i / 300) % 256);
+    ImportDialog free(Pixels(300, 200, photo), *findmodel("g90"), 1, Grid(379, 187), {});
+    ui::ImportWindow window(free, nullptr);
+    auto* colours = window.findChild<QComboBox*>("colours");
+    ASSERT_TRUE(colours && colours->count() == 6 && colours->itemText(0) == QString::fromUtf8("Les 8 du Basic"));
+    const QImage eight = window.preview();
+    colours->setCurrentIndex(colours->findText(QString::fromUtf8("64 adaptées à l'image")));
+    std::set<QRgb> shown;
+    for (int y = 0; y < window.preview().height(); ++y)
+        for (int x = 0; x < window.preview().width(); ++x) shown.insert(window.preview().pixel(x, y));
+    EXPECT_TRUE(free.choices().colours == 64 && free.palette().size() == 64 && window.preview() != eight && shown.size() > 8 && shown.size() <= 64) << shown.size();
+    ImportDialog fixed(Pixels(300, 200, photo), *findmodel("g35"), 2, Grid(127, 63), {.colours = 64});
+    ui::ImportWindow plain(fixed, nullptr);
+    EXPECT_TRUE(plain.findChildren<QComboBox*>().isEmpty() && fixed.palette().empty());
 }
 
 }  // namespace
