@@ -50,7 +50,24 @@ void BM_ReadG3pOfAPhotoAsADrawing(benchmark::State& state) {
     state.SetLabel(std::to_string(file.size()) + " bytes");
 }
 
+// A picture taken from the calculator in thousands of colours: the palette
+// is adapted to it and the picture dithered in it.
+void BM_ReadG3pOfThousandsOfColours(benchmark::State& state) {
+    casiopicture::Pixels565 photo{casiopicture::width, casiopicture::height, {}};
+    for (int y = 0; y < photo.height; ++y)
+        for (int x = 0; x < photo.width; ++x)
+            photo.pixels.push_back(rgb565(rgbcolour(x * 2 / 3, (x + 2 * y) % 256, int(127 + 120 * std::sin(x * y * 0.0007)))));
+    const std::string file = casiopicture::write(photo, casiopicture::Layout::cp);
+    for (auto _ : state) {
+        PictureFile read;
+        std::string reason;
+        if (!exchange::decodepicturefile(file, read, reason)) state.SkipWithError(reason.c_str());
+        benchmark::DoNotOptimize(saveddrawing(read));
+    }
+}
+
 BENCHMARK(BM_WriteG3pOfAPhoto)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadG3pOfThousandsOfColours)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadG3pOfAPhotoAsADrawing)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -57,15 +57,12 @@ std::vector<wincolour> quantized(std::span<const wincolour> picture, int count) 
 
 std::vector<wincolour> adaptedpalette(std::span<const wincolour> picture, const Model& m, int count) {
     std::vector<wincolour> out{m.held(whiteback)};
-    std::vector<wincolour> held(picture.size());
-    std::ranges::transform(picture, held.begin(), [&m](wincolour c) { return m.held(c); });
-    std::ranges::sort(held);
+    // A free palette holds 16-bit colours: counted by their 16 bits, in the order of those.
+    std::vector<size_t> counts(size_t{1} << 16);
+    for (const wincolour c : picture) ++counts[rgb565(m.held(c))];
     std::vector<Counted> distinct;
-    for (size_t i = 0; i < held.size();) {
-        const size_t from = i;
-        while (i < held.size() && held[i] == held[from]) ++i;
-        if (held[from] != out[0]) distinct.push_back({held[from], i - from});
-    }
+    for (size_t v = 0; v < counts.size(); ++v)
+        if (counts[v] && from565(uint16_t(v)) != out[0]) distinct.push_back({from565(uint16_t(v)), counts[v]});
     const size_t wanted = size_t(std::max(count, 1));
     if (distinct.size() < wanted) {
         // Every colour fits: the most used first.
@@ -75,6 +72,7 @@ std::vector<wincolour> adaptedpalette(std::span<const wincolour> picture, const 
     }
     for (const wincolour c : quantized(picture, count))
         if (const wincolour h = m.held(c); out.size() < wanted && std::ranges::find(out, h) == out.end()) out.push_back(h);
+    if (out.size() == wanted) return out;
     // Made up: the picture's colour farthest from those chosen, the lowest of equals.
     std::vector<long> gap(distinct.size());
     for (size_t i = 0; i < distinct.size(); ++i) {

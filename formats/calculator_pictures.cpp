@@ -6,6 +6,7 @@
 
 #include "formats/colour_picture.h"
 #include "formats/g1m.h"
+#include "formats/import_framing.h"
 
 namespace grafipix {
 
@@ -61,13 +62,26 @@ std::optional<PictureFile> colourpicture(std::string_view bytes, std::string& er
     std::vector<uint16_t> order{rgb565(whiteback)};
     for (const uint16_t p : shown)
         if (!index.contains(p)) index[p] = uint8_t(std::min<size_t>(order.size(), 255)), order.push_back(p);
-    if (order.size() > size_t(m.freecolours)) return error = "cette image a plus de couleurs que la palette n'en tient", std::nullopt;
+    for (size_t i = 0; i < shown.size(); ++i) out.picture.pixels[i] = toargb(from565(shown[i]));
+    if (order.size() > size_t(m.freecolours)) {
+        // More colours than a drawing holds: the import's palette adapted to
+        // the picture, dithered, the picture's size kept cell for cell.
+        ImportChoices choices;
+        choices.framing = Framing::fit;
+        choices.method = Method::floydsteinberg;
+        choices.colours = m.freecolours;
+        Grid cells(m.screen.columns, m.screen.rows);
+        Palette palette = m.colours();
+        importpicture(Pixels(m.screen.columns, m.screen.rows, out.picture.pixels), m, 1, choices, cells, palette);
+        out.colourtable.clear();
+        for (const uint32_t c : palette) out.colourtable.push_back(toargb(c) & 0xFFFFFFu);
+        for (int y = 1; y <= cells.rows(); ++y)
+            for (int x = 1; x <= cells.columns(); ++x) out.indices.push_back(uint8_t(cells.get(x, y)));
+        return out;
+    }
     for (size_t c = 1; c < order.size(); ++c) out.colourtable.push_back(toargb(from565(order[c])) & 0xFFFFFFu);
     out.indices.reserve(shown.size());
-    for (size_t i = 0; i < shown.size(); ++i) {
-        out.indices.push_back(index[shown[i]]);
-        out.picture.pixels[i] = toargb(from565(shown[i]));
-    }
+    for (const uint16_t p : shown) out.indices.push_back(index[p]);
     return out;
 }
 

@@ -7,10 +7,13 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <cmath>
 #include <random>
 
 #include "codegen/tokens.h"
+#include "formats/colour_picture.h"
 #include "formats/g1m.h"
+#include "formats/import_framing.h"
 #include "formats/memory_fit.h"
 #include "formats/outputs.h"
 #include "formats/picture_io.h"
@@ -119,6 +122,46 @@ TEST_F(Calculators, CalculatorPicturesOpenAsDrawings) {
     ASSERT_GE(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[platform.messages.size() - 2], "Impossible d'ouvrir « " + damaged + " » : les données de l'image sont endommagées ou illisibles.");
     EXPECT_EQ(platform.messages.back(), "Impossible d'ouvrir « " + program + " » : ce fichier ne contient aucune picture.");
+}
+
+// A picture of more colours than a drawing holds comes in with a palette
+// adapted to it, dithered: its 4 x 4 blocks keep their colour.
+TEST(CalculatorPictures, MoreColoursThanThePaletteHoldsKeepTheirLook) {
+    const Model& g90 = *findmodel("g90");
+    casiopicture::Pixels565 photo{casiopicture::width, casiopicture::height, {}};
+    for (int y = 0; y < photo.height; ++y)
+        for (int x = 0; x < photo.width; ++x)
+            photo.pixels.push_back(rgb565(rgbcolour(x * 255 / 383, (x + 2 * y) % 256, int(127 + 120 * std::sin(x * y * 0.0007)))));
+    PictureFile read;
+    std::string reason;
+    ASSERT_TRUE(exchange::decodepicturefile(casiopicture::write(photo, casiopicture::Layout::cp), read, reason)) << reason;
+    const std::optional<SavedDrawing> drawing = saveddrawing(read);
+    ASSERT_TRUE(drawing && drawing->model == &g90 && drawing->palette.size() == 256);
+    // Mean RGB distance of the 4 x 4 blocks' averages, a drawing against the picture.
+    const auto distance = [&](const Grid& cells, const std::vector<wincolour>& colours) {
+        double far = 0;
+        int blocks = 0;
+        for (int by = 0; by + 4 <= g90.screen.rows; by += 4)
+            for (int bx = 0; bx + 4 <= g90.screen.columns; bx += 4, ++blocks) {
+                double d[3] = {};
+                for (int y = by; y < by + 4; ++y)
+                    for (int x = bx; x < bx + 4; ++x) {
+                        const wincolour a = from565(photo.pixels[size_t(y) * casiopicture::width + size_t(x)]),
+                                        b = colours[size_t(cells.get(x + 1, y + 1))];
+                        d[0] += redof(a) - redof(b), d[1] += greenof(a) - greenof(b), d[2] += blueof(a) - blueof(b);
+                    }
+                far += std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]) / 16;
+            }
+        return far / blocks;
+    };
+    // The same picture dithered in the eight colours of the BASIC.
+    ImportChoices eight;
+    eight.framing = Framing::fit, eight.method = Method::floydsteinberg;
+    Grid cells(g90.screen.columns, g90.screen.rows);
+    Palette colours = g90.colours();
+    importpicture(Pixels(g90.screen.columns, g90.screen.rows, read.picture.pixels), g90, 1, eight, cells, colours);
+    const double adapted = distance(drawing->cells, drawing->palette), basic = distance(cells, colours);
+    EXPECT_LT(adapted * 2, basic) << adapted << " against " << basic;
 }
 
 // Every model and every output it takes: a small drawing fits and nothing is
