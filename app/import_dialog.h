@@ -49,7 +49,7 @@ private:
     Grid drawing_, result_;
     Palette drawingpalette_, palette_;
     ImportChoices choices_;
-    std::array<std::optional<Samples>, 3> framed_;  // by Framing
+    std::array<std::optional<Samples>, 4> framed_;  // by Framing
 };
 
 }  // namespace grafipix

@@ -29,7 +29,7 @@ namespace {
 
 constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90|gmath] [--mode fline|drawstat|compact] [--picture N]\n"
-    "                        [--fit stretch|fit|fill] [--threshold N | --brightness N] [--contrast N] [--invert]\n"
+    "                        [--fit stretch|fit|fill|none] [--threshold N | --brightness N] [--contrast N] [--invert]\n"
     "                        [--dither [none|fs|atkinson|ordered]] [--format text|g1m|g3m|picture|g3p|g4p|png|python]\n"
     "                        [--name NOM] [--colours N]\n"
     "                        ENTREE [SORTIE]\n"
@@ -50,8 +50,9 @@ constexpr std::string_view usage =
     "              décimale est arrondie au pair le plus proche), ramené à 1..6 (1..20 pour g100,\n"
     "              g35e2 et g90) ; 0 n'ajoute pas de StoPict\n"
     "  --fit       cadrage : stretch (étirée à l'écran, par défaut), fit (entière, proportions\n"
-    "              gardées, bandes du fond laissées telles quelles) ou fill (proportions gardées,\n"
-    "              recadrée au centre pour remplir l'écran)\n"
+    "              gardées, bandes du fond laissées telles quelles), fill (proportions gardées,\n"
+    "              recadrée au centre pour remplir l'écran) ou none (taille réelle : en haut à\n"
+    "              gauche, un point par pixel, coupée au bord de l'écran)\n"
     "  --threshold seuil des modèles à deux couleurs, de 0 à 255 (100 par défaut) : un point\n"
     "              dont une composante ne dépasse pas le seuil devient de l'encre\n"
     "  --brightness\n"
@@ -119,7 +120,7 @@ QString namelist(const Rows& rows, Keep keep) {
 }
 
 // The words of --dither and --fit, in the order of Method and Framing.
-const QStringList methodwords{"none", "fs", "atkinson", "ordered"}, framingwords{"stretch", "fit", "fill"};
+const QStringList methodwords{"none", "fs", "atkinson", "ordered"}, framingwords{"stretch", "fit", "fill", "none"};
 
 // "--dither" takes a method only when one follows it, so "--dither photo.jpg"
 // dithers that file as it always did.
@@ -310,14 +311,14 @@ int convert(Options o) {
     }
     // The file is read and decoded once, whether it is a drawing or a picture;
     // a calculator's picture is a drawing of its own.
-    QImage image;
+    QImage image, topleft;
     PictureFile calculator;
     std::string unread, read;
     // A photo is decoded no larger than the model's screen needs.
     const QSize screen(o.model->screen.columns, o.model->screen.rows);
     const bool fromcalculator = !o.input.empty() && exchange::calculatorfile(o.input, read);
     if (fromcalculator ? !exchange::decodepicturefile(read, calculator, unread)
-                       : !o.input.empty() && !exchange::readpicture(o.input, image, unread, screen)) {
+                       : !o.input.empty() && !exchange::readpicture(o.input, image, unread, screen, &topleft)) {
         if (!o.refusal.isEmpty()) return badoption(o.refusal);
         std::cerr << name << exchangetexts::importfailed(o.input, unread) << '\n';
         return 1;
@@ -340,7 +341,7 @@ int convert(Options o) {
         background = saved->bgkind;
         colours.assign(saved->palette.begin(), saved->palette.end());
     } else if (!o.input.empty()) {
-        importpicture(exchange::pixelsof(image), *o.model, background, o.choices, drawing, colours);
+        importpicture(exchange::pixelsof(image, topleft), *o.model, background, o.choices, drawing, colours);
     }
     const Program program = o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode,
                                                                      pictmemory(o.picture, o.model->lastpicture), {}, colours)

@@ -30,9 +30,10 @@ struct Samples {
 };
 
 // How a picture is brought to the screen: stretched to it ("Étirer"), whole
-// inside it with bands of back colour ("Ajuster"), or covering it and cropped
-// ("Remplir").
-enum class Framing { stretch, fit, fill };
+// inside it with bands of back colour ("Ajuster"), covering it and cropped
+// ("Remplir"), or at the top-left a cell a pixel, cut at the screen's edge
+// ("Taille réelle"), so a sprite drawn elsewhere keeps its size.
+enum class Framing { stretch, fit, fill, none };
 
 // How samples become codes: the model's own thresholds ("Seuil"), error
 // diffusion ("Floyd–Steinberg", "Atkinson") or an 8 x 8 Bayer matrix

@@ -94,7 +94,17 @@ Samples stretchsamples(const Pixels& picture, int columns, int rows) {
     return out;
 }
 
+// A sample a pixel, as much of the picture as the screen holds.
+Samples actualsize(const Pixels& decoded, int columns, int rows) {
+    const Pixels& picture = decoded.topleft ? *decoded.topleft : decoded;
+    Samples out(std::min(picture.width, columns), std::min(picture.height, rows));
+    for (int x = 0; x < out.columns(); ++x)
+        for (int y = 0; y < out.rows(); ++y) out.colour[x][y] = overscreengreen(picture.at(x, y));
+    return out;
+}
+
 Samples framesamples(const Pixels& picture, Framing framing, int columns, int rows) {
+    if (framing == Framing::none) return actualsize(picture, columns, rows);
     if (framing == Framing::stretch || picture.empty()) return stretchsamples(picture, columns + 1, rows + 1);
     // Wider than the screen in proportion: the width sets the fit's scale and
     // the height the fill's.
@@ -115,9 +125,9 @@ Samples placesamples(const Samples& framed, ImportChoices& choices, int columns,
         return centred + offset;
     };
     int centredx = 0, centredy = 0;  // a fitted picture is not dragged
-    const bool fill = choices.framing == Framing::fill;
-    const int ox = origin(framed.columns(), columns, fill ? choices.offsetx : centredx),
-              oy = origin(framed.rows(), rows, fill ? choices.offsety : centredy);
+    const bool fill = choices.framing == Framing::fill, actual = choices.framing == Framing::none;
+    const int ox = actual ? 0 : origin(framed.columns(), columns, fill ? choices.offsetx : centredx),
+              oy = actual ? 0 : origin(framed.rows(), rows, fill ? choices.offsety : centredy);
     Samples out(columns + 1, rows + 1);
     for (int x = 0; x <= columns; ++x)
         for (int y = 0; y <= rows; ++y) {

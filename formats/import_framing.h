@@ -26,6 +26,9 @@ public:
         : width(w), height(h), first_(first), stride_(stride), opaque_(opaque), owner_(std::move(owner)) {}
 
     int width = 0, height = 0;
+    // Where the picture was decoded shrunk, its top-left at its own size, as
+    // much of it as a screen holds: "Taille réelle" reads that.
+    std::shared_ptr<const Pixels> topleft;
 
     bool empty() const { return width <= 0 || height <= 0; }
     bool opaque() const { return opaque_; }

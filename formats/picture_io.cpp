@@ -36,7 +36,7 @@ std::string sizetext(int64_t w, int64_t h) { return std::to_string(w) + " × " +
 
 }  // namespace
 
-bool readpicture(const std::string& path, QImage& picture, std::string& reason, QSize screen) {
+bool readpicture(const std::string& path, QImage& picture, std::string& reason, QSize screen, QImage* topleft) {
     QFileInfo info(qpath(path));
     if (!info.exists()) return fail(reason, "le fichier est introuvable");
     if (info.isDir()) return fail(reason, "c'est un dossier, pas un fichier");
@@ -48,7 +48,7 @@ bool readpicture(const std::string& path, QImage& picture, std::string& reason, 
     if (file.size() > maxfilebytes) return fail(reason, "le fichier dépasse 256 Mio");
     QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) return fail(reason, "la lecture du fichier a échoué");
-    return decodepicture(bytes, picture, reason, screen);
+    return decodepicture(bytes, picture, reason, screen, topleft);
 }
 
 namespace {
@@ -76,7 +76,7 @@ private:
 
 }  // namespace
 
-bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason, QSize screen) {
+bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason, QSize screen, QImage* topleft) {
     const Silenced decoders;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -101,13 +101,21 @@ bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason, QSize
     // The JPEG decoder scales by 1/2, 1/4 or 1/8 as it decodes, for much less
     // than the whole photo costs. The share is rounded down: rounded up, Qt
     // would decode at the next larger scale and shrink after.
+    bool shrunk = false;
     if (format == "jpeg" && screen.isValid() && width > 0 && height > 0)
         if (const int factor = shrinkfactor(int(width), int(height), screen.width(), screen.height()); factor > 1)
-            reader.setScaledSize(QSize(int(width / factor), int(height / factor)));
+            reader.setScaledSize(QSize(int(width / factor), int(height / factor))), shrunk = true;
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return fail(reason, "les données de l'image sont endommagées ou illisibles");
     picture = std::move(image);
+    if (shrunk && topleft) {
+        // The top rows alone: the decoder stops below them.
+        buffer.seek(0);
+        QImageReader whole(&buffer, "jpeg");
+        whole.setClipRect(QRect(0, 0, int(std::min<int64_t>(width, screen.width())), int(std::min<int64_t>(height, screen.height()))));
+        if (!whole.read(topleft)) *topleft = QImage();
+    }
     return true;
 }
 
@@ -162,14 +170,16 @@ bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& 
     return true;
 }
 
-Pixels pixelsof(const QImage& picture) {
+Pixels pixelsof(const QImage& picture, const QImage& topleft) {
     if (picture.isNull()) return {};
     // Opaque pictures (every JPEG) are read as they come: RGB32 already has
     // full alpha, so the conversion of a photo would be wasted work.
     const bool opaque = picture.format() == QImage::Format_RGB32;
     auto held = std::make_shared<const QImage>(opaque ? picture : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     const auto* first = reinterpret_cast<const uint32_t*>(held->constBits());
-    return {held->width(), held->height(), first, static_cast<size_t>(held->bytesPerLine()) / 4, opaque, held};
+    Pixels out{held->width(), held->height(), first, static_cast<size_t>(held->bytesPerLine()) / 4, opaque, held};
+    if (!topleft.isNull()) out.topleft = std::make_shared<const Pixels>(pixelsof(topleft));
+    return out;
 }
 
 Samples samplepicture(const QImage& picture, int columns, int rows) {
@@ -177,9 +187,9 @@ Samples samplepicture(const QImage& picture, int columns, int rows) {
 }
 
 bool loadpixels(const std::string& path, Pixels& out, std::string& reason, QSize screen) {
-    QImage picture;
-    if (!readpicture(path, picture, reason, screen)) return false;
-    out = pixelsof(picture);
+    QImage picture, topleft;
+    if (!readpicture(path, picture, reason, screen, &topleft)) return false;
+    out = pixelsof(picture, topleft);
     return true;
 }
 

@@ -24,10 +24,12 @@ inline constexpr int64_t maxfilebytes = int64_t{256} * 1024 * 1024;
 // The picture of a file; false with a French reason when it cannot be read.
 // Given the screen in cells that the picture is imported onto, a JPEG is
 // decoded shrunk as far as the import's sampling allows (shrinkfactor).
-bool readpicture(const std::string& path, QImage& picture, std::string& reason, QSize screen = {});
+// Decoded shrunk, its top-left at its own size, as much of it as the screen
+// holds, goes to `topleft` when given: what "Taille réelle" takes.
+bool readpicture(const std::string& path, QImage& picture, std::string& reason, QSize screen = {}, QImage* topleft = nullptr);
 
 // The same from a file's bytes already read, under the same bounds.
-bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason, QSize screen = {});
+bool decodepicture(QByteArray bytes, QImage& picture, std::string& reason, QSize screen = {}, QImage* topleft = nullptr);
 
 // A decoded picture as "Ouvrir" and the converter take it: its size, its
 // pixels when a screen has that size, its text fields.
@@ -40,8 +42,9 @@ bool calculatorfile(const std::string& path, std::string& bytes);
 bool readpicturefile(const std::string& path, PictureFile& out, std::string& reason);
 bool decodepicturefile(const std::string& bytes, PictureFile& out, std::string& reason);
 
-// The pixels of a decoded picture, premultiplied, for the plain code to sample.
-Pixels pixelsof(const QImage& picture);
+// The pixels of a decoded picture, premultiplied, for the plain code to
+// sample; with its top-left at its own size where it was decoded shrunk.
+Pixels pixelsof(const QImage& picture, const QImage& topleft = QImage());
 
 // The picture stretched to columns x rows samples, one per cell counted from 0.
 Samples samplepicture(const QImage& picture, int columns, int rows);

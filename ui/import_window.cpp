@@ -73,7 +73,7 @@ ImportWindow::ImportWindow(ImportDialog& dialog, QWidget* parent) : QDialog(pare
     pictures->addWidget(previewbox_);
 
     auto* choices = new QHBoxLayout;
-    framing_ = radios("Cadrage", {"Étirer", "Ajuster", "Remplir"}, "framing", this, choices);
+    framing_ = radios("Cadrage", {"Étirer", "Ajuster", "Remplir", "Taille réelle"}, "framing", this, choices);
     auto* tonebox = new QGroupBox(QString::fromUtf8("Ton"), this);
     auto* tonelayout = new QGridLayout(tonebox);
     tonelabel_ = new QLabel(QString::fromUtf8(dialog_.twocolours() ? "Seuil" : "Luminosité"), tonebox);

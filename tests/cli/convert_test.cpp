@@ -15,6 +15,7 @@
 #include <random>
 
 #include "formats/drawing_file.h"
+#include "formats/import_framing.h"
 #include "formats/outputs.h"
 #include "formats/picture_io.h"
 #include "tests/support/picture_files.h"
@@ -200,6 +201,37 @@ TEST_F(Convert, DrawingsAreSmallAndThePreviousVersionsStillOpen) {
         EXPECT_TRUE(again->cells == saved->cells && again->bgkind == saved->bgkind);
         EXPECT_LT(now.out.size(), qsizetype(older.size()));
     }
+}
+
+// "Taille réelle": the picture at the top-left a cell a pixel, cut at the
+// screen's edge, even from a photo the decoder shrank for the other framings.
+TEST_F(Convert, ActualSizeKeepsThePictureCellForCell) {
+    QImage sprite(16, 12, QImage::Format_RGB32);
+    std::mt19937 random(35);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 16; ++x) sprite.setPixel(x, y, random() % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    const QString path = QString::fromStdString(folder.write("sprite.png", encoded(sprite, "PNG")));
+    const Outcome r = convert({"--model=g35", "--fit=none", "--format=png", path});
+    PictureFile read;
+    std::string reason;
+    ASSERT_TRUE(exchange::decodepicturefile(r.out.toStdString(), read, reason)) << reason << r.err.toStdString();
+    const std::optional<SavedDrawing> drawing = saveddrawing(read);
+    ASSERT_TRUE(drawing.has_value());
+    for (int y = 1; y <= 63; ++y)
+        for (int x = 1; x <= 127; ++x)
+            ASSERT_EQ(drawing->cells.get(x, y), x <= 16 && y <= 12 && qGray(sprite.pixel(x - 1, y - 1)) == 0 ? ink : background) << x << "," << y;
+    // A photo far larger than the screen: decoded shrunk, its top-left kept whole.
+    const std::string jpeg = folder.write("photo.jpg", encoded(photo(2400, 1800), "JPEG"));
+    Pixels shrunk;
+    ASSERT_TRUE(exchange::loadpixels(jpeg, shrunk, reason, QSize(380, 188))) << reason;
+    const Pixels whole = exchange::pixelsof(QImage(QString::fromStdString(jpeg)));
+    ASSERT_TRUE(shrunk.width < 2400 && shrunk.topleft && shrunk.topleft->width == 380 && shrunk.topleft->height == 188);
+    const Samples a = framesamples(shrunk, Framing::none, 379, 187), b = framesamples(whole, Framing::none, 379, 187);
+    ASSERT_TRUE(a.columns() == 379 && a.rows() == 187);
+    long off = 0;
+    for (int x = 0; x < 379; ++x)
+        for (int y = 0; y < 187; ++y) off += std::abs(redof(a.colour[x][y]) - redof(b.colour[x][y])) > 2;
+    EXPECT_LT(off, 379 * 187 / 100) << "the clipped decode is the full decode's top-left";
 }
 
 }  // namespace

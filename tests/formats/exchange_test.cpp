@@ -373,7 +373,7 @@ TEST_F(Files, ConverterTakesTheImportChoicesAndRefusesBadValues) {
     importpicture(exchange::pixelsof(photo), g35, 2, {.framing = Framing::fill, .threshold = 150, .contrast = 40, .invert = true, .method = Method::ordered}, expected);
     EXPECT_EQ(run({"--model=g35", "--fit", "fill", "--dither", "ordered", "--threshold=150", "--contrast=40", "--invert"}), 0);
     EXPECT_TRUE(out == findoutput("png")->write({.grid = expected, .model = g35, .bgkind = 2}, reason)) << reason;
-    for (const auto& [args, says] : {std::pair<QStringList, const char*>{{"--fit", "zoom"}, "cadrage inconnu « zoom » (stretch, fit ou fill)"},
+    for (const auto& [args, says] : {std::pair<QStringList, const char*>{{"--fit", "zoom"}, "cadrage inconnu « zoom » (stretch, fit, fill ou none)"},
                                      {{"--dither=bayer"}, "tramage inconnu « bayer » (none, fs, atkinson ou ordered)"}, {{"--model=g85", "--brightness=9"}, "la luminosité ne vaut que pour"},
                                      {{"--model=g35", "--threshold", "256"}, "seuil invalide « 256 » : un nombre entier de 0 à 255 est attendu"}, {{"--threshold=90"}, "le seuil ne vaut que pour"}})
         EXPECT_TRUE(run(args) == 2 && out.find(says) != std::string::npos) << out;
