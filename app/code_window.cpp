@@ -23,32 +23,17 @@ constexpr int stripcolumns = 221;
 
 const std::string nametitle = "Programme";
 
-// The output of that name from the drawing and the text the window shows,
-// then the dialog asks where; a failure says why.
+// The output of that name from the drawing and the text the window shows.
 void saveoutput(Editor& ed, std::string_view output, std::string_view programname = g1m::defaultname, int picture = 1) {
-    const Output& row = *findoutput(output);
     const std::vector<wincolour> own = ed.owncolours();
-    const OutputSource source{.grid = ed.pixelgrid,
-                              .model = ed.currentmodel(),
-                              .program = ed.Code ? std::u16string_view(ed.Code->Text1) : std::u16string_view(),
-                              .programname = programname,
-                              .picture = picture,
-                              .bgkind = ed.bgkind,
-                              .palette = own};
-    std::string error;
-    const std::string bytes = row.write(source, error);
-    if (!error.empty()) {
-        ed.platform.messagebox("Impossible d'écrire ce programme pour la calculatrice : " + error + ".");
-        return;
-    }
-    const std::string path = ed.platform.savefile(row.filter(), row.filename(source));
-    if (path.empty()) return;
-    std::string reason;
-    if (!ed.platform.savebytes(path, bytes, reason))
-        ed.platform.messagebox("Impossible d'enregistrer « " + path + " » : " + reason + ".");
-    // The Code window already says it of its program.
-    else if (!row.fromprogram)
-        if (const std::string line = memoryfit(row, source, bytes).line; !line.empty()) ed.platform.messagebox(line);
+    saveoutput(ed, *findoutput(output),
+               {.grid = ed.pixelgrid,
+                .model = ed.currentmodel(),
+                .program = ed.Code ? std::u16string_view(ed.Code->Text1) : std::u16string_view(),
+                .programname = programname,
+                .picture = picture,
+                .bgkind = ed.bgkind,
+                .palette = own});
 }
 
 // What the preview says under the screen: the real cost beside the estimate.
@@ -99,6 +84,23 @@ void generatecode(Editor& ed, CodeMode mode) {
 }
 
 }  // namespace
+
+void saveoutput(Editor& ed, const Output& row, const OutputSource& source, const std::string& filename) {
+    std::string error;
+    const std::string bytes = row.write(source, error);
+    if (!error.empty()) {
+        ed.platform.messagebox("Impossible d'écrire ce programme pour la calculatrice : " + error + ".");
+        return;
+    }
+    const std::string path = ed.platform.savefile(row.filter(), filename.empty() ? row.filename(source) : filename);
+    if (path.empty()) return;
+    std::string reason;
+    if (!ed.platform.savebytes(path, bytes, reason))
+        ed.platform.messagebox("Impossible d'enregistrer « " + path + " » : " + reason + ".");
+    // The Code window already says it of its program.
+    else if (!row.fromprogram)
+        if (const std::string line = memoryfit(row, source, bytes).line; !line.empty()) ed.platform.messagebox(line);
+}
 
 void Editor::fline_Click() { generatecode(*this, CodeMode::fline); }
 

@@ -49,7 +49,11 @@ bool Editor::handle(const Event& e) {
         case Event::Kind::mousedown: Picture1_MouseDown(e.button, e.shift, e.x, e.y); break;
         case Event::Kind::mousemove: Picture1_MouseMove(e.button, e.shift, e.x, e.y); break;
         case Event::Kind::tick: e.timer == Timer::Code1 ? Code_Timer1_Timer() : Timer1_Timer(); break;
-        case Event::Kind::unload: e.window == Window::Code ? Code_Unload() : Main_Unload(); break;
+        case Event::Kind::unload:
+            if (e.window == Window::Code) Code_Unload();
+            else if (e.window == Window::Sprite) Sprite_Unload();
+            else Main_Unload();
+            break;
         case Event::Kind::key: taken = keypress(e.control); break;
         case Event::Kind::open: opendrawing(std::string(e.control)); break;
     }
@@ -83,6 +87,16 @@ bool Editor::click(std::string_view name) {
         if (name == swatches[i]->name) {
             if (!colourbuttons[i].visible) return false;
             presscolour(i);
+            return true;
+        }
+    // The sprite window's buttons, while it shows them.
+    for (const auto& [button, state, click] : {std::tuple{"spritepython", &SpriteForm::showpython, &Editor::spritepython_Click},
+                                               {"spritebasic", &SpriteForm::showbasic, &Editor::spritebasic_Click},
+                                               {"savesprite", &SpriteForm::save, &Editor::savesprite_Click},
+                                               {"savespritecalc", &SpriteForm::savecalc, &Editor::savespritecalc_Click}})
+        if (name == button) {
+            if (!Sprite || !((*Sprite).*state).enabled) return false;
+            (this->*click)();
             return true;
         }
     if (name == "savetext" || name == "savecalc") {

@@ -51,6 +51,20 @@ struct CodeForm {
 // The panel's swatches are clicked by this and their code: "swatch12".
 inline constexpr std::string_view swatchprefix = "swatch";
 
+// The sprite window's contents while it exists: the selected block as a
+// Python module and as a BASIC program, as the model takes them.
+struct SpriteForm {
+    std::string name;      // as the user gave it; the program's is in capitals
+    std::string python;    // the module, where the model runs Python
+    std::u16string basic;  // the program, where it runs BASIC
+    int unnamed = 0;       // its colours BASIC cannot name
+    bool showsbasic = false;
+    std::string info;      // the size of what it shows, and what BASIC cannot name
+    CodeButton showpython{"Module Python", false, "Le sprite en module nom.py qui définit nom(x, y)"},
+        showbasic{"Programme Basic", false, "Le sprite en programme, dessiné en colonne A et ligne B"},
+        save{"Enregistrer...", true, ""}, savecalc{"Enregistrer pour la calculatrice...", false, ""};
+};
+
 class Editor : public Drawing, private ToolContext {
 public:
     explicit Editor(Platform& platform);
@@ -97,7 +111,7 @@ public:
     std::vector<Button> colourbuttons;  // one per swatch of allswatches(), in its order
     MenuEntry file, new_, reopen, open_, save, saveas, recent, importation, exportation, exportcalc, generate, fline, drawstat, compact, python, exit;
     MenuEntry edit, undo, redo, continu;
-    MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz;
+    MenuEntry selection, desel, selduplicate, seldelete, rotate180, selsym, selvert, selhoriz, selsprite;
     MenuEntry replacesel, repchoosesel;
     MenuEntry palettemenu, editcolour, addcolour, dropunused;
     MenuEntry options, calc, bground, bgwhite, bgcasio, opyes;
@@ -118,8 +132,10 @@ public:
     const Button* button(std::string_view name) const;
     const Label* label(std::string_view name) const;
 
-    // ---- the Code window, while it exists ----
+    // ---- the Code window and the sprite window, while they exist ----
     std::optional<CodeForm> Code;
+    std::optional<SpriteForm> Sprite;
+    const SpriteForm* spritewindow() const { return Sprite ? &*Sprite : nullptr; }
 
     // ---- application shell and canvas (core/) ----
     void Main_Load();
@@ -215,6 +231,16 @@ public:
     // The .g1m commands follow the model: enabled where its calculators take the files.
     void calcfilesstate();
 
+    // ---- sprites (sprite_export.cpp) ----
+    // "Exporter en sprite...": the selected block under a name the user gives.
+    void selsprite_Click();
+    void spritepython_Click();
+    void spritebasic_Click();
+    void savesprite_Click();
+    void savespritecalc_Click();
+    void Sprite_Unload();
+    void showsprite(bool basic);
+
     // ---- drawings as files (drawing_files.cpp) ----
     void open_Click();
     void save_Click();
@@ -276,6 +302,11 @@ private:
     bool strokerunning() const;
     void stepover(bool backwards);
 };
+
+// `row` written from `source`, then saved where the dialog says, under
+// `filename` or the row's own name; a failure says why, and an output larger
+// than the calculator holds says so.
+void saveoutput(Editor& ed, const Output& row, const OutputSource& source, const std::string& filename = "");
 
 // The model switch without its fold: screen, buttons, highlight, drawing
 // colour, pen, redraw, label, check marks and replacement captions. Undo

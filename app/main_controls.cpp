@@ -43,6 +43,7 @@ const std::array fixed{
     MenuRow{"selvert", &E::selvert, 2, "Verticale", "", true, false, &E::selvert_Click},
     MenuRow{"selhoriz", &E::selhoriz, 2, "Horizontale", "", true, false, &E::selhoriz_Click},
     MenuRow{"replacesel", &E::replacesel, 1, "Remplacer...", "", true, false, nullptr},
+    MenuRow{"selsprite", &E::selsprite, 1, "Exporter en sprite...", "", true, false, &E::selsprite_Click},
     // The drawing's own colours, on the models whose palette is free.
     MenuRow{"palette", &E::palettemenu, 0, "Palette", "", true, false, nullptr},
     MenuRow{"editcolour", &E::editcolour, 1, "Modifier la couleur...", "", true, false, &E::editcolour_Click},

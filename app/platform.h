@@ -22,7 +22,7 @@ namespace grafipix {
 
 class ImportDialog;
 
-enum class Window { Main, Preview, Apropos, Apercu, Code };
+enum class Window { Main, Preview, Apropos, Apercu, Code, Sprite };
 enum class Timer { Main1, Code1 };  // `Timer1` of `Main`, `Timer1` of `Code`
 
 class Platform : public Randomness {

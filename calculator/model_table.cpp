@@ -54,7 +54,8 @@ constexpr PaletteColour blackpalette[] = {back, black};
 
 constexpr Screen graph35{127, 63};
 constexpr Screen graph90{379, 187};
-// The Graph Math+'s Python draws on 384 x 192 pixels of its 384 x 216 screen.
+// The colour calculators' Python draws on 384 x 192 pixels of their 384 x 216
+// screens (the Graph Math+ has nothing else), the Graph 35+E II's on 128 x 64.
 constexpr Screen graphmath{384, 192};
 
 // What the calculators hold. The main memory for programs: about 61 000
@@ -80,15 +81,17 @@ std::deque<Model>& rows() {
          .conversion = Conversion::twocolours, .flavour = &fxinterface, .lastpicture = 20, .calcfiles = ""},
         {.name = "g35e2", .menucaption = "Graph 35+E II", .typcalc = "Graph 35+E II", .screen = graph35,
          .palette = blackpalette, .conversion = Conversion::twocolours, .flavour = &fa124, .lastpicture = 20,
-         .calcfiles = "g1m", .python = true, .picturefile = "g1m", .programmemory = programmemory,
+         .calcfiles = "g1m", .python = true, .pythonscreen = {128, 64}, .picturefile = "g1m", .programmemory = programmemory,
          .scriptmost = monochromescripts},
         {.name = "g90", .menucaption = "Graph 90+E", .typcalc = "Graph 90+E", .screen = graph90, .palette = colourpalette,
          .conversion = Conversion::nearest, .flavour = &fxinterface, .lastpicture = 20, .calcfiles = "g3m",
-         .casioback = false, .drawstat = false, .python = true, .freecolours = 256, .picturefile = "g3p",
+         .casioback = false, .drawstat = false, .python = true, .pythonscreen = graphmath, .freecolours = 256,
+         .picturefile = "g3p",
          .programmemory = programmemory, .scriptmost = colourscripts},
         {.name = "gmath", .menucaption = "Graph Math+", .typcalc = "Graph Math+", .screen = graphmath,
          .palette = colourpalette, .conversion = Conversion::nearest, .flavour = &fxinterface, .lastpicture = 20,
-         .calcfiles = "", .casioback = false, .drawstat = false, .python = true, .freecolours = 256, .basic = false,
+         .calcfiles = "", .casioback = false, .drawstat = false, .python = true, .pythonscreen = graphmath,
+         .freecolours = 256, .basic = false,
          .picturefile = "g4p", .scriptmost = colourscripts},
     };
     return table;

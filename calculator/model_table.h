@@ -59,6 +59,7 @@ struct Model {
     bool casioback = true;   // offers the screen-green background
     bool drawstat = true;    // takes the DrawStat mode's scatter set-up
     bool python = false;     // runs Python scripts (casioplot)
+    Screen pythonscreen = {};  // where casioplot draws, from pixel (0, 0); a canvas cell (c, r) is pixel (c - 1, r - 1)
     // 0: the palette is fixed, `palette` itself. Otherwise it is free: each
     // drawing holds its own colours, up to this many, starting from
     // `palette`'s (the colours its BASIC names), each as its 16-bit screen

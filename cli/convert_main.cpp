@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +16,8 @@
 
 #include "codegen/generator.h"
 #include "codegen/python_script.h"
+#include "codegen/python_sprite.h"
+#include "codegen/sprite.h"
 #include "document/texts.h"
 #include "formats/image_conversion.h"
 #include "formats/import_framing.h"
@@ -31,7 +34,7 @@ constexpr std::string_view usage =
     "Usage : grafipix-convert [--model g35|g65|g85|g100|g35e2|g90|gmath] [--mode fline|drawstat|compact] [--picture N]\n"
     "                        [--fit stretch|fit|fill|none] [--threshold N | --brightness N] [--contrast N] [--invert]\n"
     "                        [--dither [none|fs|atkinson|ordered]] [--format text|g1m|g3m|picture|g3p|g4p|png|python]\n"
-    "                        [--name NOM] [--colours N]\n"
+    "                        [--name NOM] [--colours N] [--sprite NOM]\n"
     "                        ENTREE [SORTIE]\n"
     "\n"
     "Importe l'image ENTREE (BMP, JPEG, GIF ou PNG) dans un dessin vide, comme \"Importer image\"\n"
@@ -72,6 +75,10 @@ constexpr std::string_view usage =
     "              (un script casioplot pour l'application Python, en ASCII avec des fins de ligne\n"
     "              LF) ; g1m et picture pour g35, g85 ou g35e2, g3m et g3p pour g90, g4p pour gmath,\n"
     "              python pour g35e2, g90 ou gmath ; gmath n'a pas de Basic\n"
+    "  --sprite    écrit l'image, à sa taille réelle, en sprite que le jeu dessine où il veut :\n"
+    "              avec --format python, le module NOM.py qui définit NOM(x, y), NOM_w et NOM_h ;\n"
+    "              avec text, g1m ou g3m, le programme NOM (en capitales) qui dessine en colonne A,\n"
+    "              ligne B\n"
     "  --name      nom du programme dans le fichier g1m ou g3m (GRAFIPIX par défaut) : de 1 à 8\n"
     "              caractères parmi A-Z, 0-9, l'espace (ni au début ni à la fin) et ~ . '\n"
     "  --help      affiche cette aide\n"
@@ -83,6 +90,12 @@ constexpr std::string_view usage =
     "3 écrit, mais trop grand pour la calculatrice (la ligne qui le dit va sur l'erreur standard).\n";
 
 constexpr std::string_view name = "grafipix-convert: ";
+
+std::string capitals(std::string s) {
+    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+std::u16string toutf16(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 void quietqt(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type == QtFatalMsg) std::abort();
@@ -99,6 +112,7 @@ struct Options {
     ImportChoices choices;
     bool modelgiven = false;
     bool thresholdgiven = false, brightnessgiven = false, coloursgiven = false, modegiven = false;
+    std::string sprite;  // --sprite: the picture's own rectangle as a sprite of that name
     // Without --model: what the default model refuses, which a saved drawing's
     // own model may still take.
     QString refusal;
@@ -237,8 +251,9 @@ QString parse(const QStringList& given, Options& o) {
     const QCommandLineOption help(QStringList{"h", "help"}), version("version"), model("model", {}, "g"),
         mode("mode", {}, "m"), picture("picture", {}, "n"), format("format", {}, "f"), programname("name", {}, "n");
     const QCommandLineOption dither("dither", {}, "t"), fit("fit", {}, "c"), threshold("threshold", {}, "n"),
-        brightness("brightness", {}, "n"), contrast("contrast", {}, "n"), invert("invert"), colours("colours", {}, "n");
-    parser.addOptions({help, version, model, mode, picture, dither, format, programname, fit, threshold, brightness, contrast, invert, colours});
+        brightness("brightness", {}, "n"), contrast("contrast", {}, "n"), invert("invert"), colours("colours", {}, "n"),
+        sprite("sprite", {}, "nom");
+    parser.addOptions({help, version, model, mode, picture, dither, format, programname, fit, threshold, brightness, contrast, invert, colours, sprite});
     parser.addPositionalArgument("ENTREE", {});
     parser.addPositionalArgument("SORTIE", {});
     if (!parser.parse(arguments)) {
@@ -280,6 +295,19 @@ QString parse(const QStringList& given, Options& o) {
     if (parser.isSet(programname)) {
         o.programname = parser.value(programname).toStdString();
         if (!g1m::validname(o.programname)) return QString::fromStdString(g1m::badname(o.programname));
+    }
+    if (parser.isSet(sprite)) {
+        o.sprite = parser.value(sprite).toStdString();
+        const std::string_view kind = o.format->name;
+        if (kind != "python" && kind != "text" && kind != "g1m" && kind != "g3m")
+            return "--sprite ne vaut qu'avec --format python, text, g1m ou g3m";
+        if (parser.isSet(fit) && o.choices.framing != Framing::none)
+            return "--sprite prend l'image à sa taille réelle, --fit none";
+        o.choices.framing = Framing::none;
+        if (kind == "python" ? !validpythonname(o.sprite) : !g1m::validname(capitals(o.sprite)))
+            return "nom de sprite invalide " + quoted(parser.value(sprite)) +
+                   (kind == "python" ? " : un nom Python de lettres sans accent, de chiffres ou de _, pas de chiffre d'abord"
+                                     : " : de 1 à 8 lettres, chiffres, espaces (ni au début ni à la fin) ou ~ . '");
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 2) return "trop d'arguments";
@@ -343,13 +371,26 @@ int convert(Options o) {
     } else if (!o.input.empty()) {
         importpicture(exchange::pixelsof(image, topleft), *o.model, background, o.choices, drawing, colours);
     }
-    const Program program = o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode,
-                                                                     pictmemory(o.picture, o.model->lastpicture), {}, colours)
-                                                  : Program{};
+    // A sprite: the picture's own rectangle, as much of it as the screen holds.
+    if (!o.sprite.empty()) {
+        const QImage& actual = topleft.isNull() ? image : topleft;
+        const int w = own || o.input.empty() ? drawing.columns() : std::min(actual.width(), drawing.columns());
+        const int h = own || o.input.empty() ? drawing.rows() : std::min(actual.height(), drawing.rows());
+        Grid block(w, h);
+        for (int y = 1; y <= h; ++y)
+            for (int x = 1; x <= w; ++x) block.set(x, y, drawing.get(x, y));
+        drawing = std::move(block);
+    }
+    const std::string programname = o.sprite.empty() ? o.programname : capitals(o.sprite);
+    const Program program = !o.sprite.empty()
+                                ? (o.mode == CodeMode::python ? Program{toutf16(pythonsprite(drawing, o.sprite, *o.model, colours.empty() ? o.model->colours() : colours))}
+                                                              : basicsprite(drawing, *o.model, colours))
+                            : o.format->fromprogram ? generateprogram(drawing, *o.model, o.mode, pictmemory(o.picture, o.model->lastpicture), {}, colours)
+                                                    : Program{};
     const OutputSource source{.grid = drawing,
                               .model = *o.model,
                               .program = program.text,
-                              .programname = o.programname,
+                              .programname = programname,
                               .picture = o.picture ? pictmemory(o.picture, g1m::lastpicture) : 1,
                               .bgkind = background,
                               .palette = colours};
@@ -375,6 +416,7 @@ int convert(Options o) {
         }
     }
     if (o.mode == CodeMode::python) std::cerr << scripttexts::size(bytes.size()) << '\n';
+    else if (!o.sprite.empty()) std::cerr << "Taille du programme : " << program.bytesest << " octets sur la calculatrice\n";
     else if (o.format->fromprogram) std::cerr << codetexts::estimate(program.bytesest) << '\n';
     if (program.unnamed) std::cerr << codetexts::unnamed(program.unnamed, o.model->codes()) << '\n';
     // Written as asked all the same: the line says what fits instead.

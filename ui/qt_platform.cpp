@@ -22,6 +22,7 @@
 #include "ui/palette_widgets.h"
 #include "ui/artwork.h"
 #include "ui/secondary_windows.h"
+#include "ui/sprite_window.h"
 
 namespace grafipix::ui {
 
@@ -94,10 +95,11 @@ QWidget* QtPlatform::create(Window w) {
         case Window::Preview: made = new SplashWindow(); break;
         case Window::Apropos: made = new AboutWindow(); break;
         case Window::Code: made = new CodeWindow(app_); break;
+        case Window::Sprite: made = new SpriteWindow(app_); break;
         case Window::Apercu: made = new ApercuWindow(app_.editor().Picture1.width(), app_.editor().Picture1.height()); break;
         default: return nullptr;
     }
-    if (w == Window::Code || w == Window::Apercu) placebeside(made, app_.mainwindow());
+    if (w == Window::Code || w == Window::Apercu || w == Window::Sprite) placebeside(made, app_.mainwindow());
     windows_[slot(w)] = made;
     return made;
 }
@@ -261,6 +263,7 @@ CodeWindow* QtPlatform::codewindow() { return dynamic_cast<CodeWindow*>(window(W
 void QtPlatform::refresh() {
     const Editor& ed = app_.editor();
     if (CodeWindow* code = codewindow(); code && ed.Code) code->refresh(*ed.Code);
+    if (auto* sprite = dynamic_cast<SpriteWindow*>(window(Window::Sprite)); sprite && ed.Sprite) sprite->refresh(*ed.Sprite);
 }
 
 }  // namespace grafipix::ui

@@ -68,7 +68,7 @@ protected:
 private:
     QWidget* create(Window w);
 
-    std::array<QPointer<QWidget>, 5> windows_;
+    std::array<QPointer<QWidget>, 6> windows_;
     std::array<QTimer*, 2> timers_{};
     RandomSource random_;
     QImage apercupicture_;  // the last picture loaded, for `Apercu` once imported

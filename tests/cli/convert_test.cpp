@@ -16,6 +16,10 @@
 
 #include "formats/drawing_file.h"
 #include "formats/import_framing.h"
+#include "formats/g1m.h"
+#include "formats/windows1252.h"
+#include "codegen/python_sprite.h"
+#include "codegen/sprite.h"
 #include "formats/outputs.h"
 #include "formats/picture_io.h"
 #include "tests/support/picture_files.h"
@@ -232,6 +236,34 @@ TEST_F(Convert, ActualSizeKeepsThePictureCellForCell) {
     for (int x = 0; x < 379; ++x)
         for (int y = 0; y < 187; ++y) off += std::abs(redof(a.colour[x][y]) - redof(b.colour[x][y])) > 2;
     EXPECT_LT(off, 379 * 187 / 100) << "the clipped decode is the full decode's top-left";
+}
+
+// --sprite: the picture's own rectangle, at its real size, as the module or
+// the program of that name; bad requests exit with 2.
+TEST_F(Convert, SpritesOfThePicturesOwnRectangle) {
+    QImage picture(9, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 9; ++x) picture.setPixel(x, y, (x + y) % 3 ? qRgb(255, 255, 255) : x % 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 0));
+    const QString path = QString::fromStdString(folder.write("s.png", encoded(picture, "PNG")));
+    const Model& g90 = *findmodel("g90");
+    Grid screen(g90.screen.columns, g90.screen.rows);
+    Palette colours = g90.colours();
+    ImportChoices actual;
+    actual.framing = Framing::none;
+    importpicture(exchange::pixelsof(picture), g90, 1, actual, screen, colours);
+    Grid block(9, 5);
+    for (int y = 1; y <= 5; ++y)
+        for (int x = 1; x <= 9; ++x) block.set(x, y, screen.get(x, y));
+    EXPECT_EQ(convert({"--model=g90", "--sprite=ship", "--format=python", path}).out.toStdString(), pythonsprite(block, "ship", g90, colours));
+    EXPECT_EQ(convert({"--model=g90", "--sprite=ship", path}).out.toStdString(), towindows1252(basicsprite(block, g90, colours).text));
+    const Outcome file = convert({"--model=g90", "--sprite=ship", "--format=g3m", path});
+    std::string fault;
+    EXPECT_EQ(g1m::readfile(file.out.toStdString(), fault).value().at(0).name, "SHIP") << fault;
+    for (const QStringList& bad : {QStringList{"--sprite=2d", "--format=python"}, {"--sprite=a_b"}, {"--sprite=ship", "--format=png"},
+                                    {"--sprite=ship", "--fit=fill"}}) {
+        const Outcome r = convert(QStringList{"--model=g90", path} + bad);
+        EXPECT_TRUE(r.status == 2 && r.out.isEmpty() && r.err.contains("sprite")) << bad.join(' ').toStdString() << r.err.toStdString();
+    }
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ public:
     Samples loaded;
 
 private:
-    static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code"}[int(w)]; }
+    static std::string name(Window w) { return std::vector<std::string>{"Main", "Preview", "Apropos", "Apercu", "Code", "Sprite"}[int(w)]; }
     template <class T>
     static std::optional<T> popoptional(std::deque<T>& q) {
         if (q.empty()) return std::nullopt;

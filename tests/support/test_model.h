@@ -36,7 +36,7 @@ inline const Model& freetestmodel() {
     static const Model& m = addmodel({.name = "free", .menucaption = "Essai libre 150 x 80", .typcalc = "Libre",
                                       .screen = {150, 80}, .palette = palette, .conversion = Conversion::nearest,
                                       .flavour = &fxinterface, .lastpicture = 20, .calcfiles = "", .casioback = false,
-                                      .drawstat = false, .python = true, .freecolours = 256});
+                                      .drawstat = false, .python = true, .pythonscreen = {160, 90}, .freecolours = 256});
     return m;
 }
 

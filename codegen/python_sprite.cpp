@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "codegen/python_sprite.h"
+
+#include <algorithm>
+#include <array>
+
+#include "calculator/model_table.h"
+
+namespace grafipix {
+
+namespace {
+
+// An offset as base-91 digits, each a printable character that a bytes
+// literal takes unescaped: from '#' to '~', the backslash left out.
+constexpr int base = 91;
+char digit(int v) { return char('#' + v + (v >= '\\' - '#')); }
+constexpr size_t lineroom = 80;  // data characters per script line
+
+std::string tuple(wincolour c) {
+    return "(" + std::to_string(redof(c)) + "," + std::to_string(greenof(c)) + "," + std::to_string(blueof(c)) + ")";
+}
+
+// A bytes literal over as many lines as it needs.
+std::string literal(const std::string& data) {
+    std::string s = "b\"";
+    for (size_t at = 0; at < data.size(); at += lineroom) s += (at ? "\"\n b\"" : "") + data.substr(at, lineroom);
+    return s + "\"";
+}
+
+}  // namespace
+
+bool validpythonname(std::string_view name) {
+    static constexpr std::array<std::string_view, 35> keywords{
+        "False", "None",     "True", "and",   "as",     "assert", "async",  "await",    "break",
+        "class", "continue", "def",  "del",   "elif",   "else",   "except", "finally",  "for",
+        "from",  "global",   "if",   "import", "in",    "is",     "lambda", "nonlocal", "not",
+        "or",    "pass",     "raise", "return", "try",  "while",  "with",   "yield"};
+    const auto word = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || (c >= '0' && c <= '9'); };
+    return !name.empty() && !(name[0] >= '0' && name[0] <= '9') && std::ranges::all_of(name, word) &&
+           std::ranges::find(keywords, name) == keywords.end();
+}
+
+std::string pythonsprite(const Grid& block, std::string_view name, const Model& model, const std::vector<wincolour>& colours) {
+    const std::string n(name);
+    const auto number = [](long v) { return std::to_string(v); };
+    const int w = block.columns(), h = block.rows();
+    // Offsets of one digit while the block is narrower than the base, two past it.
+    const bool wide = std::max(w, h) > base;
+    std::vector<std::string> cells(colours.size());
+    for (int y = 1; y <= h; ++y)
+        for (int x = 1; x <= w; ++x)
+            if (const int code = block.get(x, y); code > 0 && size_t(code) < colours.size()) {
+                std::string& to = cells[size_t(code)];
+                for (const int v : {x - 1, y - 1}) {
+                    if (wide) to += digit(v / base);
+                    to += digit(v % base);
+                }
+            }
+    const Screen screen = model.pythonscreen;
+    std::string s = "from casioplot import *\n" + n + "_w=" + number(w) + "\n" + n + "_h=" + number(h) + "\n_D=(\n";
+    for (size_t code = 1; code < cells.size(); ++code)
+        if (!cells[code].empty()) s += "(" + tuple(colours[code]) + ",\n " + literal(cells[code]) + "),\n";
+    // Decoded once, on import: per colour its tuple and the x and y offsets
+    // of its cells, bytes where they fit, so a call only adds and draws.
+    const std::string step = wide ? "4" : "2", value = wide ? "V[d[i]]*" + number(base) + "+V[d[i+1]]" : "V[d[i]]";
+    const std::string list = std::max(w, h) > 256 ? "list" : "bytes";
+    // In a function, so that `from nom import *` brings in nom, nom_w and nom_h alone.
+    s += ")\n"
+         "def _unpack(D):\n"
+         " V=[0]*127\n"
+         " for i in range(" + number(base) + "):V[35+i+(i>56)]=i\n"
+         " G=[]\n"
+         " for c,d in D:\n"
+         "  X=" + list + "(" + value + " for i in range(0,len(d)," + step + "))\n"
+         "  d=d[" + (wide ? "2" : "1") + ":]\n"
+         "  G.append((c,X," + list + "(" + value + " for i in range(0,len(d)," + step + "))))\n"
+         " return G\n"
+         "_G=_unpack(_D)\n"
+         "del _D,_unpack\n"
+         "def " + n + "(x,y):\n"
+         " s=set_pixel\n"
+         " if x>=0 and y>=0 and x+" + number(w) + "<=" + number(screen.columns) + " and y+" + number(h) + "<=" + number(screen.rows) + ":\n"
+         "  for c,X,Y in _G:\n"
+         "   for a,b in zip(X,Y):s(x+a,y+b,c)\n"
+         " else:\n"
+         "  for c,X,Y in _G:\n"
+         "   for a,b in zip(X,Y):\n"
+         "    u=x+a;v=y+b\n"
+         "    if 0<=u<" + number(screen.columns) + " and 0<=v<" + number(screen.rows) + ":s(u,v,c)\n";
+    return s;
+}
+
+}  // namespace grafipix
