@@ -7,11 +7,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <random>
 #include <string>
 
 #include "calculator/model_table.h"
 #include "codegen/generator.h"
+#include "codegen/python_sprite.h"
 #include "codegen/sprite.h"
 #include "codegen/tokens.h"
 
@@ -89,6 +93,51 @@ void spriterun(benchmark::State& state, const char* model, Grid (*make)()) {
     state.counters["screenstatements"] = double(screen.statements);
     state.counters["screenbytes"] = double(screen.bytes);
 }
+
+// The Python sprite of the same blocks under MicroPython for Node: a
+// thousand calls at a place on the screen, its data decoded once before them,
+// against a bare loop of the same set_pixel calls from a list made beforehand.
+std::pair<double, double> pythontimes(const char* which, const Model& m, const Grid& block) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("grafipix-sprite-bench-" + std::string(which));
+    fs::create_directories(dir);
+    const std::vector<wincolour> colours = m.colours();
+    std::ofstream(dir / "script.py") << pythonsprite(block, "s", m, colours) << "for _ in range(1000):s(10,20)\n";
+    std::ofstream bare(dir / "bare.py");
+    bare << "from casioplot import set_pixel\nP=[";
+    for (int y = 1; y <= block.rows(); ++y)
+        for (int x = 1; x <= block.columns(); ++x)
+            if (const int c = block.get(x, y); c > 0)
+                bare << "(" << 9 + x << "," << 19 + y << ",(" << redof(colours[size_t(c)]) << "," << greenof(colours[size_t(c)]) << ","
+                     << blueof(colours[size_t(c)]) << ")),";
+    bare << "]\ndef bare():\n s=set_pixel\n for _ in range(1000):\n  for x,y,c in P:s(x,y,c)\n";
+    bare.close();
+    const std::string command = std::string("node ") + GRAFIPIX_BENCH_DIR "/micropython_time.mjs " GRAFIPIX_MICROPYTHON " " +
+                                (dir / "script.py").string() + " " + (dir / "bare.py").string() + " 2>&1";
+    std::pair<double, double> times{0, 0};
+    if (FILE* out = popen(command.c_str(), "r")) {
+        if (std::fscanf(out, "%lf %lf", &times.first, &times.second) != 2) times = {0, 0};
+        pclose(out);
+    }
+    return times;
+}
+
+void pythonrun(benchmark::State& state, const char* which, const char* model, Grid (*make)(), bool sprite) {
+    static std::map<std::string, std::pair<double, double>> done;
+    if (!done.contains(which)) done[which] = pythontimes(which, *findmodel(model), make());
+    const auto [call, loop] = done[which];
+    for (auto _ : state) state.SetIterationTime((sprite ? call : loop) / 1000.0);
+    if (call == 0) state.SkipWithError("Node or MicroPython is missing (make bench installs it)");
+    if (sprite) state.SetLabel(std::string("baseline: pythonrun/") + which + "BareLoop");
+}
+
+#define PYTHONSPRITE(name, model, make)                                                                                            \
+    BENCHMARK_CAPTURE(pythonrun, name##Sprite, #name, model, make, true)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond); \
+    BENCHMARK_CAPTURE(pythonrun, name##BareLoop, #name, model, make, false)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond)
+
+PYTHONSPRITE(Python16Figure, "g90", figure);
+PYTHONSPRITE(Python16Noise, "g90", noise);
+PYTHONSPRITE(Python16Solid, "g35e2", solid);
 
 BENCHMARK_CAPTURE(spriterun, Sprite16SolidG35e2, "g35e2", solid)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(spriterun, Sprite16RingsG90, "g90", rings)->Unit(benchmark::kMicrosecond);

@@ -15,6 +15,7 @@ namespace {
 constexpr int base = 91;
 char digit(int v) { return char('#' + v + (v >= '\\' - '#')); }
 constexpr size_t lineroom = 80;  // data characters per script line
+constexpr long tuplebytes = 28;  // a cell's tuple on MicroPython's heap, about
 
 std::string tuple(wincolour c) {
     return "(" + std::to_string(redof(c)) + "," + std::to_string(greenof(c)) + "," + std::to_string(blueof(c)) + ")";
@@ -60,33 +61,50 @@ std::string pythonsprite(const Grid& block, std::string_view name, const Model& 
     std::string s = "from casioplot import *\n" + n + "_w=" + number(w) + "\n" + n + "_h=" + number(h) + "\n_D=(\n";
     for (size_t code = 1; code < cells.size(); ++code)
         if (!cells[code].empty()) s += "(" + tuple(colours[code]) + ",\n " + literal(cells[code]) + "),\n";
-    // Decoded once, on import: per colour its tuple and the x and y offsets
-    // of its cells, bytes where they fit, so a call only adds and draws.
+    // Decoded once, on import. A tuple a cell, its colour's shared, is the
+    // fastest to draw (a call within half again a bare loop's); where that
+    // list would take more than half of what a script may, a pair of bytes
+    // of offsets a colour instead, slower but small.
+    long drawn = 0;
+    for (const std::string& c : cells) drawn += long(c.size() / (wide ? 4 : 2));
+    const bool tuples = tuplebytes * drawn <= model.scriptmost / 2;
     const std::string step = wide ? "4" : "2", value = wide ? "V[d[i]]*" + number(base) + "+V[d[i+1]]" : "V[d[i]]";
+    const std::string next = wide ? "V[d[i+2]]*" + number(base) + "+V[d[i+3]]" : "V[d[i+1]]";
     const std::string list = std::max(w, h) > 256 ? "list" : "bytes";
+    const std::string on = "0<=u<" + number(screen.columns) + " and 0<=v<" + number(screen.rows);
     // In a function, so that `from nom import *` brings in nom, nom_w and nom_h alone.
     s += ")\n"
          "def _unpack(D):\n"
          " V=[0]*127\n"
          " for i in range(" + number(base) + "):V[35+i+(i>56)]=i\n"
          " G=[]\n"
-         " for c,d in D:\n"
-         "  X=" + list + "(" + value + " for i in range(0,len(d)," + step + "))\n"
-         "  d=d[" + (wide ? "2" : "1") + ":]\n"
-         "  G.append((c,X," + list + "(" + value + " for i in range(0,len(d)," + step + "))))\n"
-         " return G\n"
+         " for c,d in D:\n";
+    if (tuples)
+        s += "  for i in range(0,len(d)," + step + "):G.append((" + value + "," + next + ",c))\n";
+    else
+        s += "  X=" + list + "(" + value + " for i in range(0,len(d)," + step + "))\n"
+             "  d=d[" + (wide ? "2" : "1") + ":]\n"
+             "  G.append((c,X," + list + "(" + value + " for i in range(0,len(d)," + step + "))))\n";
+    s += " return G\n"
          "_G=_unpack(_D)\n"
          "del _D,_unpack\n"
          "def " + n + "(x,y):\n"
          " s=set_pixel\n"
-         " if x>=0 and y>=0 and x+" + number(w) + "<=" + number(screen.columns) + " and y+" + number(h) + "<=" + number(screen.rows) + ":\n"
-         "  for c,X,Y in _G:\n"
-         "   for a,b in zip(X,Y):s(x+a,y+b,c)\n"
-         " else:\n"
-         "  for c,X,Y in _G:\n"
-         "   for a,b in zip(X,Y):\n"
-         "    u=x+a;v=y+b\n"
-         "    if 0<=u<" + number(screen.columns) + " and 0<=v<" + number(screen.rows) + ":s(u,v,c)\n";
+         " if x>=0 and y>=0 and x+" + number(w) + "<=" + number(screen.columns) + " and y+" + number(h) + "<=" + number(screen.rows) + ":\n";
+    if (tuples)
+        s += "  for a,b,c in _G:s(x+a,y+b,c)\n"
+             " else:\n"
+             "  for a,b,c in _G:\n"
+             "   u=x+a;v=y+b\n"
+             "   if " + on + ":s(u,v,c)\n";
+    else
+        s += "  for c,X,Y in _G:\n"
+             "   for a,b in zip(X,Y):s(x+a,y+b,c)\n"
+             " else:\n"
+             "  for c,X,Y in _G:\n"
+             "   for a,b in zip(X,Y):\n"
+             "    u=x+a;v=y+b\n"
+             "    if " + on + ":s(u,v,c)\n";
     return s;
 }
 
