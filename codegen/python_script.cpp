@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calculator/model_table.h"
+#include "codegen/python_parts.h"
 
 namespace grafipix {
 
@@ -23,7 +24,7 @@ constexpr size_t lineroom = 80;  // data characters per script line
 struct Packing {
     int bits, cellsperchar, charsperrow;
     explicit Packing(int colours, int columns) {
-        bits = colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 8 ? 3 : 6;
+        bits = colours <= 2 ? 1 : colours <= 4 ? 2 : 3;  // more colours go packed
         cellsperchar = 6 / bits;
         charsperrow = (columns + cellsperchar - 1) / cellsperchar;
     }
@@ -39,10 +40,8 @@ int charsymbol(char ch) {
     return o - 33 - (o > 34) - (o > 92);
 }
 
-std::string colourtuple(wincolour c) {
-    return "(" + std::to_string(c & 0xFF) + "," + std::to_string(c >> 8 & 0xFF) + "," + std::to_string(c >> 16 & 0xFF) +
-           ")";
-}
+using pythonparts::tuple, pythonparts::digit, pythonparts::digitvalue;
+std::string colourtuple(wincolour c) { return tuple(c); }
 
 std::string indented(const std::string& lines) {
     std::string out;
@@ -116,6 +115,8 @@ std::string rowsscript(const Codes& codes, const Colours& colours) {
     if (!ink) {
         s += "C=(None";
         for (size_t code = 1; code < colours.size(); ++code) s += "," + colourtuple(colours[code]);
+        // Every pattern the table is built for names a colour, drawn or not.
+        for (size_t code = colours.size(); code < size_t(1) << p.bits; ++code) s += ",None";
         s += ")\n";
     }
     s += "D=(" + literals(encoderows(codes, p)) + ")\n";
@@ -161,6 +162,109 @@ std::string rowsscript(const Codes& codes, const Colours& colours) {
          "    x+=n\n"
          "   y+=1\n" + ending;
     return s;
+}
+
+// Packed, for more colours than eight: each row's codes as one stream of as
+// many bits as the colours need, 13 bits in every two base-91 digits (91 x 91
+// > 8192), the last pair padded with the back colour. '!' and a digit d skip
+// d cells and start the stream afresh, for gaps longer than their codes;
+// rows are the tuple's bytes, empty rows b"", the empty ones at the end left out.
+constexpr int pairbits = 13;
+constexpr char skipmark = '!';
+constexpr size_t packedroom = 250;  // characters per script line
+constexpr int tuplesperline = 16;
+
+int bitsfor(int colours) {
+    int bits = 1;
+    while ((1 << bits) < colours) ++bits;
+    return bits;
+}
+// The cells a stream of `cells` codes decodes to, its padding included.
+int decodedcells(int cells, int bits) { return (cells * bits + pairbits - 1) / pairbits * pairbits / bits; }
+
+std::string packedrow(const std::vector<int>& line, int bits) {
+    const int w = int(line.size());
+    const auto drawnfrom = [&](int i) {
+        while (i < w && line[i] == 0) ++i;
+        return i;
+    };
+    const auto worth = [&](int gap) { return gap * bits > 2 * pairbits; };
+    std::string row;
+    const auto skip = [&](int cells) {
+        do {
+            const int d = std::min(cells, pythonparts::base - 1);
+            row += {skipmark, digit(d)};
+            cells -= d;
+        } while (cells > 0);
+    };
+    int x = 0;  // where the decoder stands
+    for (int t = drawnfrom(0); t < w;) {
+        if (worth(t - x)) skip(t - x), x = t;
+        // The stream from x goes on over gaps too short to skip, or that its padding would overrun.
+        int end = t;
+        for (;;) {
+            while (end < w && line[end]) ++end;
+            const int next = drawnfrom(end);
+            if (next == w || (worth(next - end) && x + decodedcells(end - x, bits) <= next)) {
+                t = next;
+                break;
+            }
+            end = next;
+        }
+        uint32_t stream = 0;
+        int held = 0;
+        const auto put = [&](uint32_t v) { row += {digit(int(v / pythonparts::base)), digit(int(v % pythonparts::base))}; };
+        for (int i = x; i < end; ++i) {
+            stream = stream << bits | uint32_t(line[i]), held += bits;
+            if (held >= pairbits) held -= pairbits, put(stream >> held), stream &= (1u << held) - 1;
+        }
+        if (held > 0) put(stream << (pairbits - held));
+        x += decodedcells(end - x, bits);
+        if (t < w) skip(t - x), x = t;
+    }
+    return row;
+}
+
+std::string packedscript(const Codes& codes, const Colours& colours) {
+    const int bits = bitsfor(int(colours.size()));
+    std::string s = "from casioplot import *\nC=(None,";
+    for (size_t code = 1; code < colours.size(); ++code)
+        s += ((code - 1) % tuplesperline ? "" : "\n") + colourtuple(colours[code]) + ",";
+    s += "\n)\nP=(\n";
+    std::vector<std::string> rows;
+    for (const auto& line : codes) rows.push_back(packedrow(line, bits));
+    while (!rows.empty() && rows.back().empty()) rows.pop_back();
+    std::string line;
+    for (const std::string& row : rows) {
+        if (line.size() + 5 > packedroom) s += line + "\n", line.clear();
+        line += "b\"";
+        size_t at = 0;
+        for (; line.size() + (row.size() - at) + 2 > packedroom; line = "b\"") {
+            const size_t take = packedroom - line.size() - 1;
+            s += line + row.substr(at, take) + "\"\n";
+            at += take;
+        }
+        line += row.substr(at) + "\",";
+    }
+    if (!line.empty()) s += line + "\n";
+    const auto n = [](int v) { return std::to_string(v); };
+    return s + ")\n"
+               "def draw():\n"
+               " s=set_pixel;T=[0]*127;y=0;a=0\n"
+               " " + pythonparts::digittable("T", "v") + "\n"
+               " U=[v*91 for v in T]\n"
+               " for r in P:\n"
+               "  x=0;j=0\n"
+               "  for q in r.split(b\"" + skipmark + "\"):\n"
+               "   x+=j and T[q[0]];k=0\n"
+               "   for i in range(j,len(q)-1,2):\n"
+               "    a=(a&255)<<13|U[q[i]]+T[q[i+1]];k+=13\n"
+               "    while k>=" + n(bits) + ":\n"
+               "     k-=" + n(bits) + ";c=C[a>>k&" + n((1 << bits) - 1) + "]\n"
+               "     if c:s(x,y,c)\n"
+               "     x+=1\n"
+               "   j=1\n"
+               "  y+=1\n" + ending;
 }
 
 // Strokes: each colour's cells as straight runs, across or down, each cell in
@@ -328,6 +432,52 @@ void readrows(std::string_view script, CalcRun& run) {
     }
 }
 
+void readpacked(std::string_view script, CalcRun& run) {
+    const size_t start = script.find("\nP=(\n"), end = start == script.npos ? script.npos : script.find("\n)\n", start);
+    if (end == script.npos) {
+        run.error = "pas de données";
+        return;
+    }
+    run.colours = {whiteback};
+    for (size_t at = script.find("\nC=(None"); at < start; at = script.find('(', at + 1)) {
+        int r = 0, g = 0, b = 0;
+        if (std::sscanf(std::string(script.substr(at, 14)).c_str(), "(%d,%d,%d)", &r, &g, &b) == 3)
+            run.colours.push_back(rgbcolour(r, g, b));
+    }
+    const int bits = bitsfor(int(run.colours.size()));
+    std::vector<std::string> rows(1);
+    bool inside = false;
+    for (const char ch : script.substr(start + 5, end - start - 4)) {
+        if (ch == '"') inside = !inside;
+        else if (inside && (ch == skipmark || digitvalue(ch) >= 0)) rows.back() += ch;
+        else if (!inside && ch == ',') rows.emplace_back();
+        else if (inside || (ch != 'b' && ch != '\n')) {
+            run.error = std::string("caractère « ") + ch + " » inattendu";
+            return;
+        }
+    }
+    for (size_t y = 0; y < rows.size(); ++y) {
+        const std::string& r = rows[y];
+        int x = 0;
+        for (size_t i = 0; i < r.size();) {
+            if (r[i] == skipmark) {
+                x += i + 1 < r.size() ? digitvalue(r[i + 1]) : 0;
+                i += 2;
+            }
+            uint32_t stream = 0;
+            int held = 0;
+            for (; i + 1 < r.size() && r[i] != skipmark; i += 2) {
+                stream = (stream & 255) << pairbits | uint32_t(digitvalue(r[i]) * pythonparts::base + digitvalue(r[i + 1]));
+                for (held += pairbits; held >= bits; ++x)
+                    if (const int code = int(stream >> (held -= bits) & ((1u << bits) - 1));
+                        code && size_t(code) < run.colours.size() && int(y) < run.rows && x < run.columns)
+                        run.screen[y + 1][x + 1] = code;
+            }
+            if (i + 1 == r.size() && r[i] != skipmark) ++i;  // an odd digit out, as the script leaves it
+        }
+    }
+}
+
 void readstrokes(std::string_view script, CalcRun& run) {
     run.colours = {whiteback};
     size_t at = script.find("\nL=(\n");
@@ -371,9 +521,21 @@ void readstrokes(std::string_view script, CalcRun& run) {
 }  // namespace
 
 std::string pythonscript(const Grid& grid, const Model&, const Colours& colours) {
-    const Codes codes = codesof(grid, int(colours.size()));
-    std::string rows = rowsscript(codes, colours);
-    std::optional<std::string> strokes = strokesscript(codes, colours, rows.size());
+    Codes codes = codesof(grid, int(colours.size()));
+    Colours named = colours;
+    if (colours.size() > 8) {
+        // A free palette names only the colours its cells use, in code order.
+        std::vector<int> renumbered(colours.size(), 0);
+        for (const auto& line : codes)
+            for (const int code : line) renumbered[size_t(code)] = code != 0;
+        named = {colours[0]};
+        for (size_t code = 1; code < colours.size(); ++code)
+            if (renumbered[code]) renumbered[code] = int(named.size()), named.push_back(colours[code]);
+        for (auto& line : codes)
+            for (int& code : line) code = renumbered[size_t(code)];
+    }
+    std::string rows = named.size() > 8 ? packedscript(codes, named) : rowsscript(codes, named);
+    std::optional<std::string> strokes = strokesscript(codes, named, rows.size());
     return strokes && strokes->size() < rows.size() ? *strokes : rows;
 }
 
@@ -382,6 +544,7 @@ CalcRun scriptpixels(std::string_view script, const Model& model) {
     run.columns = model.screen.columns, run.rows = model.screen.rows;
     run.screen.assign(run.rows + 1, std::vector<int>(run.columns + 1, 0));
     if (script.find("\nL=(\n") != script.npos) readstrokes(script, run);
+    else if (script.find("\nP=(\n") != script.npos) readpacked(script, run);
     else readrows(script, run);
     return run;
 }

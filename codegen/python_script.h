@@ -2,13 +2,17 @@
 #pragma once
 // The picture as a script for the calculators' Python app: `casioplot` calls,
 // one set_pixel per drawn cell, the cells travelling as printable ASCII in
-// bytes literals that a short loop decodes, in whichever of two forms is
-// shorter for the picture.
+// bytes literals that a short loop decodes, in whichever form is shorter for
+// the picture. A free palette names only the colours its cells use.
 //
 // Rows: each screen row cut into groups of K cells (K = 6 / bits per code),
 // each group one 6-bit pattern, one character; a character past the 64
 // patterns skips 1 to 28 empty groups, so blank areas cost little. '!' ends a
 // row, and a row of k '~' repeats the one above k times.
+//
+// Packed, for more than eight colours: each row's codes as one stream of as
+// many bits as the colours need, 13 bits in every two characters; a skip
+// jumps over long gaps of the back colour.
 //
 // Strokes, for outlines: per colour, its cells as runs across or down, two
 // characters a run, rows again ended by '!'. Taken only when its runs are long

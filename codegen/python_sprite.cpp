@@ -5,21 +5,15 @@
 #include <array>
 
 #include "calculator/model_table.h"
+#include "codegen/python_parts.h"
 
 namespace grafipix {
 
 namespace {
 
-// An offset as base-91 digits, each a printable character that a bytes
-// literal takes unescaped: from '#' to '~', the backslash left out.
-constexpr int base = 91;
-char digit(int v) { return char('#' + v + (v >= '\\' - '#')); }
+using pythonparts::base, pythonparts::digit, pythonparts::tuple;
 constexpr size_t lineroom = 80;  // data characters per script line
 constexpr long tuplebytes = 28;  // a cell's tuple on MicroPython's heap, about
-
-std::string tuple(wincolour c) {
-    return "(" + std::to_string(redof(c)) + "," + std::to_string(greenof(c)) + "," + std::to_string(blueof(c)) + ")";
-}
 
 // A bytes literal over as many lines as it needs.
 std::string literal(const std::string& data) {
@@ -76,7 +70,7 @@ std::string pythonsprite(const Grid& block, std::string_view name, const Model& 
     s += ")\n"
          "def _unpack(D):\n"
          " V=[0]*127\n"
-         " for i in range(" + number(base) + "):V[35+i+(i>56)]=i\n"
+         " " + pythonparts::digittable("V", "i") + "\n"
          " G=[]\n"
          " for c,d in D:\n";
     if (tuples)
