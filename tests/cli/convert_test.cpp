@@ -3,7 +3,6 @@
 // inputs and outputs a careless command line gives it.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -11,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <random>
 
 #include "formats/drawing_file.h"
@@ -22,27 +20,11 @@
 #include "codegen/sprite.h"
 #include "formats/outputs.h"
 #include "formats/picture_io.h"
+#include "tests/support/converter.h"
 #include "tests/support/picture_files.h"
 
 namespace grafipix::testing {
 namespace {
-
-struct Outcome {
-    int status;
-    QByteArray out, err;
-};
-
-// The converter under an optional file-size limit, killed if it hangs.
-Outcome convert(const QStringList& args, rlim_t filelimit = RLIM_INFINITY) {
-    QProcess p;
-    p.setChildProcessModifier([filelimit] {
-        const rlimit limit{filelimit, filelimit};
-        if (filelimit != RLIM_INFINITY) setrlimit(RLIMIT_FSIZE, &limit);
-    });
-    p.start(GRAFIPIX_CONVERT, args);
-    if (!p.waitForFinished(10000)) p.kill(), p.waitForFinished();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 // A photo-like picture: smooth colours with a few hard edges.
 QImage photo(int width, int height) {
@@ -73,19 +55,19 @@ TEST_F(Convert, ASavedDrawingConvertsUnderItsOwnModelAsWithModelGiven) {
         ASSERT_TRUE(exchange::readpicturefile(drawing.toStdString(), read, reason)) << reason;
         const std::optional<SavedDrawing> saved = saveddrawing(read);
         ASSERT_TRUE(saved && saved->model == &m) << m.name << ": the file must open back as a drawing of its model";
-        EXPECT_EQ(convert({"--format=png", drawing}).out, readall(drawing.toStdString())) << m.name;
+        EXPECT_EQ(convert({"--format=png", drawing}).out, readall(drawing.toStdString()).toStdString()) << m.name;
         for (const Output& o : outputs())
             for (const QString& mode : o.fromprogram && std::string_view(o.name) != "python" ? modes : QStringList{""}) {
                 QStringList args{"--format", o.name, drawing};
                 if (!mode.isEmpty()) args << "--mode" << mode;
                 const std::string row = std::string(m.name) + " " + args.join(' ').toStdString();
                 const Outcome given = convert(QStringList{"--model", m.name} << args), own = convert(args);
-                EXPECT_EQ(own.status, given.status) << row << own.err.toStdString();
+                EXPECT_EQ(own.status, given.status) << row << own.err;
                 EXPECT_EQ(own.out, given.out) << row;
                 if (given.status == 2)
-                    EXPECT_TRUE(own.err.contains(QString("« %1 »").arg(m.name).toUtf8())) << row << own.err.toStdString();
+                    EXPECT_TRUE(own.says("« " + std::string(m.name) + " »")) << row << own.err;
                 else  // 3: written, but more than the calculator holds
-                    EXPECT_TRUE(given.status == 0 || given.status == 3) << row << given.err.toStdString();
+                    EXPECT_TRUE(given.status == 0 || given.status == 3) << row << given.err;
             }
     }
 }
@@ -109,7 +91,7 @@ TEST_F(Convert, TheBackgroundFieldIsOneTheModelOffers) {
     // Without --model it is the Graph 90+E's, which takes no DrawStat.
     const std::string path = folder.write("ancien.png", QByteArray::fromStdString(older));
     const Outcome drawstat = convert({"--mode", "drawstat", QString::fromStdString(path)});
-    EXPECT_TRUE(drawstat.status == 2 && drawstat.err.contains("« g90 »")) << drawstat.err.toStdString();
+    EXPECT_TRUE(drawstat.status == 2 && drawstat.says("« g90 »")) << drawstat.err;
 }
 
 // OUTPUT is never INPUT, by whatever path or link it is reached; "-" is
@@ -122,11 +104,11 @@ TEST_F(Convert, TheOutputNeverReplacesTheInput) {
     QDir::setCurrent(QString::fromStdString(folder.path("")));
     for (const QString& output : {QString("p.png"), QString("./p.png"), at("p.png"), at("lien.png"), at("dur.png")}) {
         const Outcome r = convert({"p.png", output});
-        EXPECT_TRUE(r.status == 2 && r.out.isEmpty() && r.err.contains("est le fichier d'entrée")) << output.toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.status == 2 && r.out.empty() && r.says("est le fichier d'entrée")) << output.toStdString() << r.err;
         EXPECT_EQ(readall(input), before) << output.toStdString();
     }
     const Outcome piped = convert({"p.png", "-"});
-    EXPECT_TRUE(piped.status == 0 && piped.out.startsWith("ClrGraph") && !QFile::exists("-"));
+    EXPECT_TRUE(piped.status == 0 && piped.out.starts_with("ClrGraph") && !QFile::exists("-"));
 }
 
 // What the converter says on standard error is French alone: no line of
@@ -139,7 +121,7 @@ TEST_F(Convert, DamagedPicturesSayWhyInFrenchOnly) {
     for (const auto& [name, bytes] : {std::pair{"coupe.png", png.left(idat + 40)}, {"crc.png", crc}}) {
         const Outcome r = convert({QString::fromStdString(folder.write(name, bytes))});
         EXPECT_EQ(r.status, 1) << name;
-        EXPECT_EQ(r.err.toStdString(), std::string("grafipix-convert: Impossible d'importer l'image « ") + folder.path(name) +
+        EXPECT_EQ(r.err, std::string("grafipix-convert: Impossible d'importer l'image « ") + folder.path(name) +
                                            " » : les données de l'image sont endommagées ou illisibles.\n");
     }
 }
@@ -151,7 +133,7 @@ TEST_F(Convert, AFileSizeLimitIsAFailedWrite) {
     const std::string output = folder.write("sortie.py", "l'ancien script");
     const Outcome r = convert({"--model=g90", "--dither", "--format=python", QString::fromStdString(input), QString::fromStdString(output)}, 4096);
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains("l'écriture a échoué (disque plein ?)")) << r.err.toStdString();
+    EXPECT_TRUE(r.says("l'écriture a échoué (disque plein ?)")) << r.err;
     EXPECT_EQ(readall(output), "l'ancien script");
 }
 
@@ -163,7 +145,7 @@ TEST_F(Convert, InputsThatAreNotRegularFilesSaySo) {
     for (const std::string& path : {fifo, std::string("/dev/null"), std::string("/dev/zero")}) {
         const Outcome r = convert({QString::fromStdString(path)});
         EXPECT_EQ(r.status, 1) << path;
-        EXPECT_EQ(r.err.toStdString(), "grafipix-convert: « " + path + " » n'est pas un fichier ordinaire\n");
+        EXPECT_EQ(r.err, "grafipix-convert: « " + path + " » n'est pas un fichier ordinaire\n");
         // "Ouvrir" reads through the same reader, and its message says the same.
         PictureFile read;
         std::string reason;
@@ -199,11 +181,11 @@ TEST_F(Convert, DrawingsAreSmallAndThePreviousVersionsStillOpen) {
         // The same picture, converted by this version.
         const std::string source = folder.write("source.png", encoded(photo(300, 200), "PNG"));
         const Outcome now = convert({"--model", saved->model->name, "--dither", "--format=png", QString::fromStdString(source)});
-        ASSERT_TRUE(exchange::decodepicturefile(now.out.toStdString(), read, reason)) << reason;
+        ASSERT_TRUE(exchange::decodepicturefile(now.out, read, reason)) << reason;
         const std::optional<SavedDrawing> again = saveddrawing(read);
         ASSERT_TRUE(again.has_value());
         EXPECT_TRUE(again->cells == saved->cells && again->bgkind == saved->bgkind);
-        EXPECT_LT(now.out.size(), qsizetype(older.size()));
+        EXPECT_LT(now.out.size(), older.size());
     }
 }
 
@@ -218,7 +200,7 @@ TEST_F(Convert, ActualSizeKeepsThePictureCellForCell) {
     const Outcome r = convert({"--model=g35", "--fit=none", "--format=png", path});
     PictureFile read;
     std::string reason;
-    ASSERT_TRUE(exchange::decodepicturefile(r.out.toStdString(), read, reason)) << reason << r.err.toStdString();
+    ASSERT_TRUE(exchange::decodepicturefile(r.out, read, reason)) << reason << r.err;
     const std::optional<SavedDrawing> drawing = saveddrawing(read);
     ASSERT_TRUE(drawing.has_value());
     for (int y = 1; y <= 63; ++y)
@@ -254,15 +236,15 @@ TEST_F(Convert, SpritesOfThePicturesOwnRectangle) {
     Grid block(9, 5);
     for (int y = 1; y <= 5; ++y)
         for (int x = 1; x <= 9; ++x) block.set(x, y, screen.get(x, y));
-    EXPECT_EQ(convert({"--model=g90", "--sprite=ship", "--format=python", path}).out.toStdString(), pythonsprite(block, "ship", g90, colours));
-    EXPECT_EQ(convert({"--model=g90", "--sprite=ship", path}).out.toStdString(), towindows1252(basicsprite(block, g90, colours).text));
+    EXPECT_EQ(convert({"--model=g90", "--sprite=ship", "--format=python", path}).out, pythonsprite(block, "ship", g90, colours));
+    EXPECT_EQ(convert({"--model=g90", "--sprite=ship", path}).out, towindows1252(basicsprite(block, g90, colours).text));
     const Outcome file = convert({"--model=g90", "--sprite=ship", "--format=g3m", path});
     std::string fault;
-    EXPECT_EQ(g1m::readfile(file.out.toStdString(), fault).value().at(0).name, "SHIP") << fault;
+    EXPECT_EQ(g1m::readfile(file.out, fault).value().at(0).name, "SHIP") << fault;
     for (const QStringList& bad : {QStringList{"--sprite=2d", "--format=python"}, {"--sprite=a_b"}, {"--sprite=ship", "--format=png"},
                                     {"--sprite=ship", "--fit=fill"}}) {
         const Outcome r = convert(QStringList{"--model=g90", path} + bad);
-        EXPECT_TRUE(r.status == 2 && r.out.isEmpty() && r.err.contains("sprite")) << bad.join(' ').toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.status == 2 && r.out.empty() && r.says("sprite")) << bad.join(' ').toStdString() << r.err;
     }
 }
 

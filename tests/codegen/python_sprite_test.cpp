@@ -13,25 +13,10 @@
 
 #include "calculator/model_table.h"
 #include "codegen/python_sprite.h"
+#include "tests/support/python_runs.h"
 
 namespace grafipix::testing {
 namespace {
-
-// The stand-in's calls, each script's lines sorted: a sprite may draw in any order.
-std::string sorted(const std::string& calls) {
-    std::vector<std::string> lines;
-    // A script that draws nothing leaves an empty line.
-    for (size_t at = 0, end; at < calls.size(); at = end + 1)
-        if (end = std::min(calls.find('\n', at), calls.size()); end > at) lines.push_back(calls.substr(at, end - at));
-    std::string out;
-    for (auto run = lines.begin(); run != lines.end();) {
-        const auto stop = std::find_if(run, lines.end(), [](const std::string& l) { return l.starts_with("script ") || l == "end"; });
-        std::sort(run, stop);
-        for (; run != stop; ++run) out += *run + "\n";
-        if (run != lines.end()) out += *run++ + "\n";
-    }
-    return out;
-}
 
 TEST(PythonSprite, AGameLoopSetsExactlyTheDrawnCellsAtEachPlace) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("grafipix-sprite-" + std::to_string(::getpid()));
@@ -48,11 +33,7 @@ TEST(PythonSprite, AGameLoopSetsExactlyTheDrawnCellsAtEachPlace) {
         for (int y = 1; y <= h; ++y)
             for (int x = 1; x <= w; ++x) block.set(x, y, int16_t(rng() % 3 == 0 ? 0 : rng() % colours));
         const std::string name = "s" + std::to_string(round), module = pythonsprite(block, name, m, palette);
-        for (size_t at = 0, end; at < module.size(); at = end + 1) {
-            end = module.find('\n', at);
-            ASSERT_LE(end - at, 255u) << name;
-        }
-        ASSERT_TRUE(std::ranges::all_of(module, [](char c) { return c == '\n' || (c >= ' ' && c <= '~'); })) << name;
+        ASSERT_EQ(faults(module), "") << name;
         // The game: the module, then calls inside, across each edge, off the screen.
         const Screen screen = m.pythonscreen;
         std::string game = module + "assert (" + name + "_w," + name + "_h)==(" + std::to_string(w) + "," + std::to_string(h) + ")\n";
@@ -73,17 +54,8 @@ TEST(PythonSprite, AGameLoopSetsExactlyTheDrawnCellsAtEachPlace) {
         std::ofstream(dir / (name + ".py")) << game;
         paths += " " + (dir / (name + ".py")).string();
     }
-    if (!std::filesystem::exists(GRAFIPIX_MICROPYTHON) && !std::getenv("GRAFIPIX_NEED_MICROPYTHON"))
-        GTEST_SKIP() << "MicroPython for Node is not at " << GRAFIPIX_MICROPYTHON << " (make installs it)";
-    expected = sorted(expected);
-    for (const char* runner : {"node " GRAFIPIX_TEST_SUPPORT "/run_scripts.mjs " GRAFIPIX_MICROPYTHON, "python3 " GRAFIPIX_TEST_SUPPORT "/run_scripts.py"}) {
-        std::string out;
-        FILE* pipe = popen((runner + paths).c_str(), "r");
-        for (char buffer[65536]; size_t n = pipe ? fread(buffer, 1, sizeof buffer, pipe) : 0;) out.append(buffer, n);
-        EXPECT_TRUE(pipe && pclose(pipe) == 0) << runner;
-        out = sorted(out);
-        EXPECT_TRUE(out == expected) << runner << " differs from: " << out.substr(size_t(std::ranges::mismatch(out, expected).in1 - out.begin()), 300);
-    }
+    if (micropythonmissing()) GTEST_SKIP() << "MicroPython for Node is not at " << GRAFIPIX_MICROPYTHON << " (make installs it)";
+    for (const std::string& difference : rundifferences(paths, expected)) EXPECT_TRUE(difference.empty()) << difference;
     std::filesystem::remove_all(dir);
     EXPECT_TRUE(validpythonname("vaisseau") && validpythonname("_b2") && !validpythonname("2b") && !validpythonname("for") &&
                 !validpythonname("é") && !validpythonname(""));

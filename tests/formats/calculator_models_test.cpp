@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QStringList>
 #include <cmath>
 #include <random>
 
@@ -17,24 +15,13 @@
 #include "formats/memory_fit.h"
 #include "formats/outputs.h"
 #include "formats/picture_io.h"
+#include "tests/support/block_distance.h"
+#include "tests/support/converter.h"
 #include "tests/support/editor_fixture.h"
 #include "tests/support/picture_files.h"
 
 namespace grafipix::testing {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome convert(const QStringList& args) {
-    QProcess p;
-    p.start(GRAFIPIX_CONVERT, args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
-}
 
 class Calculators : public EditorTest {
 protected:
@@ -137,22 +124,8 @@ TEST(CalculatorPictures, MoreColoursThanThePaletteHoldsKeepTheirLook) {
     ASSERT_TRUE(exchange::decodepicturefile(casiopicture::write(photo, casiopicture::Layout::cp), read, reason)) << reason;
     const std::optional<SavedDrawing> drawing = saveddrawing(read);
     ASSERT_TRUE(drawing && drawing->model == &g90 && drawing->palette.size() == 256);
-    // Mean RGB distance of the 4 x 4 blocks' averages, a drawing against the picture.
     const auto distance = [&](const Grid& cells, const std::vector<wincolour>& colours) {
-        double far = 0;
-        int blocks = 0;
-        for (int by = 0; by + 4 <= g90.screen.rows; by += 4)
-            for (int bx = 0; bx + 4 <= g90.screen.columns; bx += 4, ++blocks) {
-                double d[3] = {};
-                for (int y = by; y < by + 4; ++y)
-                    for (int x = bx; x < bx + 4; ++x) {
-                        const wincolour a = from565(photo.pixels[size_t(y) * casiopicture::width + size_t(x)]),
-                                        b = colours[size_t(cells.get(x + 1, y + 1))];
-                        d[0] += redof(a) - redof(b), d[1] += greenof(a) - greenof(b), d[2] += blueof(a) - blueof(b);
-                    }
-                far += std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]) / 16;
-            }
-        return far / blocks;
+        return blockdistance(cells, colours, [&](int x, int y) { return from565(photo.pixels[size_t(y - 1) * casiopicture::width + size_t(x - 1)]); });
     };
     // The same picture dithered in the eight colours of the BASIC.
     ImportChoices eight;

@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <csignal>
 #include <functional>
 #include <random>
@@ -26,6 +25,8 @@
 #include "formats/outputs.h"
 #include "formats/png.h"
 #include "formats/picture_io.h"
+#include "tests/support/block_distance.h"
+#include "tests/support/converter.h"
 #include "tests/support/editor_fixture.h"
 #include "tests/support/picture_files.h"
 #include "tests/support/test_model.h"
@@ -233,16 +234,22 @@ TEST_F(Files, CalculatorFilesThatCannotBeWrittenSayWhyAndLeaveNoFile) {
         }
 }
 
+// The converter's PNG of `file` with these options, or what it says on failure.
+int pngof(QStringList args, const std::string& file, std::string& out) {
+    Outcome r = convert(args << "--format=png" << QString::fromStdString(file));
+    out = r.status ? r.err : r.out;
+    return r.status;
+}
+
 // grafipix-convert run as a user runs it: the program of the Code window in
 // Windows-1252; bad requests exit with their code, say why and leave no output.
 TEST_F(Files, ConverterWritesTheProgramAsWindows1252AndBadRequestsLeaveNoOutput) {
     const QString picture = QString::fromStdString(dots({{5, 5, 10, qRgb(0, 0, 255)}, {20, 25, 30, qRgb(255, 0, 0)}, {7, 7, 40, qRgb(0, 255, 0)}}));
     std::string out, err;
     auto run = [&](const QStringList& args) {
-        QProcess p;
-        p.start(GRAFIPIX_CONVERT, args), p.waitForFinished();
-        out = p.readAllStandardOutput().toStdString(), err = p.readAllStandardError().toStdString();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        Outcome r = convert(args);
+        out = std::move(r.out), err = std::move(r.err);
+        return r.status;
     };
     const std::string fa = "ClrGraph\xD9\r\nViewWindow 1,127,0,1,63,0\xD9\r\nF-Line 20,34,25,34\xD9\r\n{5,7}\xE3List 1\xD9\r\n"
                            "{54,24}\xE3List 2\xD9\r\nS-WindMan\xD9\r\nS-Gph1 DrawOn,Scatter,List 1,List 2,1,Dot,Blue \r\n"
@@ -363,11 +370,7 @@ TEST_F(Files, ConverterTakesTheImportChoicesAndRefusesBadValues) {
     for (int i = 0; i < 400 * 300; ++i) photo.setPixel(i % 400, i / 400, qRgb(i % 400 * 255 / 399, 128 + int(100 * std::sin(i / 400 / 20.0)), i % 256));
     const std::string file = folder.write("photo.png", encoded(photo, "PNG"));
     std::string out, reason;
-    const auto run = [&](QStringList args) {
-        QProcess p;
-        p.start(GRAFIPIX_CONVERT, args << "--format=png" << QString::fromStdString(file)), p.waitForFinished();
-        return out = (p.exitCode() ? p.readAllStandardError() : p.readAllStandardOutput()).toStdString(), p.exitCode();
-    };
+    const auto run = [&](QStringList args) { return pngof(args, file, out); };
     const Model& g35 = *findmodel("g35");
     Grid expected(g35.screen.columns, g35.screen.rows);
     importpicture(exchange::pixelsof(photo), g35, 2, {.framing = Framing::fill, .threshold = 150, .contrast = 40, .invert = true, .method = Method::ordered}, expected);
@@ -491,19 +494,8 @@ TEST(ImportPalette, AdaptedColoursDrawAPhotoNearerWithExactlyTheCountAsked) {
         importpicture(picture, g90, 1, c, grid, palette);
         return std::pair(grid, palette);
     };
-    const auto blockgap = [&](const Grid& grid, const Palette& palette) {  // mean RGB distance of the 4 x 4 blocks' means
-        double sum = 0;
-        int blocks = 0;
-        for (int bx = 1; bx + 3 <= columns; bx += 4)
-            for (int by = 1; by + 3 <= rows; by += 4, ++blocks) {
-                std::array<double, 3> drawn{}, photo{};
-                for (int i = 0; i < 16; ++i) {
-                    const wincolour d = palette[size_t(grid.get(bx + i % 4, by + i / 4))], p = samples.colour[bx + i % 4][by + i / 4];
-                    drawn[0] += redof(d), drawn[1] += greenof(d), drawn[2] += blueof(d), photo[0] += redof(p), photo[1] += greenof(p), photo[2] += blueof(p);
-                }
-                sum += std::hypot(drawn[0] - photo[0], drawn[1] - photo[1], drawn[2] - photo[2]) / 16;
-            }
-        return sum / blocks;
+    const auto blockgap = [&](const Grid& grid, const Palette& palette) {
+        return blockdistance(grid, palette, [&](int x, int y) { return samples.colour[x][y]; });
     };
     const auto [eight, basic] = imported({.method = Method::floydsteinberg});
     const auto [adapted, chosen] = imported({.method = Method::floydsteinberg, .colours = 64});
@@ -587,11 +579,7 @@ TEST_F(Files, ConverterTakesAPaletteOfThePicturesColoursOnFreePalettesOnly) {
     const QImage photo = QImage(reinterpret_cast<const uchar*>(makepicture(400, 300, colourphoto).row(0)), 400, 300, QImage::Format_RGB32).copy();
     const std::string file = folder.write("photo.png", encoded(photo, "PNG"));
     std::string out, reason;
-    const auto run = [&](QStringList args) {
-        QProcess p;
-        p.start(GRAFIPIX_CONVERT, args << "--format=png" << QString::fromStdString(file)), p.waitForFinished();
-        return out = (p.exitCode() ? p.readAllStandardError() : p.readAllStandardOutput()).toStdString(), p.exitCode();
-    };
+    const auto run = [&](QStringList args) { return pngof(args, file, out); };
     const Model& g90 = *findmodel("g90");
     Grid expected(g90.screen.columns, g90.screen.rows);
     Palette palette(g90.colours());

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
 #include <random>
 
 #include "app/editor.h"
@@ -15,6 +14,7 @@
 #include "codegen/generator.h"
 #include "formats/g1m.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/converter.h"
 #include "tests/support/picture_files.h"
 
 namespace grafipix {
@@ -84,15 +84,13 @@ TEST(Graph90, TheConverterWritesItsG3mAndRefusesWhatTheModelsDoNotTake) {
         {{"--model=g90", "--format=g3m"}, ""},
     };
     for (const auto& [args, says] : requests) {
-        QProcess p;
-        p.start(GRAFIPIX_CONVERT, args + QStringList{picture, out});
-        p.waitForFinished();
-        std::string err = p.readAllStandardError().toStdString(), fault;
+        const testing::Outcome r = testing::convert(args + QStringList{picture, out});
+        std::string fault;
         g1m::Family family{};
-        EXPECT_TRUE(*says ? p.exitCode() == 2 && !QFile::exists(out) && err.find(says) != std::string::npos
-                          : p.exitCode() == 0 && g1m::readfile(testing::readall(out.toStdString()).toStdString(), fault, &family) &&
+        EXPECT_TRUE(*says ? r.status == 2 && !QFile::exists(out) && r.says(says)
+                          : r.status == 0 && g1m::readfile(testing::readall(out.toStdString()).toStdString(), fault, &family) &&
                                 family == g1m::Family::g3m)
-            << args.join(' ').toStdString() << err << fault;
+            << args.join(' ').toStdString() << r.err << fault;
     }
 }
 
