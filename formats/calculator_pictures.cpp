@@ -2,7 +2,6 @@
 #include "formats/calculator_pictures.h"
 
 #include <algorithm>
-#include <map>
 
 #include "formats/colour_picture.h"
 #include "formats/g1m.h"
@@ -57,11 +56,12 @@ std::optional<PictureFile> colourpicture(std::string_view bytes, std::string& er
         for (int x = 0; x < std::min(m.screen.columns, read->width); ++x)
             shown[size_t(y) * size_t(m.screen.columns) + size_t(x)] = read->pixels[size_t(y) * size_t(read->width) + size_t(x)];
     // The palette: white first, then each colour as it first appears.
-    std::map<uint16_t, uint8_t> index{{rgb565(whiteback), 0}};
+    std::vector<int16_t> index(size_t{1} << 16, -1);  // by the 16 bits, a look-up a pixel
+    index[rgb565(whiteback)] = 0;
     out.colourtable = {toargb(whiteback) & 0xFFFFFFu};
     std::vector<uint16_t> order{rgb565(whiteback)};
     for (const uint16_t p : shown)
-        if (!index.contains(p)) index[p] = uint8_t(std::min<size_t>(order.size(), 255)), order.push_back(p);
+        if (index[p] < 0) index[p] = int16_t(std::min<size_t>(order.size(), 255)), order.push_back(p);
     for (size_t i = 0; i < shown.size(); ++i) out.picture.pixels[i] = toargb(from565(shown[i]));
     if (order.size() > size_t(m.freecolours)) {
         // More colours than a drawing holds: the import's palette adapted to
@@ -81,7 +81,7 @@ std::optional<PictureFile> colourpicture(std::string_view bytes, std::string& er
     }
     for (size_t c = 1; c < order.size(); ++c) out.colourtable.push_back(toargb(from565(order[c])) & 0xFFFFFFu);
     out.indices.reserve(shown.size());
-    for (const uint16_t p : shown) out.indices.push_back(index[p]);
+    for (const uint16_t p : shown) out.indices.push_back(uint8_t(index[p]));
     return out;
 }
 

@@ -45,7 +45,7 @@ int nearestcode(const Tone& v, std::span<const Tone> shades, std::span<const uin
     return best;
 }
 
-// The nearest shade of many: the colour cube cut into cubes of 16 levels a
+// The nearest shade of many: the colour cube cut into cubes of 32 levels a
 // side, each listing, once a tone falls in it, the shades that can be nearest
 // to some point of it: a shade whose nearest point of the cube lies farther
 // than the whole cube lies from some other shade never is. The search reads
@@ -71,7 +71,7 @@ public:
 
 private:
     static constexpr size_t linear = 16;
-    static constexpr int side = 16, width = 256 / side;
+    static constexpr int side = 8, width = 256 / side;
 
     std::vector<uint8_t> candidates(int cell) const {
         Tone low{}, high{};
