@@ -16,6 +16,7 @@
 #include <random>
 #include <string>
 
+#include "bench/micropython_timing.h"
 #include "bench/pictures.h"
 #include "calculator/model_table.h"
 #include "codegen/generator.h"
@@ -176,14 +177,7 @@ std::pair<double, double> micropythontimes(const std::string& which, const Model
     bare << ")\nP=[(x,y,C[r[x]]) for y,r in enumerate(R) for x in range(len(r)) if r[x]]\n"
          << "def bare():\n s=set_pixel\n for x,y,c in P:s(x,y,c)\n";
     bare.close();
-    const std::string command = std::string("node ") + GRAFIPIX_BENCH_DIR "/micropython_time.mjs " GRAFIPIX_MICROPYTHON " " +
-                                (dir / "script.py").string() + " " + (dir / "bare.py").string() + " 2>&1";
-    std::pair<double, double> times{0, 0};
-    if (FILE* out = popen(command.c_str(), "r")) {
-        if (std::fscanf(out, "%lf %lf", &times.first, &times.second) != 2) times = {0, 0};
-        pclose(out);
-    }
-    return done[which] = times;
+    return done[which] = bench::micropythonms(dir / "script.py", dir / "bare.py");
 }
 
 Grid graph90full() {

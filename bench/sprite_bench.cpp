@@ -13,6 +13,7 @@
 #include <random>
 #include <string>
 
+#include "bench/micropython_timing.h"
 #include "calculator/model_table.h"
 #include "codegen/generator.h"
 #include "codegen/python_sprite.h"
@@ -112,14 +113,7 @@ std::pair<double, double> pythontimes(const char* which, const Model& m, const G
                      << blueof(colours[size_t(c)]) << ")),";
     bare << "]\ndef bare():\n s=set_pixel\n for _ in range(1000):\n  for x,y,c in P:s(x,y,c)\n";
     bare.close();
-    const std::string command = std::string("node ") + GRAFIPIX_BENCH_DIR "/micropython_time.mjs " GRAFIPIX_MICROPYTHON " " +
-                                (dir / "script.py").string() + " " + (dir / "bare.py").string() + " 2>&1";
-    std::pair<double, double> times{0, 0};
-    if (FILE* out = popen(command.c_str(), "r")) {
-        if (std::fscanf(out, "%lf %lf", &times.first, &times.second) != 2) times = {0, 0};
-        pclose(out);
-    }
-    return times;
+    return bench::micropythonms(dir / "script.py", dir / "bare.py");
 }
 
 void pythonrun(benchmark::State& state, const char* which, const char* model, Grid (*make)(), bool sprite) {

@@ -41,7 +41,6 @@ int charsymbol(char ch) {
 }
 
 using pythonparts::tuple, pythonparts::digit, pythonparts::digitvalue;
-std::string colourtuple(wincolour c) { return tuple(c); }
 
 std::string indented(const std::string& lines) {
     std::string out;
@@ -114,7 +113,7 @@ std::string rowsscript(const Codes& codes, const Colours& colours) {
     std::string s = "from casioplot import *\n";
     if (!ink) {
         s += "C=(None";
-        for (size_t code = 1; code < colours.size(); ++code) s += "," + colourtuple(colours[code]);
+        for (size_t code = 1; code < colours.size(); ++code) s += "," + tuple(colours[code]);
         // Every pattern the table is built for names a colour, drawn or not.
         for (size_t code = colours.size(); code < size_t(1) << p.bits; ++code) s += ",None";
         s += ")\n";
@@ -151,7 +150,7 @@ std::string rowsscript(const Codes& codes, const Colours& colours) {
         cells = "   " + unpack + "n=T[h]\n" + cells;
     }
     s += "def draw():\n"
-         " s=set_pixel;T=[0]*127;y=0" + (ink ? ";c=" + colourtuple(colours[1]) : ";o=\"\".format") + "\n"
+         " s=set_pixel;T=[0]*127;y=0" + (ink ? ";c=" + tuple(colours[1]) : ";o=\"\".format") + "\n"
          + offsets +
          " for v in range(" + n(symbols) + "):" + table + "\n"
          " for r in D.split(b\"" + rowend + "\"):\n"
@@ -229,7 +228,7 @@ std::string packedscript(const Codes& codes, const Colours& colours) {
     const int bits = bitsfor(int(colours.size()));
     std::string s = "from casioplot import *\nC=(None,";
     for (size_t code = 1; code < colours.size(); ++code)
-        s += ((code - 1) % tuplesperline ? "" : "\n") + colourtuple(colours[code]) + ",";
+        s += ((code - 1) % tuplesperline ? "" : "\n") + tuple(colours[code]) + ",";
     s += "\n)\nP=(\n";
     std::vector<std::string> rows;
     for (const auto& line : codes) rows.push_back(packedrow(line, bits));
@@ -352,7 +351,7 @@ std::optional<std::string> strokesscript(const Codes& codes, const Colours& colo
     if (!data) return std::nullopt;
     for (size_t code = 1; code < colours.size(); ++code)
         if (!(*data)[code].empty())
-            s += "(" + colourtuple(colours[code]) + "," + literals((*data)[code]) + "),\n";
+            s += "(" + tuple(colours[code]) + "," + literals((*data)[code]) + "),\n";
     return s + ")\n"
                "def draw():\n"
                " s=set_pixel;T=[0]*127\n"
