@@ -165,9 +165,12 @@ std::string rowsscript(const Codes& codes, const Colours& colours) {
 
 // Packed, for more colours than eight: each row's codes as one stream of as
 // many bits as the colours need, 13 bits in every two base-91 digits (91 x 91
-// > 8192), the last pair padded with the back colour. '!' and a digit d skip
-// d cells and start the stream afresh, for gaps longer than their codes;
-// rows are the tuple's bytes, empty rows b"", the empty ones at the end left out.
+// > 8192), the last pair padded with the back colour. As 13 is prime, b pairs
+// hold exactly 13 codes of b bits: the decoder takes them a period at a time,
+// its 13 cells unrolled, and what is left of a period code by code. '!' and a
+// digit d skip d cells and start the stream afresh, for gaps longer than their
+// codes; rows are the tuple's bytes, empty rows b"", the empty ones at the end
+// left out.
 constexpr int pairbits = 13;
 constexpr char skipmark = '!';
 constexpr size_t packedroom = 250;  // characters per script line
@@ -246,22 +249,40 @@ std::string packedscript(const Codes& codes, const Colours& colours) {
         line += row.substr(at) + "\",";
     }
     if (!line.empty()) s += line + "\n";
+    // A period: the b pairs' values, then each cell from the bits it spans of one or two of them.
     const auto n = [](int v) { return std::to_string(v); };
+    std::string pairs, cells;
+    for (int p = 0; p < bits; ++p)
+        pairs += (p ? ";v" : "v") + n(p) + "=U[q[i" + (p ? "+" + n(2 * p) : "") + "]]+T[q[i+" + n(2 * p + 1) + "]]";
+    for (int c = 0; c < pairbits; ++c) {
+        const int first = c * bits, last = first + bits, p = first / pairbits, end = (p + 1) * pairbits;
+        std::string code;
+        if (last <= end)
+            code = "v" + n(p) + (last < end ? ">>" + n(end - last) : "") + (first > p * pairbits ? "&" + n((1 << bits) - 1) : "");
+        else
+            code = "(v" + n(p) + "&" + n((1 << (end - first)) - 1) + ")<<" + n(last - end) + "|v" + n(p + 1) + ">>" + n(end + pairbits - last);
+        cells += "    f,c=E[" + code + "];f(x" + (c ? "+" + n(c) : "") + ",y,c)\n";
+    }
     return s + ")\n"
                "def draw():\n"
-               " s=set_pixel;T=[0]*127;y=0;a=0\n"
+               " s=set_pixel;o=\"\".format;T=[0]*127;y=0;a=0\n"
                " " + pythonparts::digittable("T", "v") + "\n"
                " U=[v*91 for v in T]\n"
+               // Per code the function to call and its colour, the back colour's doing nothing.
+               " E=[(c and s or o,c) for c in C]\n"
                " for r in P:\n"
                "  x=0;j=0\n"
                "  for q in r.split(b\"" + skipmark + "\"):\n"
-               "   x+=j and T[q[0]];k=0\n"
-               "   for i in range(j,len(q)-1,2):\n"
+               "   x+=j and T[q[0]]\n"
+               "   m=len(q)-(len(q)-j)%" + n(2 * bits) + "\n"
+               "   for i in range(j,m," + n(2 * bits) + "):\n"
+               "    " + pairs + "\n" + cells +
+               "    x+=" + n(pairbits) + "\n"
+               "   k=0\n"
+               "   for i in range(m,len(q)-1,2):\n"
                "    a=(a&255)<<13|U[q[i]]+T[q[i+1]];k+=13\n"
                "    while k>=" + n(bits) + ":\n"
-               "     k-=" + n(bits) + ";c=C[a>>k&" + n((1 << bits) - 1) + "]\n"
-               "     if c:s(x,y,c)\n"
-               "     x+=1\n"
+               "     k-=" + n(bits) + ";f,c=E[a>>k&" + n((1 << bits) - 1) + "];f(x,y,c);x+=1\n"
                "   j=1\n"
                "  y+=1\n" + ending;
 }
