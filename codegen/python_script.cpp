@@ -406,16 +406,19 @@ bool literaldata(std::string_view text, std::string& data, std::string& error) {
     return true;
 }
 
+// Every (r,g,b) tuple in `text`, in order, onto `into`.
+void tuplesin(std::string_view text, std::vector<wincolour>& into) {
+    for (size_t at = text.find('('); at < text.size(); at = text.find('(', at + 1)) {
+        int r = 0, g = 0, b = 0;
+        if (std::sscanf(std::string(text.substr(at, 14)).c_str(), "(%d,%d,%d)", &r, &g, &b) == 3) into.push_back(rgbcolour(r, g, b));
+    }
+}
+
 void readrows(std::string_view script, CalcRun& run) {
     // The colours as the script names them: C's tuples after None, or one ink.
     const size_t named = script.find("\nC=(None");
     if (named != script.npos) {
-        const size_t stop = script.find(")\n", named);
-        for (size_t at = script.find(",(", named); at < stop; at = script.find(",(", at + 1)) {
-            int r = 0, g = 0, b = 0;
-            if (std::sscanf(std::string(script.substr(at, 16)).c_str(), ",(%d,%d,%d)", &r, &g, &b) == 3)
-                run.colours.push_back(rgbcolour(r, g, b));
-        }
+        tuplesin(script.substr(named, script.find(")\n", named) - named), run.colours);
     } else if (const size_t ink = script.find(";c=("); ink != script.npos) {
         int r = 0, g = 0, b = 0;
         std::sscanf(std::string(script.substr(ink, 20)).c_str(), ";c=(%d,%d,%d)", &r, &g, &b);
@@ -459,11 +462,8 @@ void readpacked(std::string_view script, CalcRun& run) {
         return;
     }
     run.colours = {whiteback};
-    for (size_t at = script.find("\nC=(None"); at < start; at = script.find('(', at + 1)) {
-        int r = 0, g = 0, b = 0;
-        if (std::sscanf(std::string(script.substr(at, 14)).c_str(), "(%d,%d,%d)", &r, &g, &b) == 3)
-            run.colours.push_back(rgbcolour(r, g, b));
-    }
+    const size_t named = std::min(script.find("\nC=(None"), start);
+    tuplesin(script.substr(named, start - named), run.colours);
     const int bits = bitsfor(int(run.colours.size()));
     std::vector<std::string> rows(1);
     bool inside = false;
