@@ -3,8 +3,6 @@
 // user gives, as a Python module and as a BASIC program, as far as the model
 // runs each, in a window of its own with a button for each.
 
-#include <cctype>
-
 #include "app/editor.h"
 #include "calculator/model_table.h"
 #include "codegen/python_sprite.h"
@@ -16,14 +14,10 @@ namespace grafipix {
 
 namespace {
 
-std::string capitals(std::string name) {
-    for (char& c : name) c = char(std::toupper(static_cast<unsigned char>(c)));
-    return name;
-}
 
 // Fit for every form the model takes, or why not.
 std::string badspritename(const Model& m, const std::string& name) {
-    const bool python = !m.python || validpythonname(name), basic = !m.basic || g1m::validname(capitals(name));
+    const bool python = !m.python || validpythonname(name), basic = !m.basic || g1m::validname(spriteprogramname(name));
     if (python && basic) return "";
     if (m.python && m.basic)
         return "Le nom « " + name + " » ne convient pas : de 1 à 8 lettres sans accent ou chiffres, une lettre d'abord, "
@@ -31,7 +25,7 @@ std::string badspritename(const Model& m, const std::string& name) {
     if (!python)
         return "Le nom « " + name + " » ne convient pas au module Python : des lettres sans accent, des chiffres ou _, "
                "pas de chiffre d'abord, et pas un mot de Python.";
-    return g1m::badname(capitals(name));
+    return g1m::badname(spriteprogramname(name));
 }
 
 // The program file the model's calculators take, nullptr for none.
@@ -80,16 +74,16 @@ void Editor::showsprite(bool basic) {
     SpriteForm& s = *Sprite;
     s.showsbasic = basic;
     if (basic) {
-        s.info = "Programme " + capitals(s.name) + " : " + std::to_string(calculatorsize(s.basic, *model)) +
-                 " octets sur la calculatrice. Avant Prog \"" + capitals(s.name) + "\", le jeu met la colonne dans A et la ligne dans B.";
+        s.info = "Programme " + spriteprogramname(s.name) + " : " + std::to_string(calculatorsize(s.basic, *model)) +
+                 " octets sur la calculatrice. Avant Prog \"" + spriteprogramname(s.name) + "\", le jeu met la colonne dans A et la ligne dans B.";
         if (s.unnamed) s.info += "\n" + codetexts::unnamed(s.unnamed, model->codes()) + ".";
     } else {
         s.info = "Module " + s.name + ".py : " + std::to_string(s.python.size()) + " octets. Le jeu fait from " + s.name +
                  " import * puis " + s.name + "(x, y).";
     }
-    const Output* calc = programfile(*model);
-    s.savecalc.enabled = basic && calc;
-    s.savecalc.tooltip = calc ? calc->tooltip : "";
+    const Output* calcfile = programfile(*model);
+    s.savecalc.enabled = basic && calcfile;
+    s.savecalc.tooltip = calcfile ? calcfile->tooltip : "";
 }
 
 void Editor::spritepython_Click() { showsprite(false); }
@@ -97,16 +91,16 @@ void Editor::spritebasic_Click() { showsprite(true); }
 
 void Editor::savesprite_Click() {
     const SpriteForm& s = *Sprite;
-    const std::string file = s.showsbasic ? capitals(s.name) : s.name;
+    const std::string stem = s.showsbasic ? spriteprogramname(s.name) : s.name;
     const std::u16string script(s.python.begin(), s.python.end());
     const Output& row = *findoutput(s.showsbasic ? "text" : "python");
     saveoutput(*this, row, {.grid = pixelgrid, .model = *model, .program = s.showsbasic ? std::u16string_view(s.basic) : script},
-               file + row.extension);
+               stem + row.extension);
 }
 
 void Editor::savespritecalc_Click() {
     const SpriteForm& s = *Sprite;
-    const std::string name = capitals(s.name);
+    const std::string name = spriteprogramname(s.name);
     saveoutput(*this, *programfile(*model), {.grid = pixelgrid, .model = *model, .program = s.basic, .programname = name});
 }
 

@@ -5,7 +5,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -91,10 +90,6 @@ constexpr std::string_view usage =
 
 constexpr std::string_view name = "grafipix-convert: ";
 
-std::string capitals(std::string s) {
-    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 std::u16string toutf16(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 void quietqt(QtMsgType type, const QMessageLogContext&, const QString&) {
@@ -304,7 +299,7 @@ QString parse(const QStringList& given, Options& o) {
         if (parser.isSet(fit) && o.choices.framing != Framing::none)
             return "--sprite prend l'image à sa taille réelle, --fit none";
         o.choices.framing = Framing::none;
-        if (kind == "python" ? !validpythonname(o.sprite) : !g1m::validname(capitals(o.sprite)))
+        if (kind == "python" ? !validpythonname(o.sprite) : !g1m::validname(spriteprogramname(o.sprite)))
             return "nom de sprite invalide " + quoted(parser.value(sprite)) +
                    (kind == "python" ? " : un nom Python de lettres sans accent, de chiffres ou de _, pas de chiffre d'abord"
                                      : " : de 1 à 8 lettres, chiffres, espaces (ni au début ni à la fin) ou ~ . '");
@@ -381,7 +376,7 @@ int convert(Options o) {
             for (int x = 1; x <= w; ++x) block.set(x, y, drawing.get(x, y));
         drawing = std::move(block);
     }
-    const std::string programname = o.sprite.empty() ? o.programname : capitals(o.sprite);
+    const std::string programname = o.sprite.empty() ? o.programname : spriteprogramname(o.sprite);
     const Program program = !o.sprite.empty()
                                 ? (o.mode == CodeMode::python ? Program{toutf16(pythonsprite(drawing, o.sprite, *o.model, colours.empty() ? o.model->colours() : colours))}
                                                               : basicsprite(drawing, *o.model, colours))

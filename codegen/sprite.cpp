@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codegen/sprite.h"
 
+#include <cctype>
+
 #include "calculator/model_table.h"
 #include "codegen/compact.h"
 #include "codegen/tokens.h"
@@ -19,6 +21,12 @@ Program basicsprite(const Grid& block, const Model& model, const std::vector<win
         appendstatement(p.text, s, model);
     p.bytesest = calculatorsize(p.text, model);
     return p;
+}
+
+std::string spriteprogramname(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return out;
 }
 
 }  // namespace grafipix

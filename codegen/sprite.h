@@ -3,6 +3,8 @@
 // A sprite for the games students write: a block of cells that a game draws
 // where it computes, every frame, by setting A and B and calling the program.
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "calculator/colours.h"
@@ -20,5 +22,8 @@ namespace grafipix {
 // model's own: each is drawn in the nearest colour the model's words name.
 // `bytesest` is the program's size on the calculator.
 Program basicsprite(const Grid& block, const Model& model, const std::vector<wincolour>& colours = {});
+
+// The program's name for a sprite of that name: the name upper-cased.
+std::string spriteprogramname(std::string_view name);
 
 }  // namespace grafipix
